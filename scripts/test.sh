@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, checks the formatting and runs every test. Tests that
+# need a display or the rendering engine run under xvfb-run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+
+echo "== formatting"
+files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || true)
+if [ -n "$files" ]; then
+  # shellcheck disable=SC2086
+  clang-format --dry-run -Werror $files
+fi
+
+echo "== tests"
+cd build
+export 
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "${JOBS:-2}" "$@"

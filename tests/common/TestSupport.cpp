@@ -1,0 +1,71 @@
+#include "common/TestSupport.h"
+
+#include "app/AppFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString CorpusDir()
+{
+    const QString dir = QDir::cleanPath(QStringLiteral(VORLEN_SOURCE_DIR) + QStringLiteral("/../shared/corpus"));
+    return QFileInfo(dir).isDir() ? dir : QString();
+}
+
+QString AppTreeDir()
+{
+    return QStringLiteral(VORLEN_APP_DIR);
+}
+
+QString SourceDir()
+{
+    return QStringLiteral(VORLEN_SOURCE_DIR);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+TempAppFolder::TempAppFolder()
+{
+    m_oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", (m_dir.path() + QStringLiteral("/cache")).toUtf8());
+    QDir().mkpath(m_dir.path() + QStringLiteral("/cache"));
+    for (const char* sub : {"Data/Binary", "Data/Flash", "Data/Images", "Data/Menus", "Data/Gadgets", "Skins", "Languages"})
+        QDir().mkpath(m_dir.path() + QLatin1Char('/') + QLatin1String(sub));
+    InitApplicationFolders(path(), QStringLiteral("Flash Player"));
+}
+
+TempAppFolder::~TempAppFolder()
+{
+    if (m_oldCache.isNull())
+        qunsetenv("XDG_CACHE_HOME");
+    else
+        qputenv("XDG_CACHE_HOME", m_oldCache);
+    ComputeApplicationFolders(QDir::tempPath());
+}
+
+QString TempAppFolder::log() const
+{
+    return QString::fromUtf8(ReadAll(Folders().logFile));
+}
+
+QStringList TempAppFolder::logBody() const
+{
+    QStringList lines = log().split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines.mid(11);
+}

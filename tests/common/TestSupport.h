@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// The shared corpus of real files; "" when it is absent.
+QString CorpusDir();
+
+// Skips the current test when the corpus is absent.
+#define SKIP_WITHOUT_CORPUS()                                                                                                    \
+    do {                                                                                                                         \
+        if (CorpusDir().isEmpty())                                                                                               \
+            GTEST_SKIP() << "shared corpus not found (../shared/corpus)";                                                        \
+    } while (0)
+
+// The built application tree (programs, Data/, Languages/...).
+QString AppTreeDir();
+
+// The repository's own folder.
+QString SourceDir();
+
+QByteArray ReadAll(const QString& path);
+bool WriteAll(const QString& path, const QByteArray& bytes);
+
+// A fresh application folder in a temporary directory, with the Data/ tree, set as the
+// program's folders (log included). The cache goes below the same temporary directory.
+class TempAppFolder {
+public:
+    TempAppFolder();
+    ~TempAppFolder();
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    // The log text written so far.
+    QString log() const;
+    // The log lines after the 11 header lines.
+    QStringList logBody() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldCache;
+};
