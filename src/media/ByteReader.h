@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+
+#include <cstdint>
+
+// The one checked reader of binary data (movie headers, tags, video, projector trailers,
+// executables). Multi-byte numbers are little-endian; bit fields are read most significant
+// bit first across the bytes. A read past the end fails, and the failure is sticky: every
+// later read returns 0 or empty and ok() stays false, so a truncated file ends cleanly.
+//
+// The reader works over any QIODevice (a file is read as it goes, never whole) or over a
+// byte array held in memory.
+class ByteReader {
+public:
+    explicit ByteReader(QIODevice* device);
+    explicit ByteReader(const QByteArray& bytes);
+    ~ByteReader();
+    ByteReader(const ByteReader&) = delete;
+    ByteReader& operator=(const ByteReader&) = delete;
+
+    bool ok() const { return m_ok; }
+    // Marks the reader failed (a caller found the data inconsistent).
+    void fail() { m_ok = false; }
+
+    // 0-based position of the next byte.
+    int64_t pos() const;
+    int64_t size() const;
+    int64_t remaining() const { return size() - pos(); }
+    bool atEnd() const { return pos() >= size(); }
+
+    // Moves to a 0-based position; beyond the end fails.
+    bool seek(int64_t position);
+    bool skip(int64_t count);
+
+    uint8_t readU8();
+    uint16_t readU16();
+    uint32_t readU32();
+    int16_t readS16() { return static_cast<int16_t>(readU16()); }
+    int32_t readS32() { return static_cast<int32_t>(readU32()); }
+    // Exactly count bytes, or empty and failed.
+    QByteArray readBytes(int64_t count);
+    // Up to count bytes (fewer at the end); never fails.
+    QByteArray readUpTo(int64_t count);
+
+    // Bit fields. Bits continue inside the current byte until alignBits() or any byte read.
+    uint32_t readUBits(int bits);
+    int32_t readSBits(int bits);
+    void alignBits() { m_bitCount = 0; }
+
+private:
+    bool readRaw(char* out, int64_t count);
+
+    QIODevice* m_device = nullptr;
+    QIODevice* m_owned = nullptr;
+    bool m_ok = true;
+    uint8_t m_bitBuffer = 0;
+    int m_bitCount = 0;  // bits left in m_bitBuffer
+};
