@@ -39,7 +39,7 @@ QString FormatByteSize(int64_t bytes)
     if (bytes < 0)
         bytes = 0;
     if (bytes < 1024)
-        return locale.toString(static_cast<qlonglong>(bytes)) + QStringLiteral(" bytes");
+        return QString::number(bytes) + QStringLiteral(" bytes");
     static const char* const kUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
     double value = static_cast<double>(bytes) / 1024.0;
     int unit = 0;

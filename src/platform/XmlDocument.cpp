@@ -259,7 +259,14 @@ bool XmlDocument::parse(const QByteArray& bytes, bool forceUtf8)
     if (!result) {
         m_error.errorCode = static_cast<int>(result.status);
         m_error.reason = ReasonFor(result.status);
-        LocateOffset(bytes, static_cast<qsizetype>(result.offset), m_error);
+        auto offset = static_cast<qsizetype>(result.offset);
+        // The parser reports an element left open at the end as a mismatch at that element;
+        // say what happened and point at the end of the text.
+        if (result.status == pugi::status_end_element_mismatch && (offset < 2 || bytes.mid(offset - 2, 2) != "</")) {
+            m_error.reason = QStringLiteral("Unexpected end of input: an element is not closed.");
+            offset = bytes.size();
+        }
+        LocateOffset(bytes, offset, m_error);
         m_doc = std::make_shared<pugi::xml_document>();
         return false;
     }
@@ -271,7 +278,7 @@ bool XmlDocument::parse(const QByteArray& bytes, bool forceUtf8)
         if (++elements == 2) {
             m_error.errorCode = static_cast<int>(pugi::status_append_invalid_root);
             m_error.reason = QStringLiteral("Only one top level element is allowed in an XML document.");
-            LocateOffset(bytes, child.offset_debug(), m_error);
+            LocateOffset(bytes, std::max<qsizetype>(0, child.offset_debug() - 1), m_error);
             m_doc = std::make_shared<pugi::xml_document>();
             return false;
         }
@@ -317,8 +324,19 @@ struct ByteWriter : pugi::xml_writer {
 
 bool XmlDocument::save(const QString& path) const
 {
+    // Written in the encoding the declaration names, so that the file reads back the same.
+    pugi::xml_encoding encoding = pugi::encoding_utf8;
+    for (pugi::xml_node child = m_doc->first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_declaration)
+            continue;
+        const QString declared = QString::fromUtf8(child.attribute("encoding").value()).toUpper();
+        if (declared == QLatin1String("ISO-8859-1") || declared == QLatin1String("LATIN1"))
+            encoding = pugi::encoding_latin1;
+        else if (declared.startsWith(QLatin1String("UTF-16")))
+            encoding = pugi::encoding_utf16_le;
+    }
     ByteWriter writer;
-    m_doc->save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    m_doc->save(writer, "", pugi::format_raw | (encoding == pugi::encoding_utf16_le ? pugi::format_write_bom : 0u), encoding);
     QSaveFile file(NormalizePath(path));
     if (!file.open(QIODevice::WriteOnly))
         return false;
