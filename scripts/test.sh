@@ -15,6 +15,4 @@ fi
 
 echo "== tests"
 cd build
-# The engine runs as root here and without a GPU.
-export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "${JOBS:-2}" "$@"
