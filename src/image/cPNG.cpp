@@ -207,6 +207,28 @@ const PngChunk* cPNG::Chunk(const QString& key) const
     return it == m_chunkIndex.constEnd() ? nullptr : &m_chunks[*it];
 }
 
+namespace {
+
+// Pixel x of a bitmap row as 0xAARRGGBB; palette images and 24-bit images are opaque.
+inline uint32_t BitmapPixel(const PngBitmap& bitmap, const uint8_t* row, int x)
+{
+    auto fromPalette = [&](uint32_t index) { return 0xFF000000u | (index < bitmap.palette.size() ? bitmap.palette[index] : 0u); };
+    switch (bitmap.info.bitCount) {
+    case 1:
+        return fromPalette((row[x >> 3] >> (7 - (x & 7))) & 1);
+    case 4:
+        return fromPalette((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15);
+    case 8:
+        return fromPalette(row[x]);
+    case 24:
+        return 0xFF000000u | (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) | row[3 * x];
+    default:
+        return (uint32_t(row[4 * x + 3]) << 24) | (uint32_t(row[4 * x + 2]) << 16) | (uint32_t(row[4 * x + 1]) << 8) | row[4 * x];
+    }
+}
+
+}  // namespace
+
 void cPNG::RowARGB(int y, uint32_t* out) const
 {
     const PngBitmapInfo& info = m_bitmap.info;
@@ -214,37 +236,18 @@ void cPNG::RowARGB(int y, uint32_t* out) const
         return;
     const uint8_t* row
         = reinterpret_cast<const uint8_t*>(m_bitmap.pixels.constData()) + size_t(info.height - 1 - y) * m_bitmap.stride;
-    const auto& palette = m_bitmap.palette;
-    auto fromPalette = [&](uint32_t index) { return 0xFF000000u | (index < palette.size() ? palette[index] : 0u); };
-    for (int x = 0; x < info.width; ++x) {
-        switch (info.bitCount) {
-        case 1:
-            out[x] = fromPalette((row[x >> 3] >> (7 - (x & 7))) & 1);
-            break;
-        case 4:
-            out[x] = fromPalette((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15);
-            break;
-        case 8:
-            out[x] = fromPalette(row[x]);
-            break;
-        case 24:
-            out[x] = 0xFF000000u | (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) | row[3 * x];
-            break;
-        default:
-            out[x] = (uint32_t(row[4 * x + 3]) << 24) | (uint32_t(row[4 * x + 2]) << 16) | (uint32_t(row[4 * x + 1]) << 8)
-                | row[4 * x];
-            break;
-        }
-    }
+    for (int x = 0; x < info.width; ++x)
+        out[x] = BitmapPixel(m_bitmap, row, x);
 }
 
 uint32_t cPNG::PixelARGB(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= m_bitmap.info.width || y >= m_bitmap.info.height)
+    const PngBitmapInfo& info = m_bitmap.info;
+    if (x < 0 || y < 0 || x >= info.width || y >= info.height)
         return 0;
-    std::vector<uint32_t> row(m_bitmap.info.width);
-    RowARGB(y, row.data());
-    return row[x];
+    const uint8_t* row
+        = reinterpret_cast<const uint8_t*>(m_bitmap.pixels.constData()) + size_t(info.height - 1 - y) * m_bitmap.stride;
+    return BitmapPixel(m_bitmap, row, x);
 }
 
 void cPNG::DrawToDIB(cDIBSection& target, int x, int y, bool halfTransparent) const

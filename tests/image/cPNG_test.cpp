@@ -6,7 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -306,4 +310,40 @@ TEST(PngRowFilters, EachFilterUndoesItsPrediction)
     }
     uint8_t row[4] = {};
     EXPECT_FALSE(UnfilterPngRow(5, row, prev, 4, 2));
+}
+
+TEST(PngSuite, DamagedCopiesEndCleanly)
+{
+    SKIP_WITHOUT_CORPUS();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("damaged.png"));
+    QRandomGenerator random(26001);
+    for (const char* name : {"basn2c08.png", "basi6a16.png", "basn3p04.png", "s09i3p02.png", "tbbn0g04.png"}) {
+        const QByteArray original = ReadAll(CorpusDir() + QStringLiteral("/png/") + QLatin1String(name));
+        ASSERT_FALSE(original.isEmpty());
+        // Every truncation loses IEND.
+        for (qsizetype length = 0; length < original.size(); length += 7) {
+            ASSERT_TRUE(WriteAll(path, original.left(length)));
+            cPNG png;
+            EXPECT_EQ(png.LoadPNGFile(path), 3) << name << " cut at " << length;
+        }
+        // Damaged image data behind intact CRCs: loaded (possibly empty), never a crash.
+        const qsizetype idat = original.indexOf("IDAT");
+        const uint32_t length = qFromBigEndian<uint32_t>(original.constData() + idat - 4);
+        for (int round = 0; round < 60; ++round) {
+            QByteArray copy = original;
+            for (int flips = 0; flips < 1 + round % 4; ++flips) {
+                const qsizetype at = idat + 4 + qsizetype(random.bounded(length));
+                copy[at] = char(copy[at] ^ (1 << random.bounded(8)));
+            }
+            const uint32_t crc = crc32(0, reinterpret_cast<const Bytef*>(copy.constData() + idat), length + 4);
+            qToBigEndian<uint32_t>(crc, copy.data() + idat + 4 + length);
+            ASSERT_TRUE(WriteAll(path, copy));
+            cPNG png;
+            EXPECT_EQ(png.LoadPNGFile(path), 0) << name;
+            cDIBSection surface;
+            ASSERT_TRUE(surface.Create(40, 40));
+            png.DrawToDIB(surface, -3, 5, round % 2 == 0);
+        }
+    }
 }
