@@ -50,14 +50,16 @@ void CopyRect(const cDIBSection& source, int32_t sx, int32_t sy, cDIBSection& de
 
 bool cDIBSection::CreateDIB(int32_t width, int32_t height)
 {
-    if (width <= 0 || height <= 0 || int64_t(BytesPerScanLineFor(width)) * height > kMaxSurfaceBytes
-        || width > kMaxSurfaceBytes / 3)
+    if (width <= 0 || height <= 0 || width > kMaxSurfaceBytes / 3
+        || int64_t(BytesPerScanLineFor(width)) * height > kMaxSurfaceBytes) {
+        ClearUp();
         return false;
+    }
     const int32_t stride = BytesPerScanLineFor(width);
     try {
         m_bits = QByteArray(qsizetype(stride) * height, '\0');
     } catch (const std::bad_alloc&) {
-        m_bits.clear();
+        ClearUp();
         return false;
     }
     m_header = DibInfoHeader();

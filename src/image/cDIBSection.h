@@ -28,8 +28,8 @@ public:
     cDIBSection(const cDIBSection&) = delete;
     cDIBSection& operator=(const cDIBSection&) = delete;
 
-    // Fills the header and reserves zeroed pixel memory; false (and nothing kept) when the
-    // size is not positive or the memory cannot be had.
+    // Fills the header and reserves zeroed pixel memory; false, leaving the object empty, when
+    // the size is not positive or the memory cannot be had.
     bool CreateDIB(int32_t width, int32_t height);
     // ClearUp, then CreateDIB.
     bool Create(int32_t width, int32_t height);

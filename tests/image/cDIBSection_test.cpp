@@ -65,6 +65,9 @@ TEST(cDIBSection, CreateRefusesEmptySizesAndClearUpEmpties)
     EXPECT_EQ(dib.DIBSectionBitsPtr(), nullptr);
     ASSERT_TRUE(dib.Create(2, 2));
     EXPECT_EQ(dib.Pixel(1, 1), 0u);  // fresh memory is black
+    EXPECT_FALSE(dib.CreateDIB(-2, 2));
+    EXPECT_TRUE(dib.IsEmpty());
+    ASSERT_TRUE(dib.Create(2, 2));
     dib.ClearUp();
     EXPECT_TRUE(dib.IsEmpty());
     EXPECT_EQ(dib.Width(), 0);
