@@ -64,7 +64,8 @@ void Playlist::AddFolderItems(const QString& folder, int level)
     if (canonical.isEmpty() || m_walkedFolders.contains(canonical))
         return;
     m_walkedFolders.insert(canonical);
-    // The shell lists sub-folders first, then files, each by name; any stable order will do.
+    // Sub-folders first, then files, each by name, hidden items left out, as a file manager lists
+    // them; any stable order will do.
     const QFileInfoList items = QDir(folderPath)
                                     .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
                                         QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);

@@ -39,6 +39,10 @@ public:
     // Writes the playlist file; ".vorlen" is appended when the name has no extension.
     void SavePlaylist(const QString& path);
 
+    // The usual way to open something: the playlist is cleared, each path added at level 0 and
+    // entry 0 played.
+    void PlayPaths(const QStringList& paths);
+
     // The commands.
     void PlayEntry(int index);
     void PlayNext();

@@ -17,6 +17,14 @@ bool IsIndex16(int value)
 
 }  // namespace
 
+void Playlist::PlayPaths(const QStringList& paths)
+{
+    ClearPlaylist();
+    for (const QString& path : paths)
+        AddToPlaylist(path, 0);
+    PlayEntry(0);
+}
+
 void Playlist::PlayEntry(int index)
 {
     if (!IsIndex16(index))

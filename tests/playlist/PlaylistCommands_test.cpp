@@ -43,6 +43,24 @@ TEST_F(PlaylistCommandsTest, NextAndPreviousWrap)
     EXPECT_EQ(playlist.PLCurrent(), -1);
 }
 
+TEST_F(PlaylistCommandsTest, OpeningPathsReplacesThePlaylistAndPlaysTheFirst)
+{
+    const QString plFile = app.path() + QStringLiteral("Last Played Temp.vorlen");
+    playlist.SetPLFile(plFile);
+    Fill(2);
+    playlist.PlayPaths({QStringLiteral("/m/new.swf"), QStringLiteral("/m/skip.txt"), QStringLiteral("/m/other.flv")});
+    EXPECT_EQ(playlist.PLEntries(), (QStringList{QStringLiteral("/m/new.swf"), QStringLiteral("/m/other.flv")}));
+    EXPECT_EQ(playlist.PLCurrent(), 0);
+    EXPECT_EQ(host.loaded, QStringList{QStringLiteral("/m/new.swf")});
+    EXPECT_TRUE(QFile::exists(plFile));  // the replaced list was kept
+
+    // Nothing acceptable: entry 0 of the empty list opens nothing and closes the movie.
+    playlist.PlayPaths({QStringLiteral("/m/readme.txt")});
+    EXPECT_EQ(playlist.PLLast(), -1);
+    EXPECT_EQ(host.closed, QStringList{QString()});
+    EXPECT_EQ(host.loaded.size(), 1);
+}
+
 TEST_F(PlaylistCommandsTest, NothingToStepThroughInAnEmptyList)
 {
     playlist.PlayNext();
