@@ -4,6 +4,7 @@
 #include "playlist/PlaylistFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 namespace {
@@ -193,6 +194,40 @@ TEST_F(AddToPlaylistTest, ClearSavesOnlyANonEmptyListWithHistoryOn)
     playlist.AddToPlaylist(QStringLiteral("/m/b.swf"), 0);
     playlist.ClearPlaylist();
     EXPECT_FALSE(QFile::exists(plFile));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AddToPlaylistCorpusTest, RealFolderGivesEveryMovieAndVideoOnce)
+{
+    SKIP_WITHOUT_CORPUS();
+    QStringList expected;
+    QDirIterator it(CorpusDir(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.endsWith(QLatin1String(".swf"), Qt::CaseInsensitive)
+            || path.endsWith(QLatin1String(".flv"), Qt::CaseInsensitive))
+            expected.append(path);
+    }
+    ASSERT_GT(expected.size(), 100);
+
+    bool generic = true;
+    PlaylistServices services;
+    services.genericProjectors = [&] { return generic; };
+    Playlist playlist(services);
+    playlist.AddToPlaylist(CorpusDir(), 0);
+    QStringList entries = playlist.PLEntries();
+    entries.sort();
+    expected.sort();
+    EXPECT_EQ(entries, expected);
+
+    // The corpus's executable is no projector: added only while doubtful ones are not skipped.
+    generic = false;
+    Playlist lenient(services);
+    lenient.AddToPlaylist(CorpusDir() + QStringLiteral("/exe"), 0);
+    EXPECT_EQ(lenient.PLEntries(), QStringList{CorpusDir() + QStringLiteral("/exe/EXE.exe")});
 }
 
 }  // namespace
