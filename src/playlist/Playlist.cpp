@@ -24,6 +24,14 @@ Playlist::Playlist(PlaylistServices services, PlaylistHost* host)
     : m_services(std::move(services))
     , m_host(host ? host : &m_nullHost)
 {
+    // A service left empty keeps its default.
+    const PlaylistServices defaults;
+    if (!m_services.history)
+        m_services.history = defaults.history;
+    if (!m_services.genericProjectors)
+        m_services.genericProjectors = defaults.genericProjectors;
+    if (!m_services.isProjector)
+        m_services.isProjector = defaults.isProjector;
 }
 
 void Playlist::AddToPlaylist(const QString& path, int level)
@@ -47,7 +55,7 @@ void Playlist::AddPath(const QString& path, int level, const QFileInfo* known)
     for (const char* movie : kMovieExtensions)
         accepted = accepted || IsExtension(ext, movie);
     if (!accepted && IsExtension(ext, ".exe"))
-        accepted = m_services.isProjector(NormalizePath(path)) || !m_services.genericProjectors();
+        accepted = !m_services.genericProjectors() || m_services.isProjector(NormalizePath(path));
     if (accepted)
         AddEntry(path);
 }

@@ -21,8 +21,9 @@ public:
     virtual void EnableOneEntryMenus(bool enabled) { }
     virtual void EnableTwoEntryMenus(bool enabled) { }
 
-    // The list box: select (and so redraw) an item; the selected items; the focused item (-1
-    // for none); select or deselect one item; lock window updates of the list.
+    // The list box: select (and so redraw) an item, any index outside the list selecting
+    // nothing; the selected items; the focused item (-1 for none); select or deselect one item;
+    // lock window updates of the list (calls come in pairs).
     virtual void SelectListItem(int index) { }
     virtual QList<int> SelectedListItems() const { return {}; }
     virtual int FocusedListItem() const { return -1; }
