@@ -4,3 +4,6 @@
 
 // The commands of the subsystems, each defined in its own file of this folder and listed in
 // the command table of main.cpp.
+
+// vorlen-tool playlist make OUT.vorlen PATH... | playlist list FILE.vorlen
+int RunPlaylist(const QStringList& arguments);

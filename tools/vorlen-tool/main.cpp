@@ -21,6 +21,7 @@ int RunVersion(const QStringList&)
 // Every command, once; --help is derived from this table.
 const ToolCommand kCommands[] = {
     {"version", "", "print the version text", &RunVersion},
+    {"playlist", "make OUT PATH... | list FILE", "build a playlist file, or list one's entries", &RunPlaylist},
 };
 
 void PrintHelp()
