@@ -18,21 +18,21 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include <memory>
-
 namespace {
 
+// One application for the whole run; deleting it during static destruction would outlive the
+// platform plugin it talks to, so it is left to the process's end.
 QApplication* App()
 {
-    static std::unique_ptr<QApplication> app = [] {
+    static QApplication* app = [] {
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "test_lang_ui";
         static char* argv[] = {name, nullptr};
-        return std::make_unique<QApplication>(argc, argv);
+        return new QApplication(argc, argv);
     }();
-    return app.get();
+    return app;
 }
 
 template <typename T> T* Add(QWidget* parent, const char* name, const QString& text = QString())
