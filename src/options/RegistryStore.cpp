@@ -37,9 +37,35 @@ QString StoreKeyOf(const QString& valueName)
     return key;
 }
 
-QString FullKey(const RegistryKey& key, const QString& valueName)
+// The name among existing ones that equals name ignoring letter case (the exact one first);
+// name itself when there is none.
+QString Existing(const QStringList& existing, const QString& name)
 {
-    return key.group + QLatin1Char('/') + StoreKeyOf(valueName);
+    if (existing.contains(name))
+        return name;
+    for (const QString& candidate : existing) {
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return candidate;
+    }
+    return name;
+}
+
+// The full key of a value. Key and value names are not case-sensitive in the registry, so
+// the spelling already in the store is used: "window"/"HWND" reaches "Window"/"hWnd".
+QString FullKey(QSettings& store, const RegistryKey& key, const QString& valueName)
+{
+    QString path;
+    int depth = 0;
+    for (const QString& part : key.group.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QString group = Existing(store.childGroups(), part);
+        store.beginGroup(group);
+        ++depth;
+        path += group + QLatin1Char('/');
+    }
+    path += Existing(store.childKeys(), StoreKeyOf(valueName));
+    while (depth-- > 0)
+        store.endGroup();
+    return path;
 }
 
 std::unique_ptr<QSettings> NewStore()
@@ -133,14 +159,14 @@ int SetRegistryValue(const RegistryKey& key, const QString& valueName, int type,
         return kRegUnsupportedType;
     }
     StoreAccess store;
-    store->setValue(FullKey(key, valueName), data);
+    store->setValue(FullKey(*store, key, valueName), data);
     return store.Commit();
 }
 
 int QueryRegistryValue(const RegistryKey& key, const QString& valueName, QString& value)
 {
     StoreAccess store;
-    const QVariant data = store->value(FullKey(key, valueName));
+    const QVariant data = store->value(FullKey(*store, key, valueName));
     if (!data.isValid())
         return kRegNotFound;
     switch (data.typeId()) {

@@ -57,6 +57,18 @@ TEST(RegistryStore, DefaultValueNameHasAKeyNoOtherNameReaches)
     EXPECT_EQ(ReadRegistryString("Recent", "a", "x"), "x");
 }
 
+TEST(RegistryStore, NamesIgnoreLetterCaseAndKeepTheirFirstSpelling)
+{
+    TempOptionStore store;
+    WriteRegistryString("Window", "hWnd", "5");
+    EXPECT_EQ(ReadRegistryString("WINDOW", "hwnd", "0"), "5");
+    WriteRegistryString("window", "HWND", "6");
+    EXPECT_EQ(ReadRegistryString("Window", "hWnd", "0"), "6");
+    const QString ini = QString::fromUtf8(ReadAll(OptionStorePath()));
+    EXPECT_EQ(ini.count("hWnd="), 1) << ini.toStdString();
+    EXPECT_FALSE(ini.contains("[window]", Qt::CaseSensitive)) << ini.toStdString();
+}
+
 TEST(RegistryStore, KeysOutsideTheProductKeyAreGroupsOfTheirOwn)
 {
     TempOptionStore store;
