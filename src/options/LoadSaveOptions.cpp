@@ -445,6 +445,24 @@ void SaveOpts(OptionsHost& host, const OptionHolders& holders)
     RunSteps(context, kSaveSteps, &SaveRow);
 }
 
+bool LoadOption(const QString& section, const QString& name, const OptionHolders& holders)
+{
+    const OptionRow* row = FindOption(section, name);
+    if (!row || !row->target)
+        return false;
+    const QString text = ReadRegistryString(section, name, OptionDefaultText(*row, holders));
+    return AssignOptionText(OptionTargetOf(*row, holders), text);
+}
+
+bool SaveOption(const QString& section, const QString& name, const OptionHolders& holders)
+{
+    const OptionRow* row = FindOption(section, name);
+    if (!row || !row->target)
+        return false;
+    WriteRegistryString(section, name, OptionText(OptionTargetOf(*row, holders)));
+    return true;
+}
+
 QString UpdateDateText(const QDate& date)
 {
     return date.toString(QLatin1String(kUpdateDateFormat));

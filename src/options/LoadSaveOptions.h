@@ -13,6 +13,12 @@
 void LoadOpts(OptionsHost& host, const OptionHolders& holders = GlobalOptionHolders());
 void SaveOpts(OptionsHost& host, const OptionHolders& holders = GlobalOptionHolders());
 
+// One value of the table moved on its own, for the parts that read or write a single option
+// outside LoadOpts and SaveOpts (start-up reads "System"/"OneInstance" and "GPF", "Window"/
+// "WinSFX"). False when the table has no holder for it or the stored text does not convert.
+bool LoadOption(const QString& section, const QString& name, const OptionHolders& holders = GlobalOptionHolders());
+bool SaveOption(const QString& section, const QString& name, const OptionHolders& holders = GlobalOptionHolders());
+
 // The text form of "Update"/"Date": month-day-year, "-" separated ("12-05-2026"). The update
 // check reads back what LoadOpts writes.
 inline constexpr const char* kUpdateDateFormat = "MM-dd-yyyy";

@@ -253,6 +253,24 @@ TEST_F(LoadSaveOptions, RecentFilesAreWrittenNewestFirstWhileTheyExist)
     EXPECT_EQ(Stored("Recent", "0"), "");
 }
 
+TEST_F(LoadSaveOptions, SingleValuesMoveThroughTheirRow)
+{
+    EXPECT_TRUE(LoadOption("System", "OneInstance", holders.all()));
+    EXPECT_TRUE(holders.options.oneInstance);
+    WriteRegistryString("System", "GPF", "1");
+    EXPECT_TRUE(LoadOption("System", "GPF", holders.all()));
+    EXPECT_TRUE(holders.options.gpf);
+    WriteRegistryString("Window", "WinSFX", "maybe");
+    holders.options.winSFX = false;
+    EXPECT_FALSE(LoadOption("Window", "WinSFX", holders.all()));
+    EXPECT_FALSE(holders.options.winSFX);
+    EXPECT_FALSE(LoadOption("Window", "hWnd", holders.all()));
+
+    holders.font.size = 9.5;
+    EXPECT_TRUE(SaveOption("Window", "FontSize", holders.all()));
+    EXPECT_EQ(Stored("Window", "FontSize"), "9.5");
+}
+
 TEST_F(LoadSaveOptions, EverySavedValueLoadsBackUnchanged)
 {
     Load();
