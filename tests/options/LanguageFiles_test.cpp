@@ -3,6 +3,7 @@
 #include "app/AppFolders.h"
 #include "lang/Language.h"
 #include "lang/Locales.h"
+#include "lang/VendorLinks.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,16 @@ TEST(LanguageFiles, ReferencesInShippedFilesNameExistingTexts)
             EXPECT_TRUE(doc.selectSingleNode("LANG/" + text.mid(1) + "/@text")) << shipped.name << " " << key.toStdString();
         }
     }
+}
+
+TEST(LanguageFiles, EnglishCarriesTheBuiltInVendorAddresses)
+{
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(ShippedFolder() + "English.xml"));
+    EXPECT_EQ(doc.selectSingleNode("LANG/LINKS/UPDATE/@text").text(), kUpdatesUrl);
+    EXPECT_EQ(doc.selectSingleNode("LANG/LINKS/PLUS/@text").text(), kPlusUrl);
+    EXPECT_EQ(doc.selectSingleNode("LANG/PLAYER/MNUWEB/@text").text(), kVendorHost);
+    EXPECT_EQ(doc.selectSingleNode("LANG/FRMABOUT/STRSUPPORT/@text").text(), SupportLinksHtml());
 }
 
 TEST(LanguageFiles, ShippedFilesAreListedAndChosenByLocale)
