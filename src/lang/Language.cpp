@@ -90,7 +90,9 @@ void EnumerateLanguages()
     english.CharSet = CharSetFromLocale(english.LangID);
     g_languages.push_back(english);
 
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Exactly ".xml": the file is loaded again later by its name + ".xml".
+    const QStringList files
+        = QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::CaseSensitive, QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
         if (file.compare(kEnglish + QStringLiteral(".xml"), Qt::CaseInsensitive) == 0 || file.startsWith(QLatin1Char('-')))
             continue;
