@@ -44,14 +44,18 @@ void ReadMovieHeader(ByteReader& reader, MediaFileInfo& info)
     reader.readU8();  // the fraction of the 8.8 rate
     info.FrameRate = reader.readU8();
     info.FrameCount = reader.readU16();
-    info.FirstTagPosition = static_cast<uint8_t>(reader.pos() + 1);
-    reader.skip(2);  // the first tag's header: taken to be the background colour's
-    const uint8_t red = reader.readU8();
-    const uint8_t green = reader.readU8();
-    const uint8_t blue = reader.readU8();
-    info.BackgroundColor = ColorToHex(red, green, blue);
     if (!reader.ok())
         RaiseError(RuntimeError::InputPastEndOfFile, QStringLiteral("IdentifyMedia"));
+    info.FirstTagPosition = static_cast<uint8_t>(reader.pos() + 1);
+    // The first tag is taken to be the background colour's: its three bytes follow the 2-byte
+    // tag header. They may lie beyond a header-only expansion (26 bytes) or a cut file; what
+    // is missing reads as zeros, as the colour is only shown, never relied on.
+    QByteArray color;
+    if (reader.remaining() > 2 && reader.skip(2))
+        color = reader.readUpTo(3);
+    color.append(QByteArray(3 - color.size(), '\0'));
+    info.BackgroundColor
+        = ColorToHex(static_cast<uint8_t>(color[0]), static_cast<uint8_t>(color[1]), static_cast<uint8_t>(color[2]));
 }
 
 }  // namespace
