@@ -106,10 +106,6 @@ int InflateInto(const InputSource& next, char* output, int64_t capacity, int64_t
     return result;
 }
 
-struct FreeDeleter {
-    void operator()(char* p) const { std::free(p); }
-};
-
 bool WriteAllBytes(QFile& file, const char* data, int64_t size)
 {
     while (size > 0) {
@@ -131,6 +127,86 @@ bool WriteExpanded(const QString& target, QByteArray header, const char* body, i
     const bool ok = WriteAllBytes(file, header.constData(), header.size()) && WriteAllBytes(file, body, size);
     file.close();
     return ok && file.error() == QFileDevice::NoError;
+}
+
+struct FreeDeleter {
+    void operator()(char* p) const { std::free(p); }
+};
+
+// The buffer of a full expansion. It is the mapped body of a file beside the target, already
+// as long as the movie and zero-filled, so the expanded bytes are written once, by zlib, and
+// the file only changes its name at the end. Where a file cannot be mapped, a zero-filled
+// buffer in memory is written out instead.
+class ExpansionBuffer {
+public:
+    ExpansionBuffer(const QString& partPath, QByteArray header, int64_t capacity)
+        : m_file(NormalizePath(partPath))
+        , m_capacity(capacity)
+    {
+        header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
+        QFile::remove(m_file.fileName());
+        if (!m_file.open(QIODevice::ReadWrite | QIODevice::Truncate) || m_file.write(header) != header.size())
+            return;
+        if (capacity > 0 && m_file.resize(kHeaderSize + capacity))
+            m_map = m_file.map(0, kHeaderSize + capacity);
+        if (m_map) {
+            m_data = reinterpret_cast<char*>(m_map) + kHeaderSize;
+        } else {
+            // calloc: the zero fill is where a cut-short stream leaves its gap.
+            m_memory.reset(static_cast<char*>(std::calloc(static_cast<size_t>(std::max<int64_t>(capacity, 1)), 1)));
+            m_data = m_memory.get();
+        }
+        m_ok = m_data != nullptr;
+    }
+
+    ~ExpansionBuffer()
+    {
+        if (m_map)
+            m_file.unmap(m_map);
+        if (m_file.isOpen()) {
+            m_file.close();
+            m_file.remove();
+        }
+    }
+
+    ExpansionBuffer(const ExpansionBuffer&) = delete;
+    ExpansionBuffer& operator=(const ExpansionBuffer&) = delete;
+
+    bool ok() const { return m_ok; }
+    char* data() { return m_data; }
+
+    // Finishes the file and gives it the target's name.
+    bool commit(const QString& target)
+    {
+        bool written = true;
+        if (m_map) {
+            written = m_file.unmap(m_map);
+            m_map = nullptr;
+        } else {
+            written = WriteAllBytes(m_file, m_memory.get(), m_capacity);
+        }
+        m_file.close();
+        if (!written || m_file.error() != QFileDevice::NoError || !m_file.rename(NormalizePath(target))) {
+            m_file.remove();
+            return false;
+        }
+        return true;
+    }
+
+private:
+    QFile m_file;
+    int64_t m_capacity = 0;
+    uchar* m_map = nullptr;
+    std::unique_ptr<char, FreeDeleter> m_memory;
+    char* m_data = nullptr;
+    bool m_ok = false;
+};
+
+void WarnAbout(int code)
+{
+    // A cut-short or damaged stream (Z_DATA_ERROR) is passed over in silence.
+    if (code != Z_OK && code != Z_DATA_ERROR)
+        LogLine(QStringLiteral("Warning: decompression error ") + QString::number(code));
 }
 
 }  // namespace
@@ -212,33 +288,31 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
     if (length < static_cast<uint32_t>(kHeaderSize))
         return QString();
     const int64_t capacity = static_cast<int64_t>(length) - kHeaderSize;
-    // The header-only form keeps 18 bytes; the rest is expanded only to learn zlib's verdict.
-    const int64_t keep = headerOnly ? std::min<int64_t>(capacity, kHeaderOnlyBody) : capacity;
-    // calloc: the zero fill is where a cut-short stream leaves its gap.
-    std::unique_ptr<char, FreeDeleter> buffer(
-        static_cast<char*>(std::calloc(static_cast<size_t>(std::max<int64_t>(keep, 1)), 1)));
-    if (!buffer)
-        return QString();
-    const int code = UncompressDevice(source, buffer.get(), capacity, keep);
-    source.close();
-    if (code != Z_OK && code != Z_DATA_ERROR)
-        LogLine(QStringLiteral("Warning: decompression error ") + QString::number(code));
 
     if (headerOnly) {
-        LogLine(QStringLiteral("Writing new header"));
+        // The header file keeps 18 bytes; the rest is expanded only to learn zlib's verdict.
         QByteArray body(kHeaderOnlyBody, '\0');
-        std::memcpy(body.data(), buffer.get(), static_cast<size_t>(keep));
+        const int code = UncompressDevice(source, body.data(), capacity, std::min<int64_t>(capacity, kHeaderOnlyBody));
+        source.close();
+        WarnAbout(code);
+        LogLine(QStringLiteral("Writing new header"));
         if (!WriteExpanded(target, header, body.constData(), body.size()))
             return QString();
         return target;
     }
 
+    ExpansionBuffer buffer(target + QStringLiteral(".part"), header, capacity);
+    if (!buffer.ok())
+        return QString();
+    const int code = UncompressDevice(source, buffer.data(), capacity, capacity);
+    source.close();
+    WarnAbout(code);
     if (QFileInfo::exists(NormalizePath(target))) {
         LogLine(QStringLiteral("Removing persistent file"));
         QFile::remove(NormalizePath(target));
     }
     LogLine(QStringLiteral("Writing decompressed data"));
-    if (!WriteExpanded(target, header, buffer.get(), capacity))
+    if (!buffer.commit(target))
         return QString();
     LogLine(QStringLiteral("Decompression succeeded"));
     info.SourcePath = info.WorkingPath;
