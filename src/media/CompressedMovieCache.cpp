@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <zlib.h>
 
@@ -106,7 +107,7 @@ int InflateInto(const InputSource& next, char* output, int64_t capacity, int64_t
     return result;
 }
 
-bool WriteAllBytes(QFile& file, const char* data, int64_t size)
+bool WriteAllBytes(QIODevice& file, const char* data, int64_t size)
 {
     while (size > 0) {
         const qint64 written = file.write(data, size);
@@ -118,15 +119,19 @@ bool WriteAllBytes(QFile& file, const char* data, int64_t size)
     return true;
 }
 
-bool WriteExpanded(const QString& target, QByteArray header, const char* body, int64_t size)
+// The header file replaces any old one whole or not at all: a half-written one would be
+// reused by name on the next opening.
+bool WriteHeaderFile(const QString& target, QByteArray header, const QByteArray& body)
 {
     header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
-    QFile file(NormalizePath(target));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QSaveFile file(NormalizePath(target));
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    const bool ok = WriteAllBytes(file, header.constData(), header.size()) && WriteAllBytes(file, body, size);
-    file.close();
-    return ok && file.error() == QFileDevice::NoError;
+    if (!WriteAllBytes(file, header.constData(), header.size()) || !WriteAllBytes(file, body.constData(), body.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 struct FreeDeleter {
@@ -296,7 +301,7 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
         source.close();
         WarnAbout(code);
         LogLine(QStringLiteral("Writing new header"));
-        if (!WriteExpanded(target, header, body.constData(), body.size()))
+        if (!WriteHeaderFile(target, header, body))
             return QString();
         return target;
     }

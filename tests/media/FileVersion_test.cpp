@@ -28,6 +28,16 @@ TEST(ReadFileVersion, ReadsTheStringsOfTheFirstTranslation)
     EXPECT_EQ(strings.originalFileName, QStringLiteral("SAFlashPlayer.exe"));
 }
 
+TEST(ReadFileVersion, ReadsSixtyFourBitExecutables)
+{
+    QTemporaryDir dir;
+    const QString path = WriteTemp(dir, QStringLiteral("player64.exe"),
+        MakePlayerExecutable(QStringLiteral("SAFlashPlayer.exe"), QStringLiteral("32,0"), PeKind::Pe32Plus));
+    const FileVersionStrings strings = ReadFileVersion(path);
+    EXPECT_EQ(strings.fileVersion, QStringLiteral("32,0"));
+    EXPECT_TRUE(IsGenericProjector(path, true));
+}
+
 TEST(ReadFileVersion, WalkStopsAtTheFirstMissingName)
 {
     QTemporaryDir dir;

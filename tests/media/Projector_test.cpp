@@ -226,3 +226,25 @@ TEST_F(ProjectorTest, DialogSpecFollowsTheKindOfRecord)
     EXPECT_EQ(spec.filter, QStringLiteral("Macromedia Flash (SWF)|*.swf"));
     EXPECT_EQ(spec.titleKey, QStringLiteral("mnuConvertEXE"));
 }
+
+TEST_F(ProjectorTest, AnyExecutableServesAsTemplateButIsOpenedOnlyWithTheOptionOff)
+{
+    SKIP_WITHOUT_CORPUS();
+    const QByteArray player = ReadAll(CorpusDir() + QStringLiteral("/exe/EXE.exe"));
+    ASSERT_FALSE(player.isEmpty());
+    InstallTemplate(player);
+    const QByteArray movie = MakeTestMovie(6, true);
+    MediaFileInfo info;
+    ASSERT_EQ(IdentifyMedia(WriteFile(m_dir.path(), QStringLiteral("m.swf"), movie), info, false), QString());
+    const QString target = m_dir.path() + QStringLiteral("/m.exe");
+    ASSERT_EQ(CreateProjector(target, info), QString());
+
+    MediaFileInfo projector;
+    EXPECT_EQ(IdentifyMedia(target, projector, false), QLatin1String(kNotGenericProjector));
+    MediaOptions options;
+    options.genericProjectors = false;
+    SetMediaOptions(options);
+    ASSERT_EQ(IdentifyMedia(target, projector, false), QString());
+    EXPECT_EQ(ReadAll(projector.WorkingPath), movie);
+    EXPECT_EQ(projector.FileSize, player.size() + movie.size() + 8);
+}

@@ -94,8 +94,12 @@ QByteArray ResourceSection(const QByteArray& versionInfo, uint32_t base)
 
 }  // namespace
 
-QByteArray MakeTestExecutable(const TestVersionResource* resource)
+QByteArray MakeTestExecutable(const TestVersionResource* resource, PeKind kind)
 {
+    const bool plus = kind == PeKind::Pe32Plus;
+    // The optional header: its data directories follow 96 (PE32) or 112 (PE32+) bytes.
+    const int optionalSize = plus ? 240 : 224;
+    const int directories = plus ? 112 : 96;
     constexpr uint32_t kSectionRva = 0x1000;
     constexpr uint32_t kSectionOffset = 0x200;
     const QByteArray rsrc = resource ? ResourceSection(VersionInfo(*resource), kSectionRva) : QByteArray(16, '\0');
@@ -104,25 +108,25 @@ QByteArray MakeTestExecutable(const TestVersionResource* resource)
     image.append(QByteArray(0x3C - 2, '\0'));
     AppendU32(image, 0x40);
     image.append("PE\0\0", 4);
-    AppendU16(image, 0x14C);  // i386
-    AppendU16(image, 1);      // one section
+    AppendU16(image, plus ? 0x8664 : 0x14C);
+    AppendU16(image, 1);  // one section
     AppendU32(image, 0);
     AppendU32(image, 0);
     AppendU32(image, 0);
-    AppendU16(image, 224);  // optional header size
+    AppendU16(image, static_cast<uint16_t>(optionalSize));
     AppendU16(image, 0x0102);
 
-    QByteArray optional(224, '\0');
+    QByteArray optional(optionalSize, '\0');
     optional[0] = 0x0B;
-    optional[1] = 0x01;  // PE32
+    optional[1] = plus ? 0x02 : 0x01;
     auto put32 = [&optional](int at, uint32_t value) {
         for (int i = 0; i < 4; ++i)
             optional[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     };
-    put32(92, 16);  // data directories
+    put32(directories - 4, 16);  // number of data directories
     if (resource) {
-        put32(96 + 2 * 8, kSectionRva);
-        put32(96 + 2 * 8 + 4, static_cast<uint32_t>(rsrc.size()));
+        put32(directories + 2 * 8, kSectionRva);
+        put32(directories + 2 * 8 + 4, static_cast<uint32_t>(rsrc.size()));
     }
     image.append(optional);
 
@@ -139,7 +143,7 @@ QByteArray MakeTestExecutable(const TestVersionResource* resource)
     return image;
 }
 
-QByteArray MakePlayerExecutable(const QString& originalName, const QString& fileVersion)
+QByteArray MakePlayerExecutable(const QString& originalName, const QString& fileVersion, PeKind kind)
 {
     TestVersionResource resource;
     resource.strings = {
@@ -152,7 +156,7 @@ QByteArray MakePlayerExecutable(const QString& originalName, const QString& file
         {QStringLiteral("ProductName"), QStringLiteral("Test")},
         {QStringLiteral("ProductVersion"), fileVersion},
     };
-    return MakeTestExecutable(&resource);
+    return MakeTestExecutable(&resource, kind);
 }
 
 QByteArray MakeProjector(const QByteArray& player, const QByteArray& movie)

@@ -18,12 +18,14 @@ struct TestVersionResource {
     bool withTranslation = true;
 };
 
+enum class PeKind { Pe32, Pe32Plus };
+
 // A minimal executable, with a version resource when resource is given.
-QByteArray MakeTestExecutable(const TestVersionResource* resource);
+QByteArray MakeTestExecutable(const TestVersionResource* resource, PeKind kind = PeKind::Pe32);
 
 // An executable whose OriginalFileName is originalName (plus the usual other strings).
-QByteArray MakePlayerExecutable(
-    const QString& originalName = QStringLiteral("SAFlashPlayer.exe"), const QString& fileVersion = QStringLiteral("7,0,14,0"));
+QByteArray MakePlayerExecutable(const QString& originalName = QStringLiteral("SAFlashPlayer.exe"),
+    const QString& fileVersion = QStringLiteral("7,0,14,0"), PeKind kind = PeKind::Pe32);
 
 // player + movie + the projector trailer (magic and the movie's length).
 QByteArray MakeProjector(const QByteArray& player, const QByteArray& movie);
