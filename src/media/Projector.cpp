@@ -211,18 +211,18 @@ QString ConvertMovie(const MediaFileInfo& info, const QString& targetPath, QStri
     return QString();
 }
 
-ConvertDialogSpec ConvertDialogFor(const MediaFileInfo& info)
+ConvertDialogSetup ConvertDialogFor(const MediaFileInfo& info)
 {
-    ConvertDialogSpec spec;
-    spec.proposedName = CachePathFor(info.SourcePath, QString(), false, false);
+    ConvertDialogSetup setup;
+    setup.proposedName = CachePathFor(info.SourcePath, QString(), false, false);
     if (info.IsProjector) {
-        spec.filter = QStringLiteral("Macromedia Flash (SWF)|*.swf");
-        spec.titleKey = QStringLiteral("mnuConvertEXE");
-        spec.titleDefault = QStringLiteral("Convert EXE to SWF");
+        setup.filter = QStringLiteral("Macromedia Flash (SWF)|*.swf");
+        setup.titleKey = QStringLiteral("mnuConvertEXE");
+        setup.titleDefault = QStringLiteral("Convert EXE to SWF");
     } else {
-        spec.filter = QStringLiteral("Flash Projector (EXE)|*.exe");
-        spec.titleKey = QStringLiteral("mnuConvert");
-        spec.titleDefault = QStringLiteral("Convert to EXE");
+        setup.filter = QStringLiteral("Flash Projector (EXE)|*.exe");
+        setup.titleKey = QStringLiteral("mnuConvert");
+        setup.titleDefault = QStringLiteral("Convert to EXE");
     }
-    return spec;
+    return setup;
 }

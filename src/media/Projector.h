@@ -43,10 +43,10 @@ QString ConvertMovie(const MediaFileInfo& info, const QString& targetPath, QStri
 
 // What the save dialog of the conversion shows: the proposed name (the source path without its
 // extension), the file type filter, and the language key and default of its title.
-struct ConvertDialogSpec {
+struct ConvertDialogSetup {
     QString proposedName;
     QString filter;
     QString titleKey;
     QString titleDefault;
 };
-ConvertDialogSpec ConvertDialogFor(const MediaFileInfo& info);
+ConvertDialogSetup ConvertDialogFor(const MediaFileInfo& info);

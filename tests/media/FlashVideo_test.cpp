@@ -38,15 +38,6 @@ TEST(FlashVideo, PictureSizeCodes)
     }
 }
 
-TEST(FlashVideo, CodeZeroWithWidthTwoHundredByOneHundredFifty)
-{
-    // code 000 at bits 6-8, width 200 at bits 9-16, height 150 at bits 17-24
-    int width = 0, height = 0;
-    ASSERT_TRUE(DecodeVideoFrameSize(QByteArray::fromHex("00644B000000"), &width, &height));
-    EXPECT_EQ(width, 200);
-    EXPECT_EQ(height, 150);
-}
-
 TEST(EncodeUrlText, CodesBelowSixtyFiveAndAboveAsciiArePercentEncoded)
 {
     EXPECT_EQ(EncodeUrlText(QStringLiteral("a b.swf")), QStringLiteral("a%20b%2Eswf"));

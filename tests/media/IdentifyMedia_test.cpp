@@ -45,25 +45,6 @@ TEST(MediaFileInfo, ReadRectRoundsHalvesToEvenAndReadsUnsigned)
     EXPECT_GT(ReadRect(reader, info).xMin, 20);
 }
 
-TEST(MediaFileInfo, ResetClearsEveryField)
-{
-    MediaFileInfo info;
-    info.Version = 9;
-    info.Compressed = info.IsProjector = info.IsVideo = true;
-    info.UncompressedSize = 5;
-    info.FileSize = info.Width = info.Height = info.FrameCount = 3;
-    info.FrameRate = 12;
-    info.WorkingPath = info.SourcePath = info.FileName = info.BackgroundColor = QStringLiteral("x");
-    info.FirstTagPosition = 21;
-    ResetMediaInfo(info);
-    EXPECT_EQ(info.Version, 0);
-    EXPECT_FALSE(info.Compressed || info.IsProjector || info.IsVideo);
-    EXPECT_EQ(info.UncompressedSize + info.FileSize + info.Width + info.Height + info.FrameCount + info.FrameRate, 0);
-    EXPECT_TRUE(info.WorkingPath.isEmpty() && info.SourcePath.isEmpty() && info.FileName.isEmpty());
-    EXPECT_TRUE(info.BackgroundColor.isEmpty());
-    EXPECT_EQ(info.FirstTagPosition, 0);
-}
-
 class IdentifyTest : public ::testing::Test {
 protected:
     QString Write(const QString& name, const QByteArray& bytes) { return WriteFile(m_dir.path(), name, bytes); }

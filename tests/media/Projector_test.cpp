@@ -213,20 +213,6 @@ TEST_F(ProjectorTest, ExtractedMovieIsReusedUntilTheCacheIsCleared)
     EXPECT_EQ(ReadAll(ExtractEXE(path).moviePath), MakeTestMovie(7));
 }
 
-TEST_F(ProjectorTest, DialogSpecFollowsTheKindOfRecord)
-{
-    MediaFileInfo info;
-    info.SourcePath = QStringLiteral("/movies/intro.v2.swf");
-    ConvertDialogSpec spec = ConvertDialogFor(info);
-    EXPECT_EQ(spec.proposedName, QStringLiteral("/movies/intro.v2"));
-    EXPECT_EQ(spec.filter, QStringLiteral("Flash Projector (EXE)|*.exe"));
-    EXPECT_EQ(spec.titleDefault, QStringLiteral("Convert to EXE"));
-    info.IsProjector = true;
-    spec = ConvertDialogFor(info);
-    EXPECT_EQ(spec.filter, QStringLiteral("Macromedia Flash (SWF)|*.swf"));
-    EXPECT_EQ(spec.titleKey, QStringLiteral("mnuConvertEXE"));
-}
-
 TEST_F(ProjectorTest, AnyExecutableServesAsTemplateButIsOpenedOnlyWithTheOptionOff)
 {
     SKIP_WITHOUT_CORPUS();
