@@ -3,12 +3,12 @@
 #include "app/AppFolders.h"
 #include "app/ExecutionLog.h"
 #include "app/FileNames.h"
+#include "media/CacheFileWriter.h"
 #include "media/MediaFileInfo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <zlib.h>
 
@@ -107,53 +107,32 @@ int InflateInto(const InputSource& next, char* output, int64_t capacity, int64_t
     return result;
 }
 
-bool WriteAllBytes(QIODevice& file, const char* data, int64_t size)
-{
-    while (size > 0) {
-        const qint64 written = file.write(data, size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
-// The header file replaces any old one whole or not at all: a half-written one would be
-// reused by name on the next opening.
-bool WriteHeaderFile(const QString& target, QByteArray header, const QByteArray& body)
-{
-    header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
-    QSaveFile file(NormalizePath(target));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!WriteAllBytes(file, header.constData(), header.size()) || !WriteAllBytes(file, body.constData(), body.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 struct FreeDeleter {
     void operator()(char* p) const { std::free(p); }
 };
 
-// The buffer of a full expansion. It is the mapped body of a file beside the target, already
-// as long as the movie and zero-filled, so the expanded bytes are written once, by zlib, and
-// the file only changes its name at the end. Where a file cannot be mapped, a zero-filled
-// buffer in memory is written out instead.
+bool WriteHeaderFile(const QString& target, QByteArray header, const QByteArray& body)
+{
+    header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
+    CacheFileWriter file(target);
+    return file.open() && file.write(header) && file.write(body) && file.commit();
+}
+
+// The buffer of a full expansion. It is the mapped body of the cache file being written,
+// already as long as the movie and zero-filled, so the expanded bytes are written once, by
+// zlib. Where a file cannot be mapped, a zero-filled buffer in memory is written out instead.
 class ExpansionBuffer {
 public:
-    ExpansionBuffer(const QString& partPath, QByteArray header, int64_t capacity)
-        : m_file(NormalizePath(partPath))
+    ExpansionBuffer(const QString& target, QByteArray header, int64_t capacity)
+        : m_writer(target)
         , m_capacity(capacity)
     {
         header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
-        QFile::remove(m_file.fileName());
-        if (!m_file.open(QIODevice::ReadWrite | QIODevice::Truncate) || m_file.write(header) != header.size())
+        if (!m_writer.open() || !m_writer.write(header))
             return;
-        if (capacity > 0 && m_file.resize(kHeaderSize + capacity))
-            m_map = m_file.map(0, kHeaderSize + capacity);
+        QFile& file = m_writer.file();
+        if (capacity > 0 && file.resize(kHeaderSize + capacity))
+            m_map = file.map(0, kHeaderSize + capacity);
         if (m_map) {
             m_data = reinterpret_cast<char*>(m_map) + kHeaderSize;
         } else {
@@ -167,11 +146,7 @@ public:
     ~ExpansionBuffer()
     {
         if (m_map)
-            m_file.unmap(m_map);
-        if (m_file.isOpen()) {
-            m_file.close();
-            m_file.remove();
-        }
+            m_writer.file().unmap(m_map);
     }
 
     ExpansionBuffer(const ExpansionBuffer&) = delete;
@@ -180,26 +155,22 @@ public:
     bool ok() const { return m_ok; }
     char* data() { return m_data; }
 
-    // Finishes the file and gives it the target's name.
-    bool commit(const QString& target)
+    // Finishes the file under the target's name.
+    bool commit()
     {
-        bool written = true;
         if (m_map) {
-            written = m_file.unmap(m_map);
+            const bool unmapped = m_writer.file().unmap(m_map);
             m_map = nullptr;
-        } else {
-            written = WriteAllBytes(m_file, m_memory.get(), m_capacity);
-        }
-        m_file.close();
-        if (!written || m_file.error() != QFileDevice::NoError || !m_file.rename(NormalizePath(target))) {
-            m_file.remove();
+            if (!unmapped)
+                return false;
+        } else if (!m_writer.write(m_memory.get(), m_capacity)) {
             return false;
         }
-        return true;
+        return m_writer.commit();
     }
 
 private:
-    QFile m_file;
+    CacheFileWriter m_writer;
     int64_t m_capacity = 0;
     uchar* m_map = nullptr;
     std::unique_ptr<char, FreeDeleter> m_memory;
@@ -306,7 +277,7 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
         return target;
     }
 
-    ExpansionBuffer buffer(target + QStringLiteral(".part"), header, capacity);
+    ExpansionBuffer buffer(target, header, capacity);
     if (!buffer.ok())
         return QString();
     const int code = UncompressDevice(source, buffer.data(), capacity, capacity);
@@ -317,7 +288,7 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
         QFile::remove(NormalizePath(target));
     }
     LogLine(QStringLiteral("Writing decompressed data"));
-    if (!buffer.commit(target))
+    if (!buffer.commit())
         return QString();
     LogLine(QStringLiteral("Decompression succeeded"));
     info.SourcePath = info.WorkingPath;

@@ -4,6 +4,7 @@
 #include "app/ExecutionLog.h"
 #include "app/FileNames.h"
 #include "app/RuntimeErrors.h"
+#include "media/CacheFileWriter.h"
 #include "media/CompressedMovieCache.h"
 #include "media/FileVersion.h"
 #include "media/MediaFileInfo.h"
@@ -114,11 +115,14 @@ ExtractResult ExtractEXE(const QString& path)
             return result;
         }
         LogLine(QStringLiteral("Writing data... "), false);
-        QSaveFile out(NormalizePath(target));
-        OpenForWriting(out, source);
+        // A cache file: written whole or not at all, without waiting for the disk.
+        CacheFileWriter out(target);
+        if (!out.open())
+            RaiseError(RuntimeError::PathFileAccessError, source);
         file.seek(start);
-        CopyBytes(file, out, length, source);
-        Commit(out, source);
+        CopyBytes(file, out.file(), length, source);
+        if (!out.commit())
+            RaiseError(RuntimeError::DeviceIoError, source);
         LogLine(QStringLiteral("Ok"));
         LogTiming(QStringLiteral("Projector Extracted"), false);
         result.moviePath = target;

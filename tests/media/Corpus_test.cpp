@@ -172,3 +172,30 @@ TEST_F(CorpusTest, TruncatedCopiesNeverCrash)
     }
     EXPECT_GT(copies, 2000);
 }
+
+TEST_F(CorpusTest, MutatedHeadersNeverCrash)
+{
+    SKIP_WITHOUT_CORPUS();
+    int mutations = 0;
+    for (const Row& row : ReadManifest()) {
+        const QString path = CorpusDir() + QLatin1Char('/') + row[QStringLiteral("path")];
+        const QByteArray bytes = ReadAll(path);
+        if (bytes.size() < 8 || bytes.size() > 2048)
+            continue;
+        const QString copy = m_dir.path() + QStringLiteral("/mutated.bin");
+        // The signature's last byte, the version, the length field, then the header fields.
+        for (int at = 3; at < std::min<qsizetype>(32, bytes.size()); at += at < 8 ? 1 : 3) {
+            QByteArray mutated = bytes;
+            mutated[at] = static_cast<char>(mutated[at] ^ (at < 8 ? 0x80 : 0xFF));
+            WriteAll(copy, mutated);
+            MediaFileInfo info;
+            if (!IdentifyMedia(copy, info, at % 2 == 0).isEmpty()) {
+                EXPECT_TRUE(info.SourcePath.isEmpty());
+            }
+            ++mutations;
+            // The cache file of this copy changes with every mutation: start afresh.
+            QFile::remove(CachePathFor(copy, QStringLiteral(".tmp"), true, false));
+        }
+    }
+    EXPECT_GT(mutations, 500);
+}

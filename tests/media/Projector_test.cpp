@@ -234,3 +234,20 @@ TEST_F(ProjectorTest, AnyExecutableServesAsTemplateButIsOpenedOnlyWithTheOptionO
     EXPECT_EQ(ReadAll(projector.WorkingPath), movie);
     EXPECT_EQ(projector.FileSize, player.size() + movie.size() + 8);
 }
+
+TEST_F(ProjectorTest, TruncatedProjectorsNeverCrash)
+{
+    const QByteArray projector = MakeProjector(MakePlayerExecutable(), MakeTestMovie(8, true));
+    for (const bool generic : {true, false}) {
+        MediaOptions options;
+        options.genericProjectors = generic;
+        SetMediaOptions(options);
+        for (qsizetype length = 0; length < projector.size(); length += 7) {
+            const QString path = WriteFile(m_dir.path(), QStringLiteral("cut%1.exe").arg(length), projector.left(length));
+            MediaFileInfo info;
+            const QString error = IdentifyMedia(path, info, true);
+            EXPECT_FALSE(error.isEmpty()) << length;  // the trailer is gone in every cut
+            EXPECT_FALSE(info.IsProjector);
+        }
+    }
+}
