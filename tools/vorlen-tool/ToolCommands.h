@@ -7,3 +7,7 @@
 
 // vorlen-tool playlist make OUT.vorlen PATH... | playlist list FILE.vorlen
 int RunPlaylist(const QStringList& arguments);
+// Media files (InfoCommand.cpp, ExpandCommand.cpp, ConvertCommand.cpp).
+int RunInfo(const QStringList& arguments);
+int RunExpand(const QStringList& arguments);
+int RunConvert(const QStringList& arguments);

@@ -22,6 +22,9 @@ int RunVersion(const QStringList&)
 const ToolCommand kCommands[] = {
     {"version", "", "print the version text", &RunVersion},
     {"playlist", "make OUT PATH... | list FILE", "build a playlist file, or list one's entries", &RunPlaylist},
+    {"info", "FILE...", "identify files and print their movie facts", &RunInfo},
+    {"expand", "MOVIE OUT", "write the fully expanded movie", &RunExpand},
+    {"convert", "IN OUT", "convert a movie to a projector or a projector to a movie", &RunConvert},
 };
 
 void PrintHelp()
