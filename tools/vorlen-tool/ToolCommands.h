@@ -4,3 +4,8 @@
 
 // The commands of the subsystems, each defined in its own file of this folder and listed in
 // the command table of main.cpp.
+
+// Media files (InfoCommand.cpp, ExpandCommand.cpp, ConvertCommand.cpp).
+int RunInfo(const QStringList& arguments);
+int RunExpand(const QStringList& arguments);
+int RunConvert(const QStringList& arguments);

@@ -21,6 +21,9 @@ int RunVersion(const QStringList&)
 // Every command, once; --help is derived from this table.
 const ToolCommand kCommands[] = {
     {"version", "", "print the version text", &RunVersion},
+    {"info", "FILE...", "identify files and print their movie facts", &RunInfo},
+    {"expand", "MOVIE OUT", "write the fully expanded movie", &RunExpand},
+    {"convert", "IN OUT", "convert a movie to a projector or a projector to a movie", &RunConvert},
 };
 
 void PrintHelp()

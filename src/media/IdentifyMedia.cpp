@@ -1,0 +1,152 @@
+#include "media/IdentifyMedia.h"
+
+#include "app/ErrorContext.h"
+#include "app/ExecutionLog.h"
+#include "app/FileNames.h"
+#include "app/RuntimeErrors.h"
+#include "media/ByteReader.h"
+#include "media/CompressedMovieCache.h"
+#include "media/FlashVideo.h"
+#include "media/MediaFileInfo.h"
+#include "media/Projector.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kHeaderSize = 8;
+constexpr int kVideoHeaderOffset = 28;
+// A projector that carries another projector would loop for ever; real ones carry movies.
+constexpr int kMaxNesting = 8;
+
+void OpenForReading(QFile& file)
+{
+    if (!file.open(QIODevice::ReadOnly))
+        RaiseError(QFileInfo::exists(file.fileName()) ? RuntimeError::PermissionDenied : RuntimeError::FileNotFound,
+            QStringLiteral("IdentifyMedia"));
+}
+
+// The 8-byte header; a shorter file reads as zeros past its end.
+QByteArray ReadFileHeader(const QString& path)
+{
+    QFile file(NormalizePath(path));
+    OpenForReading(file);
+    QByteArray header = file.read(kHeaderSize);
+    header.append(QByteArray(kHeaderSize - header.size(), '\0'));
+    return header;
+}
+
+void ReadMovieHeader(ByteReader& reader, MediaFileInfo& info)
+{
+    reader.seek(kHeaderSize);
+    ReadRect(reader, info);
+    reader.readU8();  // the fraction of the 8.8 rate
+    info.FrameRate = reader.readU8();
+    info.FrameCount = reader.readU16();
+    info.FirstTagPosition = static_cast<uint8_t>(reader.pos() + 1);
+    reader.skip(2);  // the first tag's header: taken to be the background colour's
+    const uint8_t red = reader.readU8();
+    const uint8_t green = reader.readU8();
+    const uint8_t blue = reader.readU8();
+    info.BackgroundColor = ColorToHex(red, green, blue);
+    if (!reader.ok())
+        RaiseError(RuntimeError::InputPastEndOfFile, QStringLiteral("IdentifyMedia"));
+}
+
+}  // namespace
+
+QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully)
+{
+    ResetMediaInfo(info);
+    try {
+        info.SourcePath = path;
+        info.FileName = FileNameOf(path);
+        {
+            QFileInfo named(NormalizePath(path));
+            if (!named.exists())
+                RaiseError(RuntimeError::FileNotFound, QStringLiteral("IdentifyMedia"));
+            info.FileSize = static_cast<int32_t>(named.size());
+        }
+
+        QString current = path;
+        QByteArray header;
+        for (int round = 0;; ++round) {
+            header = ReadFileHeader(current);
+            const QByteArray signature = header.left(3);
+            if (signature == "FWS") {
+                LogLine(QStringLiteral("Ordinary File"), false);
+                info.Compressed = false;
+                break;
+            }
+            if (signature == "FLV") {
+                LogLine(QStringLiteral("Flash Video"), false);
+                info.Compressed = false;
+                info.IsVideo = true;
+                break;
+            }
+            if (signature == "CWS") {
+                LogLine(QStringLiteral("Compressed File"), false);
+                info.Compressed = true;
+                break;
+            }
+            if (header.startsWith("MZ") && round < kMaxNesting) {
+                LogLine(QStringLiteral("Executable"));
+                const ExtractResult extracted = ExtractEXE(current);
+                if (!extracted.reason.isEmpty() || extracted.moviePath.isEmpty()) {
+                    ResetMediaInfo(info);
+                    return extracted.reason.isEmpty() ? QLatin1String(kInvalidProjector) : extracted.reason;
+                }
+                LogLine(QStringLiteral("File path changed to: ") + extracted.moviePath);
+                info.IsProjector = true;
+                current = extracted.moviePath;
+                continue;
+            }
+            // The three characters as they stand; a NUL would end the log line early.
+            QString shown = QString::fromLatin1(signature);
+            shown.replace(QChar(u'\0'), QChar(u' '));
+            LogLine(QStringLiteral("Unknown signature (") + shown + QStringLiteral(")"));
+            ResetMediaInfo(info);
+            return QLatin1String(kNotFlashMovie);
+        }
+
+        info.Version = static_cast<uint8_t>(header[3]);
+        if (info.Version < 6)
+            info.Compressed = false;
+        const uint32_t length = static_cast<uint8_t>(header[4]) | (static_cast<uint32_t>(static_cast<uint8_t>(header[5])) << 8)
+            | (static_cast<uint32_t>(static_cast<uint8_t>(header[6])) << 16)
+            | (static_cast<uint32_t>(static_cast<uint8_t>(header[7])) << 24);
+        info.UncompressedSize = info.IsVideo ? static_cast<double>(info.FileSize) : static_cast<double>(length);
+        info.WorkingPath = current;
+
+        QString readFrom = info.WorkingPath;
+        if (info.Compressed) {
+            readFrom = DecompressFlash(info, !expandFully);
+            if (readFrom.isEmpty()) {
+                ResetMediaInfo(info);
+                return QLatin1String(kErrorReadingCompressed);
+            }
+        }
+
+        LogLine(QStringLiteral(" ... "), false);
+        QFile file(NormalizePath(readFrom));
+        OpenForReading(file);
+        ByteReader reader(&file);
+        if (info.IsVideo) {
+            info.BackgroundColor = QStringLiteral("000000");
+            // A video shorter than the picture header is read as zeros past its end.
+            reader.seek(std::min<int64_t>(kVideoHeaderOffset, reader.size()));
+            WrapFlashVideo(reader, info);
+        } else {
+            ReadMovieHeader(reader, info);
+        }
+        file.close();
+        LogLine(QStringLiteral("Ok"));
+        return QString();
+    } catch (const VorlenError& error) {
+        SetCurrentError(error.info());
+        LogErrorReport(QStringLiteral("IdentifyMedia"), path);
+        ResetMediaInfo(info);
+        return error.info().description;
+    }
+}

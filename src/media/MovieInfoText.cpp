@@ -1,0 +1,112 @@
+#include "media/MovieInfoText.h"
+
+#include "app/FileNames.h"
+#include "app/Rounding.h"
+#include "app/ShellServices.h"
+#include "media/MediaFileInfo.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+QString Text(const InfoTextLookup& lookup, const QString& key, const char* defaultText)
+{
+    const QString fallback = QLatin1String(defaultText);
+    return lookup ? lookup(key, fallback) : fallback;
+}
+
+QString Form(const InfoTextLookup& lookup, const char* name, const char* defaultText)
+{
+    return Text(lookup, QStringLiteral("frmInfo/") + QLatin1String(name), defaultText);
+}
+
+// FileSize as a percentage of the expanded size, to one decimal (halves to even); false when
+// the expanded size is 0 and no share can be given.
+bool Percentage(const MediaFileInfo& info, QString* text)
+{
+    if (info.UncompressedSize == 0)
+        return false;
+    const double share = static_cast<double>(info.FileSize) / info.UncompressedSize * 100.0;
+    const double rounded = RoundHalfEvenValue(share * 10.0) / 10.0;
+    *text = QLocale().toString(rounded, 'g', 15);
+    return true;
+}
+
+QString Number(double value)
+{
+    return QLocale().toString(value, 'g', 15);
+}
+
+}  // namespace
+
+QString FormatTime(double frames, double framesPerSecond)
+{
+    if (framesPerSecond == 0 || !std::isfinite(frames / framesPerSecond))
+        return QStringLiteral("0:00");
+    const double t = frames / framesPerSecond;
+    const int64_t seconds = RoundHalfEven(t) % 60;
+    const int64_t minutes = RoundHalfEven((t - static_cast<double>(seconds)) / 60.0);
+    return QString::number(minutes) + QLatin1Char(':') + (seconds < 10 ? QStringLiteral("0") : QString())
+        + QString::number(seconds);
+}
+
+MovieInfoTexts ComposeMovieInfo(const MediaFileInfo& info, const InfoTextLookup& lookup)
+{
+    MovieInfoTexts texts;
+    const QString fileNameTitle = Form(lookup, "lblFileName", "File");
+    const QString versionTitle = Form(lookup, "lblVersion", "Version");
+    const QString timeTitle = Form(lookup, "lblTime", "Time");
+    const QString sizeTitle = Form(lookup, "lblSize", "Size");
+    const QString metrixTitle = Form(lookup, "lblMetrix", "Metrics");
+    texts.version = versionTitle;
+    texts.time = timeTitle;
+    texts.size = sizeTitle;
+    texts.metrix = metrixTitle;
+    texts.note = Form(lookup, "lblNote", "");
+
+    texts.name = info.FileName;
+    texts.fileName = fileNameTitle + QStringLiteral(": ") + info.SourcePath;
+    texts.fileNameToolTip = info.SourcePath;
+
+    const QFileInfo source(NormalizePath(info.SourcePath));
+    if (info.SourcePath.isEmpty() || !source.exists()) {
+        texts.version.clear();
+        return texts;
+    }
+    if (source.size() < 8)
+        return texts;
+
+    texts.version = versionTitle + QStringLiteral(": ") + QString::number(info.Version);
+    texts.time = timeTitle + QStringLiteral(": ") + FormatTime(info.FrameCount, info.FrameRate) + QStringLiteral(" (")
+        + QString::number(info.FrameCount) + QStringLiteral(")");
+    QString share;
+    if (info.Compressed) {
+        // A record without an expanded size gives no share; what is filled so far stays.
+        if (!Percentage(info, &share))
+            return texts;
+        texts.note
+            = Form(lookup, "strComp", "Compression") + QStringLiteral(": ") + share + Form(lookup, "strOfOrig", "% of Original");
+    }
+    if (info.IsProjector)
+        texts.note = Form(lookup, "strProjector", "Projector");
+    const int64_t expanded = static_cast<int64_t>(info.UncompressedSize);
+    if (static_cast<double>(info.FileSize) != info.UncompressedSize)
+        texts.size = sizeTitle + QStringLiteral(": ") + FormatByteSize(info.FileSize) + QStringLiteral(" (")
+            + FormatByteSize(expanded) + QStringLiteral(")");
+    else
+        texts.size = sizeTitle + QStringLiteral(": ") + FormatByteSize(expanded);
+    if (info.IsVideo)
+        texts.note = Text(lookup, QStringLiteral("BrowseMedia/strVideo"), "Flash Video");
+    if (!info.Compressed && info.FileSize < info.UncompressedSize) {
+        if (!Percentage(info, &share))
+            return texts;
+        texts.note
+            = Form(lookup, "strOnlyBefore", "Only") + QStringLiteral(" ") + share + Form(lookup, "strOnlyAfter", "% Downloaded");
+    }
+    texts.metrix = metrixTitle + QStringLiteral(": ") + QString::number(info.Width) + QStringLiteral(" x ")
+        + QString::number(info.Height) + QStringLiteral(" @ ") + Number(info.FrameRate) + QStringLiteral(" fps");
+    return texts;
+}

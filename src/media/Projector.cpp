@@ -1,0 +1,228 @@
+#include "media/Projector.h"
+
+#include "app/ErrorContext.h"
+#include "app/ExecutionLog.h"
+#include "app/FileNames.h"
+#include "app/RuntimeErrors.h"
+#include "media/CompressedMovieCache.h"
+#include "media/FileVersion.h"
+#include "media/MediaFileInfo.h"
+#include "media/MediaOptions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kTrailerSize = 8;
+constexpr int64_t kCopyChunk = 1024 * 1024;
+
+uint32_t ReadLittle32(const QByteArray& bytes, int at)
+{
+    return static_cast<uint8_t>(bytes[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 1])) << 8)
+        | (static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 2])) << 16)
+        | (static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24);
+}
+
+void OpenForReading(QFile& file, const QString& source)
+{
+    if (!file.open(QIODevice::ReadOnly))
+        RaiseError(file.exists() ? RuntimeError::PermissionDenied : RuntimeError::FileNotFound, source);
+}
+
+// Reads exactly count bytes at offset, or raises "Input past end of file".
+QByteArray ReadAt(QFile& file, int64_t offset, int64_t count, const QString& source)
+{
+    if (offset < 0 || count < 0 || offset + count > file.size() || !file.seek(offset))
+        RaiseError(RuntimeError::InputPastEndOfFile, source);
+    QByteArray bytes = file.read(count);
+    if (bytes.size() != count)
+        RaiseError(RuntimeError::DeviceIoError, source);
+    return bytes;
+}
+
+// Copies count bytes from the current position of from to to, in pieces.
+void CopyBytes(QFile& from, QIODevice& to, int64_t count, const QString& source)
+{
+    while (count > 0) {
+        const QByteArray piece = from.read(std::min(count, kCopyChunk));
+        if (piece.isEmpty())
+            RaiseError(RuntimeError::InputPastEndOfFile, source);
+        if (to.write(piece) != piece.size())
+            RaiseError(RuntimeError::DiskFull, source);
+        count -= piece.size();
+    }
+}
+
+void OpenForWriting(QSaveFile& file, const QString& source)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        RaiseError(RuntimeError::PathFileAccessError, source);
+}
+
+void Commit(QSaveFile& file, const QString& source)
+{
+    if (!file.commit())
+        RaiseError(RuntimeError::DeviceIoError, source, file.errorString());
+}
+
+QString ReportFailure(const VorlenError& error, const QString& procedure, const QString& detail)
+{
+    SetCurrentError(error.info());
+    LogErrorReport(procedure, detail);
+    return error.info().description;
+}
+
+}  // namespace
+
+ExtractResult ExtractEXE(const QString& path)
+{
+    ExtractResult result;
+    LogTiming(QString(), false);
+    LogEmptyLine();
+    LogLine(QStringLiteral(" :: ExtractEXE (") + path + QStringLiteral(")... "), false);
+    const QString target = CachePathFor(path, QStringLiteral(".swf"), true, false);
+    if (QFileInfo::exists(NormalizePath(target))) {
+        result.moviePath = target;
+        return result;
+    }
+    if (CurrentMediaOptions().genericProjectors && !IsGenericProjector(path, false)) {
+        result.reason = QLatin1String(kNotGenericProjector);
+        return result;
+    }
+    const QString source = QStringLiteral("ExtractEXE");
+    try {
+        LogEmptyLine();
+        QFile file(NormalizePath(path));
+        OpenForReading(file, source);
+        const int64_t size = file.size();
+        const QByteArray trailer = ReadAt(file, size - kTrailerSize, kTrailerSize, source);
+        if (trailer.left(4) != kProjectorMagic) {
+            LogLine(QLatin1String(kInvalidProjector));
+            result.reason = QLatin1String(kInvalidProjector);
+            return result;
+        }
+        const int64_t length = ReadLittle32(trailer, 4);
+        const int64_t start = size - kTrailerSize - length;
+        const QByteArray head = ReadAt(file, start, std::min<int64_t>(length, 4), source);
+        const bool signature = head.size() == 4 && (head.startsWith("FWS") || head.startsWith("CWS"));
+        const uint8_t version = head.size() == 4 ? static_cast<uint8_t>(head[3]) : 0;
+        if (!signature || version < 1 || version > 9) {
+            LogLine(QLatin1String(kInvalidProjector));
+            result.reason = QLatin1String(kInvalidProjector);
+            return result;
+        }
+        LogLine(QStringLiteral("Writing data... "), false);
+        QSaveFile out(NormalizePath(target));
+        OpenForWriting(out, source);
+        file.seek(start);
+        CopyBytes(file, out, length, source);
+        Commit(out, source);
+        LogLine(QStringLiteral("Ok"));
+        LogTiming(QStringLiteral("Projector Extracted"), false);
+        result.moviePath = target;
+    } catch (const VorlenError& error) {
+        result.moviePath.clear();
+        result.reason = ReportFailure(error, source, path);
+    }
+    return result;
+}
+
+QString CreateProjector(const QString& targetPath, const MediaFileInfo& info)
+{
+    LogEmptyLine();
+    LogLine(QStringLiteral(" :: Create Projector"));
+    const QString source = QStringLiteral("CreateProjector");
+    try {
+        const QString templatePath = ProjectorTemplatePath();
+        QFile player(NormalizePath(templatePath));
+        if (!player.exists())
+            RaiseError(RuntimeError::FileNotFound, source, QStringLiteral("Projector template not found: ") + templatePath);
+        OpenForReading(player, source);
+        // A template that carries a movie itself gives only its player part.
+        int64_t playerSize = player.size();
+        if (playerSize >= kTrailerSize) {
+            const QByteArray trailer = ReadAt(player, playerSize - kTrailerSize, kTrailerSize, source);
+            const int64_t length = ReadLittle32(trailer, 4);
+            if (trailer.left(4) == kProjectorMagic && length <= playerSize - kTrailerSize)
+                playerSize -= kTrailerSize + length;
+        }
+        QFile movie(NormalizePath(info.WorkingPath));
+        OpenForReading(movie, source);
+        const int64_t movieSize = movie.size();
+        if (movieSize > 0xFFFFFFFFLL)
+            RaiseError(RuntimeError::Overflow, source);
+
+        const QString target = NormalizePath(targetPath);
+        if (QFileInfo::exists(target))
+            QFile::remove(target);
+        QSaveFile out(target);
+        OpenForWriting(out, source);
+        player.seek(0);
+        CopyBytes(player, out, playerSize, source);
+        CopyBytes(movie, out, movieSize, source);
+        QByteArray trailer = kProjectorMagic;
+        for (int i = 0; i < 4; ++i)
+            trailer.append(static_cast<char>((static_cast<uint64_t>(movieSize) >> (8 * i)) & 0xFF));
+        if (out.write(trailer) != trailer.size())
+            RaiseError(RuntimeError::DiskFull, source);
+        Commit(out, source);
+    } catch (const VorlenError& error) {
+        return ReportFailure(error, source, targetPath);
+    }
+    return QString();
+}
+
+bool IsGenericProjector(const QString& path, bool strict)
+{
+    const QString name = ReadFileVersion(path).originalFileName;
+    if (name.compare(QStringLiteral("SAFlashPlayer.exe"), Qt::CaseInsensitive) == 0)
+        return true;
+    return !strict && name.compare(QStringLiteral("SwFlsh32.exe"), Qt::CaseInsensitive) == 0;
+}
+
+QString ConvertMovie(const MediaFileInfo& info, const QString& targetPath, QString* writtenPath)
+{
+    LogEmptyLine();
+    LogLine(QStringLiteral(" :: SWF<->EXE Conversion"));
+    QString target = targetPath;
+    if (ExtensionOf(target).isEmpty())
+        target += info.IsProjector ? QStringLiteral(".swf") : QStringLiteral(".exe");
+    if (writtenPath)
+        *writtenPath = target;
+    if (!info.IsProjector)
+        return CreateProjector(target, info);
+
+    const QString source = QStringLiteral("ConvertMovie");
+    try {
+        QFile movie(NormalizePath(info.WorkingPath));
+        OpenForReading(movie, source);
+        const QString normalized = NormalizePath(target);
+        if (QFileInfo::exists(normalized))
+            QFile::remove(normalized);
+        QSaveFile out(normalized);
+        OpenForWriting(out, source);
+        CopyBytes(movie, out, movie.size(), source);
+        Commit(out, source);
+    } catch (const VorlenError& error) {
+        return ReportFailure(error, source, target);
+    }
+    return QString();
+}
+
+ConvertDialogSpec ConvertDialogFor(const MediaFileInfo& info)
+{
+    ConvertDialogSpec spec;
+    spec.proposedName = CachePathFor(info.SourcePath, QString(), false, false);
+    if (info.IsProjector) {
+        spec.filter = QStringLiteral("Macromedia Flash (SWF)|*.swf");
+        spec.titleKey = QStringLiteral("mnuConvertEXE");
+        spec.titleDefault = QStringLiteral("Convert EXE to SWF");
+    } else {
+        spec.filter = QStringLiteral("Flash Projector (EXE)|*.exe");
+        spec.titleKey = QStringLiteral("mnuConvert");
+        spec.titleDefault = QStringLiteral("Convert to EXE");
+    }
+    return spec;
+}

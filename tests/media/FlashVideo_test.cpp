@@ -1,0 +1,96 @@
+#include "MediaTestSupport.h"
+#include "common/TestSupport.h"
+
+#include "app/AppFolders.h"
+#include "media/ByteReader.h"
+#include "media/FlashVideo.h"
+#include "media/MediaFileInfo.h"
+
+#include <QThread>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+TEST(FlashVideo, PictureSizeCodes)
+{
+    const struct {
+        const char* bits;
+        bool known;
+        int width, height;
+    } cases[] = {
+        {"000000000000", true, 0, 0},        // code 0, both fields 0
+        {"0064 4b 000000", true, 200, 150},  // code 0: 8-bit fields at bits 9 and 17
+        {"00806400 9600", true, 200, 300},   // code 1: 16-bit fields at bits 9 and 25
+        {"010000000000", true, 352, 288},    // code 2
+        {"018000000000", true, 176, 144},    // code 3
+        {"020000000000", true, 128, 96},     // code 4
+        {"028000000000", true, 320, 240},    // code 5
+        {"030000000000", true, 160, 120},    // code 6
+        {"038000000000", true, 640, 480},    // code 7
+        {"FFFFFFFFFFFF", true, 640, 480},    // bits before and after the code do not matter
+        {"02", true, 128, 96},               // short input reads as zeros
+    };
+    for (const auto& c : cases) {
+        int width = -1, height = -1;
+        EXPECT_EQ(DecodeVideoFrameSize(QByteArray::fromHex(c.bits), &width, &height), c.known) << c.bits;
+        EXPECT_EQ(width, c.width) << c.bits;
+        EXPECT_EQ(height, c.height) << c.bits;
+    }
+}
+
+TEST(FlashVideo, CodeZeroWithWidthTwoHundredByOneHundredFifty)
+{
+    // code 000 at bits 6-8, width 200 at bits 9-16, height 150 at bits 17-24
+    int width = 0, height = 0;
+    ASSERT_TRUE(DecodeVideoFrameSize(QByteArray::fromHex("00644B000000"), &width, &height));
+    EXPECT_EQ(width, 200);
+    EXPECT_EQ(height, 150);
+}
+
+TEST(EncodeUrlText, CodesBelowSixtyFiveAndAboveAsciiArePercentEncoded)
+{
+    EXPECT_EQ(EncodeUrlText(QStringLiteral("a b.swf")), QStringLiteral("a%20b%2Eswf"));
+    EXPECT_EQ(EncodeUrlText(QStringLiteral("C:\\Data_9\\x")), QStringLiteral("C%3A\\Data_%39\\x"));
+    EXPECT_EQ(EncodeUrlText(QStringLiteral("/home/ann/Vid\u00e9o")), QStringLiteral("%2Fhome%2Fann%2FVid%C3%A9o"));
+    EXPECT_EQ(EncodeUrlText(QStringLiteral("x\u00b9y")), QStringLiteral("xy"));  // superscript one is dropped
+    EXPECT_EQ(EncodeUrlText(QStringLiteral("@AZ`z~\u007f")), QStringLiteral("%40AZ`z~\u007f"));
+    EXPECT_EQ(EncodeUrlText(QString::fromUtf8("\xF0\x9F\x8E\xAC")), QStringLiteral("%F0%9F%8E%AC"));
+    EXPECT_EQ(EncodeUrlText(QString()), QString());
+}
+
+TEST(FlashVideo, WrapperAddressNamesTheDescriptionAndChangesWithTime)
+{
+    TempAppFolder app;
+    MediaFileInfo info;
+    info.WorkingPath = QStringLiteral("/videos/a.flv");
+    ByteReader reader(QByteArray::fromHex("038000000000"));
+    WrapFlashVideo(reader, info);
+    const QString first = info.WorkingPath;
+    const QString prefix = Folders().flash + QStringLiteral("video.swf?myXML=")
+        + EncodeUrlText(Folders().flash + QStringLiteral("video.xml")) + QStringLiteral("&time=");
+    EXPECT_TRUE(first.startsWith(prefix)) << first.toStdString();
+    EXPECT_EQ(info.Width, 640);
+    EXPECT_TRUE(QString::fromUtf8(ReadAll(Folders().flash + QStringLiteral("video.xml")))
+                    .contains(QStringLiteral("<SOURCE>/videos/a.flv</SOURCE>")));
+
+    QThread::msleep(5);
+    MediaFileInfo second;
+    second.WorkingPath = QStringLiteral("/videos/b.flv");
+    ByteReader other(QByteArray::fromHex("028000000000"));
+    WrapFlashVideo(other, second);
+    EXPECT_NE(second.WorkingPath, first);
+    EXPECT_TRUE(second.WorkingPath.startsWith(prefix));
+    const QString xml = QString::fromUtf8(ReadAll(Folders().flash + QStringLiteral("video.xml")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<SOURCE>/videos/b.flv</SOURCE><WIDTH>320</WIDTH><HEIGHT>240</HEIGHT>")));
+}
+
+TEST(FlashVideo, PathThatIsNotXmlTextWritesNoDescription)
+{
+    TempAppFolder app;
+    MediaFileInfo info;
+    info.WorkingPath = QStringLiteral("/videos/a<b.flv");
+    ByteReader reader(QByteArray::fromHex("028000000000"));
+    WrapFlashVideo(reader, info);
+    EXPECT_FALSE(QFile::exists(Folders().flash + QStringLiteral("video.xml")));
+    EXPECT_TRUE(info.WorkingPath.contains(QStringLiteral("video.swf?myXML=")));  // set all the same
+}
