@@ -39,7 +39,7 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name)
 
 }  // namespace
 
-FrmDecompiler::FrmDecompiler(const ExtractSource& movie, DecompilerOptions& options, QAction* extractionEntry, QWidget* parent)
+FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& options, QAction* extractionEntry, QWidget* parent)
     : QDialog(parent)
     , m_movie(movie)
     , m_options(options)

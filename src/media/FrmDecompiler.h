@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/DecompilerOptions.h"
+#include "media/MediaFileInfo.h"
 #include "media/ResourceExtractor.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ public:
     // options are shown when the dialog loads and the five kinds are written back when it
     // unloads. extractionEntry (may be null) is the Player's menu entry, disabled meanwhile.
     FrmDecompiler(
-        const ExtractSource& movie, DecompilerOptions& options, QAction* extractionEntry = nullptr, QWidget* parent = nullptr);
+        const MediaFileInfo& movie, DecompilerOptions& options, QAction* extractionEntry = nullptr, QWidget* parent = nullptr);
     ~FrmDecompiler() override;
 
     // Shows the closing message; the default is a message box with only an OK button.
@@ -60,7 +61,7 @@ private:
     void setRunning(bool running);
     void unload();
 
-    ExtractSource m_movie;
+    MediaFileInfo m_movie;
     DecompilerOptions& m_options;
     QPointer<QAction> m_extractionEntry;
     ExtractCounters m_counters;

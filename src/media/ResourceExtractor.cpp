@@ -5,6 +5,7 @@
 #include "app/FileNames.h"
 #include "app/RuntimeErrors.h"
 #include "media/ByteReader.h"
+#include "media/MediaFileInfo.h"
 
 #include <QFile>
 #include <QTime>
@@ -113,7 +114,7 @@ void TagWalk::run(const bool& cancel)
         LogLine(QStringLiteral("Video Extraction is not supported"));
         return;
     }
-    QFile movie(m_source.workingPath);
+    QFile movie(NormalizePath(m_source.workingPath));
     if (!movie.open(QIODevice::ReadOnly)) {
         SetCurrentError(RuntimeError::FileNotFound, QStringLiteral("ExtractResources"), movie.errorString());
         LogErrorReport(QStringLiteral("ExtractResources"), m_source.workingPath);
@@ -361,6 +362,23 @@ void ExtractResources(const ExtractSource& source, const QString& destination, c
         SetCurrentError(RuntimeError::OutOfMemory, QStringLiteral("ExtractResources"), QString::fromLocal8Bit(e.what()));
         LogErrorReport(QStringLiteral("ExtractResources"));
     }
+}
+
+ExtractSource ExtractSource::FromMediaInfo(const MediaFileInfo& info)
+{
+    ExtractSource source;
+    source.workingPath = info.WorkingPath;
+    source.uncompressedSize = info.UncompressedSize;
+    source.firstTagPosition = info.FirstTagPosition;
+    source.fileName = info.FileName;
+    source.isVideo = info.IsVideo;
+    return source;
+}
+
+void ExtractResources(const MediaFileInfo& info, const QString& destination, const ExtractProgress& progress,
+    ExtractCounters& counters, const bool& cancel)
+{
+    ExtractResources(ExtractSource::FromMediaInfo(info), destination, progress, counters, cancel);
 }
 
 bool FixJpegHead(QByteArray& jpeg)

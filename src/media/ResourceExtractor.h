@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+struct MediaFileInfo;
+
 // The resource extractor: walks the tag stream of an uncompressed movie and writes its JPEG
 // images, MP3 event sounds and MP3 sound streams as plain files.
 
@@ -26,6 +28,8 @@ struct ExtractCounters {
 
 // What one walk reads of the movie record.
 struct ExtractSource {
+    static ExtractSource FromMediaInfo(const MediaFileInfo& info);
+
     QString workingPath;          // the readable, uncompressed movie file
     double uncompressedSize = 0;  // divisor of the progress fraction
     int firstTagPosition = 0;     // 1-based file position of the first tag
@@ -47,6 +51,9 @@ struct ExtractProgress {
 // are updated in place. Failures never leave the walk: a damaged or truncated movie ends it
 // with what was written so far.
 void ExtractResources(const ExtractSource& source, const QString& destination, const ExtractProgress& progress,
+    ExtractCounters& counters, const bool& cancel);
+// The same walk over the movie that identification (with full expansion) described.
+void ExtractResources(const MediaFileInfo& info, const QString& destination, const ExtractProgress& progress,
     ExtractCounters& counters, const bool& cancel);
 
 // Rebuilds the head of a written DefineBits / DefineBitsJPEG2 file whose 570 bytes of table

@@ -1,6 +1,7 @@
 #include "ExtractTestSupport.h"
 
 #include "common/TestSupport.h"
+#include "media/IdentifyMedia.h"
 #include "media/ResourceExtractor.h"
 
 #include <QDir>
@@ -76,23 +77,23 @@ TEST(ExtractCorpus, CountsMatchTheManifestAndEveryFileIsWhatItClaims)
     int movies = 0, jpegs = 0, mp3s = 0, spriteStreams = 0;
     for (const Row& row : ManifestRows()) {
         const QString relative = row.value(QStringLiteral("path"));
-        if (!relative.startsWith(QLatin1String("swf/")) || !PlayerReadsAsMovie(row))
+        if (!relative.startsWith(QLatin1String("swf/")))
             continue;
         SCOPED_TRACE(relative.toStdString());
         const QString name = QFileInfo(relative).fileName();
-        const QString plain = work.path() + QStringLiteral("/plain.swf");
-        ASSERT_TRUE(WritePlainMovie(CorpusDir() + QLatin1Char('/') + relative, plain));
+        MediaFileInfo info;
+        if (!IdentifyMedia(CorpusDir() + QLatin1Char('/') + relative, info, true).isEmpty())
+            continue;  // not a movie the player reads
         const QString out = work.path() + QStringLiteral("/out-") + QString::number(movies) + QLatin1Char('/');
         ASSERT_TRUE(QDir().mkpath(out));
-        ExtractSource source = SourceForPlainMovie(plain);
-        source.fileName = name;
         ExtractCounters counters = ExtractCounters::Chosen(true, true, true, true, true);
         const bool cancel = false;
-        ExtractResources(source, out, {}, counters, cancel);
+        ExtractResources(info, out, {}, counters, cancel);
         ++movies;
 
         // Definitions live on the root timeline; stream heads may also stand inside sprites.
-        if (row.value(QStringLiteral("status")) == QLatin1String("ok")) {
+        // ("CWS" movies below version 6 are walked over their compressed bytes: no counts.)
+        if (PlayerReadsAsMovie(row) && row.value(QStringLiteral("status")) == QLatin1String("ok")) {
             EXPECT_EQ(counters[ResourceKind::Jpeg], Count(row, "n6") + Count(row, "n21"));
             EXPECT_EQ(counters[ResourceKind::Event], Count(row, "n14_mp3"));
             if (Count(row, "n39") == 0) {

@@ -1,6 +1,7 @@
 #include "ExtractTestSupport.h"
 
 #include "common/TestSupport.h"
+#include "media/IdentifyMedia.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <vector>
 
 #include <jpeglib.h>
-#include <zlib.h>
 
 namespace {
 
@@ -160,48 +160,12 @@ bool StartsLikeMp3(const QByteArray& data)
     return data.size() >= 2 && static_cast<uint8_t>(data[0]) == 0xFF && (static_cast<uint8_t>(data[1]) & 0xE0) == 0xE0;
 }
 
-ExtractSource SourceForPlainMovie(const QString& path)
+MediaFileInfo IdentifyForExtraction(const QString& path)
 {
-    const QByteArray head = ReadAll(path).left(32);
-    ExtractSource source;
-    source.workingPath = path;
-    source.fileName = QFileInfo(path).fileName();
-    if (head.size() < 9)
-        return source;
-    const int bits = static_cast<uint8_t>(head[8]) >> 3;
-    const int rectBytes = (5 + 4 * bits + 7) / 8;
-    source.firstTagPosition = 8 + rectBytes + 4 + 1;
-    const uint32_t length = static_cast<uint32_t>(static_cast<uint8_t>(head[4]))
-        | (static_cast<uint32_t>(static_cast<uint8_t>(head[5])) << 8)
-        | (static_cast<uint32_t>(static_cast<uint8_t>(head[6])) << 16)
-        | (static_cast<uint32_t>(static_cast<uint8_t>(head[7])) << 24);
-    source.uncompressedSize = length;
-    return source;
-}
-
-bool WritePlainMovie(const QString& from, const QString& to)
-{
-    const QByteArray bytes = ReadAll(from);
-    if (bytes.startsWith("FWS"))
-        return WriteAll(to, bytes);
-    if (!bytes.startsWith("CWS") || bytes.size() < 8)
-        return false;
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK)
-        return false;
-    QByteArray body;
-    QByteArray chunk(1 << 16, Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData() + 8));
-    stream.avail_in = static_cast<uInt>(bytes.size() - 8);
-    int result = Z_OK;
-    while (result == Z_OK) {
-        stream.next_out = reinterpret_cast<Bytef*>(chunk.data());
-        stream.avail_out = static_cast<uInt>(chunk.size());
-        result = inflate(&stream, Z_NO_FLUSH);
-        body.append(chunk.constData(), chunk.size() - stream.avail_out);
-    }
-    inflateEnd(&stream);
-    return WriteAll(to, QByteArray("FWS") + bytes.mid(3, 5) + body);
+    MediaFileInfo info;
+    const QString error = IdentifyMedia(path, info, true);
+    EXPECT_EQ(error, QString()) << path.toStdString();
+    return info;
 }
 
 QStringList FilesIn(const QString& folder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/MediaFileInfo.h"
 #include "media/ResourceExtractor.h"
 
 #include <QByteArray>
@@ -34,13 +35,9 @@ QByteArray MakeMp3(int frames, int seed);
 // True when the data begins with an MP3 frame sync or an ID3 tag.
 bool StartsLikeMp3(const QByteArray& data);
 
-// The extraction source for a plain movie file: first-tag position from its frame RECT,
-// size from its length field.
-ExtractSource SourceForPlainMovie(const QString& path);
-
-// Writes a plain copy of a movie: "FWS" as is, "CWS" expanded with zlib (header kept with
-// "FWS"). False for anything else.
-bool WritePlainMovie(const QString& from, const QString& to);
+// The record of a movie identified for extraction (fully expanded); a failed
+// identification fails the test and gives an empty record.
+MediaFileInfo IdentifyForExtraction(const QString& path);
 
 // Every file name in a folder, sorted.
 QStringList FilesIn(const QString& folder);

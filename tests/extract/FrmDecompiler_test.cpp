@@ -41,7 +41,9 @@ protected:
         writer.addTag(21, image + QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(20, 20, 1));
         writer.addTag(14, sound + MakeMp3(2, 2));
         m_moviePath = m_movies.path() + QStringLiteral("/clip.swf");
-        ASSERT_TRUE(WriteAll(m_moviePath, writer.toBytes()));
+        ASSERT_TRUE(WriteAll(m_moviePath, writer.toBytes(true)));
+        m_movie = IdentifyForExtraction(m_moviePath);
+        ASSERT_TRUE(m_movie.Compressed);
         m_options = DefaultDecompilerOptions();
         m_options.destination = m_out.path() + QLatin1Char('/');
     }
@@ -57,6 +59,7 @@ protected:
     QTemporaryDir m_movies;
     QTemporaryDir m_out;
     QString m_moviePath;
+    MediaFileInfo m_movie;
     DecompilerOptions m_options;
 };
 
@@ -77,7 +80,7 @@ TEST_F(FrmDecompilerTest, LoadShowsTheOptionsAndGoNeedsAnExistingFolder)
     m_options.event = false;
     m_options.video = true;
     {
-        FrmDecompiler dialog(SourceForPlainMovie(m_moviePath), m_options, &entry);
+        FrmDecompiler dialog(m_movie, m_options, &entry);
         EXPECT_FALSE(entry.isEnabled());
         EXPECT_TRUE(Control<QCheckBox>(dialog, "chkJPEG")->isChecked());
         EXPECT_FALSE(Control<QCheckBox>(dialog, "chkEvent")->isChecked());
@@ -114,7 +117,7 @@ TEST_F(FrmDecompilerTest, LoadShowsTheOptionsAndGoNeedsAnExistingFolder)
 
 TEST_F(FrmDecompilerTest, GoRunsTheWalkAndShowsTheSummary)
 {
-    FrmDecompiler dialog(SourceForPlainMovie(m_moviePath), m_options);
+    FrmDecompiler dialog(m_movie, m_options);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
     bool runningDuringPump = false;
@@ -143,7 +146,7 @@ TEST_F(FrmDecompilerTest, GoRunsTheWalkAndShowsTheSummary)
 
 TEST_F(FrmDecompilerTest, CancelDuringTheWalkListsWhatWasWritten)
 {
-    FrmDecompiler dialog(SourceForPlainMovie(m_moviePath), m_options);
+    FrmDecompiler dialog(m_movie, m_options);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
     // The Cancel button is pressed while the walk pumps the messages after its first tag.
@@ -166,7 +169,7 @@ TEST_F(FrmDecompilerTest, CancelDuringTheWalkListsWhatWasWritten)
 
 TEST_F(FrmDecompilerTest, HelpOpensTheDecompilerTopic)
 {
-    FrmDecompiler dialog(SourceForPlainMovie(m_moviePath), m_options);
+    FrmDecompiler dialog(m_movie, m_options);
     QString topic;
     dialog.openHelp = [&](const QString& shown) { topic = shown; };
     Control<QPushButton>(dialog, "cbHelp")->click();

@@ -2,6 +2,7 @@
 
 #include "common/TestSupport.h"
 #include "media/ExtractSummary.h"
+#include "media/IdentifyMedia.h"
 #include "media/ResourceExtractor.h"
 #include "media/SwfWriter.h"
 
@@ -117,7 +118,10 @@ protected:
     ExtractCounters extract(
         const QString& path, ExtractCounters counters, const ExtractProgress& progress = {}, const bool& cancel = kNoCancel)
     {
-        ExtractResources(SourceForPlainMovie(path), out(), progress, counters, cancel);
+        // Cut or damaged movies may fail identification; the walk then finds no movie file.
+        MediaFileInfo info;
+        IdentifyMedia(path, info, true);
+        ExtractResources(info, out(), progress, counters, cancel);
         return counters;
     }
 
@@ -310,8 +314,8 @@ TEST_F(ExtractTest, MissingMovieIsReportedAndWritesNothing)
 TEST_F(ExtractTest, VideoIsNotWalked)
 {
     ASSERT_TRUE(WriteAll(moviePath(), MakeTestMovie(false).bytes));
-    ExtractSource source = SourceForPlainMovie(moviePath());
-    source.isVideo = true;
+    MediaFileInfo source = IdentifyForExtraction(moviePath());
+    source.IsVideo = true;
     ExtractCounters counters = All();
     const bool cancel = false;
     ExtractResources(source, out(), {}, counters, cancel);
