@@ -9,3 +9,6 @@
 int RunInfo(const QStringList& arguments);
 int RunExpand(const QStringList& arguments);
 int RunConvert(const QStringList& arguments);
+
+// Resource extraction (ExtractCommand.cpp).
+int RunExtract(const QStringList& arguments);
