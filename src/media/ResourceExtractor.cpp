@@ -8,6 +8,7 @@
 #include "media/MediaFileInfo.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTime>
 
 #include <cmath>
@@ -42,13 +43,25 @@ float TimeOfDay()
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
 }
 
-// A new file with these bytes; an existing file of that name is deleted first, so output
-// is always replaced, never appended to.
+// Opens a new, empty output file. An existing file of that name is replaced, never appended
+// to: emptied in place when it can be (creating files anew after deleting them costs the file
+// system far more than the copy of the data), else deleted first; a link is always deleted, so
+// nothing is written through it.
+bool OpenResourceFile(QFile& file)
+{
+    const QFileInfo existing(file.fileName());
+    if (existing.isSymLink() || (existing.exists() && !existing.isFile()))
+        QFile::remove(file.fileName());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return true;
+    QFile::remove(file.fileName());
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
 bool WriteResourceFile(const QString& path, const QByteArray& bytes)
 {
-    QFile::remove(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!OpenResourceFile(file))
         return false;
     const bool written = file.write(bytes) == bytes.size();
     file.close();
@@ -289,9 +302,8 @@ void TagWalk::soundStreamHead(int64_t length)
     closeStream(stream);
     const QString path = m_base + QStringLiteral(".stream") + (m_spriteNumber != 0 ? QString::number(m_spriteNumber) : QString())
         + QStringLiteral(".mp3");
-    QFile::remove(path);
     auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::WriteOnly))
+    if (!OpenResourceFile(*file))
         return;
     stream = std::move(file);
     ++m_counters[ResourceKind::Stream];
