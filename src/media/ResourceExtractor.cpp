@@ -93,7 +93,8 @@ private:
     void soundStreamBlock(int64_t length);
     void enterSprite(int64_t length);
     void leaveSprite();
-    void writeJpeg(uint16_t id, QByteArray jpeg);
+    // Writes m_jpeg, fixed up, as the image of character id.
+    void writeJpeg(uint16_t id);
     void reportProgress(const QString& caption, int64_t length);
 
     bool chosen(ResourceKind kind) const { return m_counters[kind] >= 0; }
@@ -111,6 +112,9 @@ private:
     int64_t m_pos = 0;   // start of the current tag's data
     int64_t m_next = 0;  // where the next tag starts
     QByteArray m_tables = QByteArray(1, '\0');
+    // Tag data and the image being written; kept between tags so their storage is reused.
+    QByteArray m_data;
+    QByteArray m_jpeg;
     uint16_t m_spriteNumber = 0;
     bool m_inSprite = false;
     int64_t m_spriteEnd = 0;
@@ -149,7 +153,8 @@ void TagWalk::run(const bool& cancel)
             m_pos = m_spriteEnd;  // a sprite cut short inside a tag header
             continue;
         }
-        reader.seek(m_pos);
+        if (reader.pos() != m_pos)
+            reader.seek(m_pos);  // skipped data; a handled tag leaves the reader in place
         const uint16_t header = reader.readU16();
         const uint16_t code = header >> 6;
         int64_t length = header & 0x3F;
@@ -241,7 +246,12 @@ void TagWalk::defineBits(int64_t length)
     if (length < 2)
         return;
     const uint16_t id = m_reader->readU16();
-    writeJpeg(id, m_tables + m_reader->readBytes(length - 2));
+    if (!m_reader->readInto(m_data, length - 2))
+        return;
+    m_jpeg.resize(m_tables.size() + m_data.size());
+    std::memcpy(m_jpeg.data(), m_tables.constData(), m_tables.size());
+    std::memcpy(m_jpeg.data() + m_tables.size(), m_data.constData(), m_data.size());
+    writeJpeg(id);
 }
 
 void TagWalk::defineBitsJpeg2(int64_t length)
@@ -251,15 +261,14 @@ void TagWalk::defineBitsJpeg2(int64_t length)
     const uint16_t id = m_reader->readU16();
     // The 4 bytes before the image's own start-of-image marker are dropped.
     m_reader->skip(4);
-    writeJpeg(id, m_reader->readBytes(length - 6));
+    if (m_reader->readInto(m_jpeg, length - 6))
+        writeJpeg(id);
 }
 
-void TagWalk::writeJpeg(uint16_t id, QByteArray jpeg)
+void TagWalk::writeJpeg(uint16_t id)
 {
-    if (!m_reader->ok())
-        return;
-    FixJpegHead(jpeg);
-    if (WriteResourceFile(m_base + QLatin1Char('.') + QString::number(id) + QStringLiteral(".jpg"), jpeg))
+    FixJpegHead(m_jpeg);
+    if (WriteResourceFile(m_base + QLatin1Char('.') + QString::number(id) + QStringLiteral(".jpg"), m_jpeg))
         ++m_counters[ResourceKind::Jpeg];
 }
 
@@ -316,9 +325,8 @@ void TagWalk::soundStreamBlock(int64_t length)
         return;
     // Sample count and seek samples (2 bytes each) precede the MP3 frames.
     m_reader->skip(4);
-    const QByteArray data = m_reader->readBytes(length - 4);
-    if (m_reader->ok())
-        stream->write(data);
+    if (m_reader->readInto(m_data, length - 4))
+        stream->write(m_data);
 }
 
 void TagWalk::enterSprite(int64_t length)

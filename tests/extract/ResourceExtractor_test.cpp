@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -206,6 +207,18 @@ TEST_F(ExtractTest, ExistingFilesAreReplacedNotAppended)
     EXPECT_EQ(output("intro.swf.3.mp3"), movie.eventMp3);
     EXPECT_EQ(output("intro.swf.stream.mp3"), movie.rootStream);
     EXPECT_EQ(output("intro.swf.stream7.mp3"), movie.spriteStream);
+
+    // A read-only file of that name is replaced too; a link is replaced, not written through.
+    QFile::setPermissions(out() + QStringLiteral("intro.swf.3.mp3"), QFileDevice::ReadOwner);
+    const QString elsewhere = m_movies.path() + QStringLiteral("/elsewhere.mp3");
+    ASSERT_TRUE(WriteAll(elsewhere, junk));
+    QFile::remove(out() + QStringLiteral("intro.swf.stream.mp3"));
+    ASSERT_TRUE(QFile::link(elsewhere, out() + QStringLiteral("intro.swf.stream.mp3")));
+    extract(moviePath(), All());
+    EXPECT_EQ(output("intro.swf.3.mp3"), movie.eventMp3);
+    EXPECT_EQ(output("intro.swf.stream.mp3"), movie.rootStream);
+    EXPECT_FALSE(QFileInfo(out() + QStringLiteral("intro.swf.stream.mp3")).isSymLink());
+    EXPECT_EQ(ReadAll(elsewhere), junk);
 }
 
 TEST_F(ExtractTest, TableBlockStartsAsOneZeroByteAndShortTablesKeepIt)
