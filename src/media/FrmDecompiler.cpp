@@ -2,6 +2,7 @@
 
 #include "app/AppFolders.h"
 #include "media/ExtractSummary.h"
+#include "media/IdentifyMedia.h"
 #include "media/LangTextFallback.h"
 
 #include <QAction>
@@ -126,6 +127,17 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     m_chkVideo->setChecked(m_options.video);
     m_progress->hide();
     m_cbCancel->hide();
+}
+
+QString FrmDecompiler::Open(const QString& path, DecompilerOptions& options, QAction* extractionEntry, QWidget* parent)
+{
+    MediaFileInfo movie;
+    const QString error = IdentifyMedia(path, movie, true);
+    if (!error.isEmpty())
+        return error;
+    FrmDecompiler dialog(movie, options, extractionEntry, parent);
+    dialog.exec();
+    return QString();
 }
 
 FrmDecompiler::~FrmDecompiler()

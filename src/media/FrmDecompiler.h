@@ -42,6 +42,11 @@ public:
     // entry is simply enabled again.
     std::function<void()> restoreExtractionEntry;
 
+    // The entry from the Player's extraction menu entries: identifies the file with full
+    // expansion and, only when that reports no error, shows the dialog modally. Returns the
+    // identification's error text, "" when the dialog was shown.
+    static QString Open(const QString& path, DecompilerOptions& options, QAction* extractionEntry, QWidget* parent);
+
     const ExtractCounters& counters() const { return m_counters; }
     bool cancelRequested() const { return m_cancel; }
     bool running() const { return m_running; }

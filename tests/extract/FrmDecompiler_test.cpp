@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -165,6 +166,28 @@ TEST_F(FrmDecompilerTest, CancelDuringTheWalkListsWhatWasWritten)
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(text, QStringLiteral("Resource Extraction Cancelled!\r\n\r\nEvent MP3s: 1"));
     EXPECT_EQ(FilesIn(m_out.path()), QStringList{"clip.swf.3.mp3"});
+}
+
+TEST_F(FrmDecompilerTest, OpenShowsTheDialogOnlyForAnIdentifiedMovie)
+{
+    const QString text = m_movies.path() + QStringLiteral("/notes.swf");
+    ASSERT_TRUE(WriteAll(text, "plain text, not a movie"));
+    QAction entry(nullptr);
+    EXPECT_EQ(FrmDecompiler::Open(text, m_options, &entry, nullptr), QStringLiteral("Not a Flash Movie"));
+    EXPECT_TRUE(entry.isEnabled());
+
+    // A movie: the dialog comes up modally (closed here as soon as it shows).
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<FrmDecompiler*>(QApplication::activeModalWidget())) {
+            shown = true;
+            EXPECT_FALSE(entry.isEnabled());
+            dialog->findChild<QPushButton*>(QStringLiteral("cbDone"))->click();
+        }
+    });
+    EXPECT_EQ(FrmDecompiler::Open(m_moviePath, m_options, &entry, nullptr), QString());
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(entry.isEnabled());
 }
 
 TEST_F(FrmDecompilerTest, HelpOpensTheDecompilerTopic)
