@@ -6,6 +6,8 @@ ByteReader::ByteReader(QIODevice* device)
     : m_device(device)
 {
     m_ok = device && device->isOpen() && device->isReadable();
+    if (m_ok && !device->isWritable() && !device->isSequential())
+        m_fixedSize = device->size();
 }
 
 ByteReader::ByteReader(const QByteArray& bytes)
@@ -14,6 +16,7 @@ ByteReader::ByteReader(const QByteArray& bytes)
     buffer->setData(bytes);
     buffer->open(QIODevice::ReadOnly);
     m_device = m_owned = buffer;
+    m_fixedSize = bytes.size();
 }
 
 ByteReader::~ByteReader()
@@ -28,6 +31,8 @@ int64_t ByteReader::pos() const
 
 int64_t ByteReader::size() const
 {
+    if (m_fixedSize >= 0)
+        return m_fixedSize;
     return m_device ? m_device->size() : 0;
 }
 
@@ -96,6 +101,22 @@ QByteArray ByteReader::readBytes(int64_t count)
     if (!readRaw(bytes.data(), count))
         return QByteArray();
     return bytes;
+}
+
+bool ByteReader::readInto(QByteArray& out, int64_t count)
+{
+    if (!m_ok || count < 0 || count > remaining()) {
+        m_bitCount = 0;
+        m_ok = false;
+        out.clear();
+        return false;
+    }
+    out.resize(static_cast<qsizetype>(count));
+    if (!readRaw(out.data(), count)) {
+        out.clear();
+        return false;
+    }
+    return true;
 }
 
 QByteArray ByteReader::readUpTo(int64_t count)

@@ -43,6 +43,9 @@ public:
     QByteArray readBytes(int64_t count);
     // Up to count bytes (fewer at the end); never fails.
     QByteArray readUpTo(int64_t count);
+    // Exactly count bytes into out, reusing its storage (for loops over many records); on
+    // failure out is empty and the reader failed.
+    bool readInto(QByteArray& out, int64_t count);
 
     // Bit fields. Bits continue inside the current byte until alignBits() or any byte read.
     uint32_t readUBits(int bits);
@@ -54,6 +57,9 @@ private:
 
     QIODevice* m_device = nullptr;
     QIODevice* m_owned = nullptr;
+    // The size of a device opened only for reading, taken once: asking a file each time
+    // costs a system call per read.
+    int64_t m_fixedSize = -1;
     bool m_ok = true;
     uint8_t m_bitBuffer = 0;
     int m_bitCount = 0;  // bits left in m_bitBuffer

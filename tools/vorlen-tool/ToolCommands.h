@@ -11,3 +11,6 @@ int RunPlaylist(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
 int RunExpand(const QStringList& arguments);
 int RunConvert(const QStringList& arguments);
+
+// Resource extraction (ExtractCommand.cpp).
+int RunExtract(const QStringList& arguments);

@@ -25,6 +25,7 @@ const ToolCommand kCommands[] = {
     {"info", "FILE...", "identify files and print their movie facts", &RunInfo},
     {"expand", "MOVIE OUT", "write the fully expanded movie", &RunExpand},
     {"convert", "IN OUT", "convert a movie to a projector or a projector to a movie", &RunConvert},
+    {"extract", "MOVIE DEST [--KIND...]", "write JPEGs and MP3s (--jpeg, --event, --stream)", &RunExtract},
 };
 
 void PrintHelp()
