@@ -36,7 +36,6 @@ window.RufflePlayer.config = {
   autoplay: "on",
   unmuteOverlay: "hidden",
   splashScreen: false,
-  preloader: false,
   contextMenu: "off",
   showSwfDownload: false,
   warnOnUnsupportedContent: false,
@@ -53,6 +52,7 @@ const vorlen = {
   hostReady: false,
   queue: [],        // host calls made before the host movie registered its callbacks
   actionScript3: false,
+  frameRate: 12,
 
   start() {
     new QWebChannel(qt.webChannelTransport, (channel) => {
@@ -71,6 +71,7 @@ const vorlen = {
     vorlen.hostReady = false;
     vorlen.queue = [];
     vorlen.actionScript3 = !!options.actionScript3;
+    vorlen.frameRate = options.frameRate || 0;
     document.body.style.background = options.backgroundColor || "#000";
     const player = window.RufflePlayer.newest().createPlayer();
     vorlen.player = player;
@@ -81,6 +82,7 @@ const vorlen = {
     player.addEventListener("loadedmetadata", () => {
       if (player !== vorlen.player) return;
       const m = player.ruffle().metadata || {};
+      if (m.frameRate) vorlen.frameRate = m.frameRate;
       vorlen.bridge.loaded(serial, m.numFrames || 0, !!m.isActionScript3, m.width || 0, m.height || 0);
     });
     const config = {
@@ -131,13 +133,30 @@ const vorlen = {
   },
 
   whenPainted(ticket) {
+    // The engine paints on its movie frame ticks: wait one frame of the movie, then two
+    // animation frames for the paint to land.
+    const period = 1000 / Math.max(1, Math.min(vorlen.frameRate || 12, 120));
     const afterHost = () => {
-      requestAnimationFrame(() => requestAnimationFrame(() => {
-        if (vorlen.bridge) vorlen.bridge.painted(ticket);
-      }));
+      setTimeout(() => {
+        requestAnimationFrame(() => requestAnimationFrame(() => {
+          if (vorlen.bridge) vorlen.bridge.painted(ticket);
+        }));
+      }, period + 5);
     };
     if (vorlen.hostReady || vorlen.actionScript3 || !vorlen.player) afterHost();
     else vorlen.queue.push([null, [afterHost]]);
+  },
+
+  // The frame the engine painted last, as a PNG data address ("" when there is none).
+  capture() {
+    const root = vorlen.player && vorlen.player.shadowRoot;
+    const canvas = root && root.querySelector("canvas");
+    if (!canvas || canvas.width === 0 || canvas.height === 0) return "";
+    try {
+      return canvas.toDataURL("image/png");
+    } catch (e) {
+      return "";
+    }
   },
 
   suspend() {

@@ -17,12 +17,15 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QUrlQuery>
 #include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include <memory>
 
 #include <unistd.h>
 
@@ -146,6 +149,8 @@ void RuffleFlashControl::PrepareEngine()
     add("--disable-backgrounding-occluded-windows");
     add("--autoplay-policy=no-user-gesture-required");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.join(QLatin1Char(' ')).toLocal8Bit());
+    // The web engine lists its start-up parameters as information; keep the console quiet.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     EngineSchemeHandler::RegisterScheme();
 }
 
@@ -307,6 +312,7 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
 
     QJsonObject options;
     options.insert(QStringLiteral("actionScript3"), m_actionScript3);
+    options.insert(QStringLiteral("frameRate"), movie.frameRate);
     options.insert(QStringLiteral("quality"), ActionScriptQuality(m_quality).toLower());
     options.insert(QStringLiteral("scale"), QLatin1String(kScaleModes[m_scaleMode]));
     if (!m_bgColor.isEmpty())
@@ -516,7 +522,27 @@ void RuffleFlashControl::TCallLabel(const QString& target, const QString& label)
 QImage RuffleFlashControl::GrabFrame()
 {
     WaitFor([this] { return m_paintedTicket >= m_paintTicket; }, 3000);
-    return m_view->grab().toImage().convertToFormat(QImage::Format_RGB888);
+    // The engine's own canvas holds exactly the frame it painted; the view's copy of it may
+    // still be on its way from the compositor.
+    QImage image;
+    if (m_pageReady) {
+        // Shared with the callback, which may come after this call gave up waiting.
+        auto answer = std::make_shared<std::pair<bool, QImage>>(false, QImage());
+        m_view->page()->runJavaScript(QStringLiteral("vorlen.capture()"), [answer](const QVariant& result) {
+            const QString text = result.toString();
+            const qsizetype comma = text.indexOf(QLatin1Char(','));
+            if (text.startsWith(QLatin1String("data:image/png;base64,")) && comma > 0)
+                answer->second.loadFromData(QByteArray::fromBase64(text.mid(comma + 1).toLatin1()), "PNG");
+            answer->first = true;
+        });
+        WaitFor([answer] { return answer->first; }, 3000);
+        image = answer->second;
+    }
+    if (image.isNull())
+        image = m_view->grab().toImage();
+    else if (image.size() != m_view->size() && !m_view->size().isEmpty())
+        image = image.scaled(m_view->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_RGB888);
 }
 
 void RuffleFlashControl::SetInputFilter(QObject* filter)

@@ -21,6 +21,7 @@ int RunVersion(const QStringList&)
 // Every command, once; --help is derived from this table.
 const ToolCommand kCommands[] = {
     {"version", "", "print the version text", &RunVersion},
+    {"shot", "MOVIE OUT.jpg [--frame N] [--width W --height H]", "save a frame of a movie as JPEG", &RunShot, true},
 };
 
 void PrintHelp()
