@@ -52,6 +52,7 @@ const vorlen = {
   hostReady: false,
   queue: [],        // host calls made before the host movie registered its callbacks
   actionScript3: false,
+  hostExpected: false,
   frameRate: 12,
 
   start() {
@@ -62,7 +63,7 @@ const vorlen = {
   },
 
   // Loads a movie into a fresh player (a movie that broke the previous one leaves no trace).
-  load(url, options, serial) {
+  load(url, options, serial, ticket) {
     const stage = document.getElementById("stage");
     if (vorlen.player) {
       try { vorlen.player.remove(); } catch (e) { /* already gone */ }
@@ -71,6 +72,7 @@ const vorlen = {
     vorlen.hostReady = false;
     vorlen.queue = [];
     vorlen.actionScript3 = !!options.actionScript3;
+    vorlen.hostExpected = !!options.host;
     vorlen.frameRate = options.frameRate || 0;
     document.body.style.background = options.backgroundColor || "#000";
     const player = window.RufflePlayer.newest().createPlayer();
@@ -84,6 +86,7 @@ const vorlen = {
       const m = player.ruffle().metadata || {};
       if (m.frameRate) vorlen.frameRate = m.frameRate;
       vorlen.bridge.loaded(serial, m.numFrames || 0, !!m.isActionScript3, m.width || 0, m.height || 0);
+      vorlen.whenPainted(ticket);
     });
     const config = {
       url: url,
@@ -143,7 +146,7 @@ const vorlen = {
         }));
       }, period + 5);
     };
-    if (vorlen.hostReady || vorlen.actionScript3 || !vorlen.player) afterHost();
+    if (vorlen.hostReady || vorlen.actionScript3 || !vorlen.hostExpected || !vorlen.player) afterHost();
     else vorlen.queue.push([null, [afterHost]]);
   },
 

@@ -273,6 +273,7 @@ void RuffleFlashControl::Unload()
     m_currentFrame = 0;
     m_totalFrames = 0;
     m_playing = false;
+    m_paintedTicket = m_paintTicket;  // nothing left to wait for
     RunScript(QStringLiteral("vorlen.unload()"));
 }
 
@@ -313,11 +314,13 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
     QJsonObject options;
     options.insert(QStringLiteral("actionScript3"), m_actionScript3);
     options.insert(QStringLiteral("frameRate"), movie.frameRate);
+    options.insert(QStringLiteral("host"), m_hostInserted);
     options.insert(QStringLiteral("quality"), ActionScriptQuality(m_quality).toLower());
     options.insert(QStringLiteral("scale"), QLatin1String(kScaleModes[m_scaleMode]));
     if (!m_bgColor.isEmpty())
         options.insert(QStringLiteral("backgroundColor"), QLatin1Char('#') + m_bgColor);
-    const QJsonArray arguments{EngineAddress(address), options, m_serial};
+    // A shot right after the load waits for the movie's first frame to be painted.
+    const QJsonArray arguments{EngineAddress(address), options, m_serial, ++m_paintTicket};
     RunScript(QStringLiteral("vorlen.load(%1)").arg(JsonArguments(arguments)));
     if (!m_loop && m_hostInserted)
         CallHost(HostCallback::kLoop, {false});
