@@ -56,14 +56,43 @@ const vorlen = {
   frameRate: 12,
 
   start() {
+    vorlen.prewarm();
     new QWebChannel(qt.webChannelTransport, (channel) => {
       vorlen.bridge = channel.objects.bridge;
       vorlen.bridge.pageReady();
+      if (vorlen.warm) vorlen.bridge.engineReady();
+    });
+  },
+
+  // Starting the engine (compiling its WebAssembly) is the slow part of the first load:
+  // it starts with the page, on a blank movie, and the first real load waits for it.
+  warming: null,
+  warm: false,
+  prewarm() {
+    const player = window.RufflePlayer.newest().createPlayer();
+    player.style.cssText = "position:absolute;width:1px;height:1px;visibility:hidden";
+    document.getElementById("stage").appendChild(player);
+    vorlen.warming = new Promise((resolve) => {
+      const done = () => {
+        if (!vorlen.warming) return;
+        try { player.remove(); } catch (e) { /* already gone */ }
+        vorlen.warming = null;
+        vorlen.warm = true;
+        if (vorlen.bridge) vorlen.bridge.engineReady();
+        resolve();
+      };
+      player.addEventListener("loadedmetadata", done);
+      setTimeout(done, 30000);
+      player.ruffle().load({ url: "blank.swf", autoplay: "off", splashScreen: false }).catch(done);
     });
   },
 
   // Loads a movie into a fresh player (a movie that broke the previous one leaves no trace).
   load(url, options, serial, ticket) {
+    if (vorlen.warming) {
+      vorlen.warming.then(() => vorlen.load(url, options, serial, ticket));
+      return;
+    }
     const stage = document.getElementById("stage");
     if (vorlen.player) {
       try { vorlen.player.remove(); } catch (e) { /* already gone */ }

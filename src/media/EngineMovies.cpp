@@ -232,3 +232,11 @@ QByteArray BuildSoundMovie()
     writer.showFrame();
     return writer.toBytes();
 }
+
+QByteArray BuildBlankMovie()
+{
+    SwfWriter writer;
+    writer.setVersion(8).setFrameSize(1, 1).setFrameRate(12);
+    writer.showFrame();
+    return writer.toBytes();
+}

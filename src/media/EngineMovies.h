@@ -33,6 +33,9 @@ inline constexpr int kHostLevel = 9999;
 // advance over two frames counts as not playing.
 QByteArray BuildHostMovie();
 
+// An empty one-frame movie: the engine page loads it to start the engine early.
+QByteArray BuildBlankMovie();
+
 // sound.swf (AVM1): applies the query variables volume (0-100) and pan (-100..100) to
 // everything with a global Sound object.
 QByteArray BuildSoundMovie();

@@ -13,6 +13,7 @@ public:
 
 public Q_SLOTS:
     void pageReady() { Q_EMIT PageReady(); }
+    void engineReady() { Q_EMIT EngineReady(); }
     void loaded(int serial, int frames, bool actionScript3, int width, int height)
     {
         Q_EMIT Loaded(serial, frames, actionScript3, width, height);
@@ -25,6 +26,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void PageReady();
+    void EngineReady();
     void Loaded(int serial, int frames, bool actionScript3, int width, int height);
     void Failed(int serial, const QString& message);
     void HostReady(int serial);

@@ -54,6 +54,7 @@ SharedEngine& Engine()
         engine.handler->allowFolder(Folders().flash);
         engine.handler->allowFolder(Folders().cache);
         engine.handler->hold(RuffleFlashControl::HostMoviePath(), BuildHostMovie());
+        engine.handler->hold(RuffleFlashControl::EngineFolder() + QStringLiteral("blank.swf"), BuildBlankMovie());
         if (!QFileInfo::exists(RuffleFlashControl::SoundMoviePath()))
             engine.handler->hold(RuffleFlashControl::SoundMoviePath(), BuildSoundMovie());
     }
@@ -192,6 +193,7 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
     page->setWebChannel(m_channel);
 
     connect(m_bridge, &EngineBridge::PageReady, this, &RuffleFlashControl::OnPageReady);
+    connect(m_bridge, &EngineBridge::EngineReady, this, [this] { m_engineReady = true; });
     connect(m_bridge, &EngineBridge::Loaded, this, &RuffleFlashControl::OnLoaded);
     connect(m_bridge, &EngineBridge::Frame, this, &RuffleFlashControl::OnFrame);
     connect(m_bridge, &EngineBridge::HostReady, this, [this](int serial) {
@@ -595,6 +597,11 @@ bool RuffleFlashControl::WaitFor(const std::function<bool()>& condition, int tim
 bool RuffleFlashControl::WaitForPage(int timeoutMs)
 {
     return WaitFor([this] { return m_pageReady; }, timeoutMs);
+}
+
+bool RuffleFlashControl::WaitForEngine(int timeoutMs)
+{
+    return WaitFor([this] { return m_engineReady; }, timeoutMs);
 }
 
 bool RuffleFlashControl::WaitForMovie(int timeoutMs)

@@ -64,8 +64,9 @@ public:
     // Waiting helpers for programs without a player window (tools, tests, benchmarks):
     // each runs the event loop until its condition holds or timeoutMs passed.
     bool WaitForPage(int timeoutMs);
-    bool WaitForMovie(int timeoutMs);  // the movie of the last layer-0 load has loaded
-    bool WaitForHost(int timeoutMs);   // the host movie answers (AVM1 movies only)
+    bool WaitForEngine(int timeoutMs);  // the engine has started (its first load is quick)
+    bool WaitForMovie(int timeoutMs);   // the movie of the last layer-0 load has loaded
+    bool WaitForHost(int timeoutMs);    // the host movie answers (AVM1 movies only)
     bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
 
     // The reason the last layer-0 load did not reach the engine ("" when it did).
@@ -104,6 +105,7 @@ private:
     QPointer<QObject> m_inputFilter;
     QPointer<QWidget> m_filteredProxy;
     bool m_pageReady = false;
+    bool m_engineReady = false;
     QStringList m_pendingScripts;
 
     QString m_heldPath;  // the movie served from memory for this control

@@ -3,10 +3,14 @@
 
 #include "common/TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTextStream>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace {
@@ -270,4 +274,37 @@ TEST(RuffleFlashControl, CorpusMoviesLoad)
         EXPECT_EQ(control.TotalFrames(), row[framesColumn].toInt());
         EXPECT_FALSE(control.GrabFrame().isNull());
     }
+}
+
+// The player's filter sees what reaches the movie: wheel, buttons and keys.
+TEST(RuffleFlashControl, InputFilterSeesTheMoviesInput)
+{
+    class Recorder : public QObject {
+    public:
+        QList<QEvent::Type> seen;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Wheel || event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+                seen << event->type();
+            return false;
+        }
+    };
+    RuffleFlashControl& control = SharedControl();
+    Recorder recorder;
+    control.SetInputFilter(&recorder);
+    QWidget* input = control.widget()->focusProxy();
+    ASSERT_NE(input, nullptr);
+    const QPointF centre(50, 50);
+    QWheelEvent wheel(centre, control.widget()->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(input, &wheel);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(input, &key);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, control.widget()->mapToGlobal(centre), Qt::RightButton, Qt::RightButton,
+        Qt::NoModifier);
+    QApplication::sendEvent(input, &press);
+    control.SetInputFilter(nullptr);
+    EXPECT_EQ(recorder.seen, (QList<QEvent::Type>{QEvent::Wheel, QEvent::KeyPress, QEvent::MouseButtonPress}));
+    QApplication::sendEvent(input, &key);
+    EXPECT_EQ(recorder.seen.size(), 3);
 }
