@@ -14,3 +14,4 @@ int RunConvert(const QStringList& arguments);
 
 // Resource extraction (ExtractCommand.cpp).
 int RunExtract(const QStringList& arguments);
+int RunShot(const QStringList& arguments);  // ShotCommand.cpp

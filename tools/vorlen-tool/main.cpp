@@ -26,6 +26,7 @@ const ToolCommand kCommands[] = {
     {"expand", "MOVIE OUT", "write the fully expanded movie", &RunExpand},
     {"convert", "IN OUT", "convert a movie to a projector or a projector to a movie", &RunConvert},
     {"extract", "MOVIE DEST [--KIND...]", "write JPEGs and MP3s (--jpeg, --event, --stream)", &RunExtract},
+    {"shot", "MOVIE OUT.jpg [--frame N] [--width W --height H]", "save a frame of a movie as JPEG", &RunShot, true},
 };
 
 void PrintHelp()

@@ -1,0 +1,222 @@
+"use strict";
+// The engine page: hosts one Ruffle player, routes loads of vorlen: URLs, and carries
+// commands from the control (runJavaScript) and events back to it (the "bridge" object of
+// the web channel).
+
+// Fetch cannot reach the application's own scheme here; XMLHttpRequest can. The Response
+// gets its real url: the engine reads it as the movie's own address and query string.
+(function () {
+  const nativeFetch = window.fetch.bind(window);
+  window.fetch = function (input, init) {
+    const raw = typeof input === "string" ? input : input instanceof URL ? input.href : input.url;
+    const url = new URL(raw, document.baseURI).href;
+    if (!url.startsWith("vorlen:")) return nativeFetch(input, init);
+    return new Promise((resolve, reject) => {
+      const request = new XMLHttpRequest();
+      request.open((init && init.method) || "GET", url);
+      request.responseType = "arraybuffer";
+      request.onload = () => {
+        const headers = new Headers();
+        const type = request.getResponseHeader("Content-Type");
+        if (type) headers.set("Content-Type", type);
+        const status = request.status >= 200 && request.status <= 599 ? request.status : 200;
+        const response = new Response(request.response, { status: status, headers: headers });
+        Object.defineProperty(response, "url", { value: url });
+        resolve(response);
+      };
+      request.onerror = () => reject(new TypeError("cannot load " + url));
+      request.send(init && init.body ? init.body : null);
+    });
+  };
+})();
+
+window.RufflePlayer = window.RufflePlayer || {};
+window.RufflePlayer.config = {
+  polyfills: false,
+  autoplay: "on",
+  unmuteOverlay: "hidden",
+  splashScreen: false,
+  contextMenu: "off",
+  showSwfDownload: false,
+  warnOnUnsupportedContent: false,
+  allowScriptAccess: true,
+  letterbox: "on",
+  preferredRenderer: "canvas",
+  logLevel: "error",
+};
+
+const vorlen = {
+  bridge: null,
+  player: null,
+  serial: 0,        // the load the events belong to
+  hostReady: false,
+  queue: [],        // host calls made before the host movie registered its callbacks
+  actionScript3: false,
+  hostExpected: false,
+  frameRate: 12,
+
+  start() {
+    vorlen.prewarm();
+    new QWebChannel(qt.webChannelTransport, (channel) => {
+      vorlen.bridge = channel.objects.bridge;
+      vorlen.bridge.pageReady();
+      if (vorlen.warm) vorlen.bridge.engineReady();
+    });
+  },
+
+  // Starting the engine (compiling its WebAssembly) is the slow part of the first load:
+  // it starts with the page, on a blank movie, and the first real load waits for it.
+  warming: null,
+  warm: false,
+  prewarm() {
+    const player = window.RufflePlayer.newest().createPlayer();
+    player.style.cssText = "position:absolute;width:1px;height:1px;visibility:hidden";
+    document.getElementById("stage").appendChild(player);
+    vorlen.warming = new Promise((resolve) => {
+      const done = () => {
+        if (!vorlen.warming) return;
+        try { player.remove(); } catch (e) { /* already gone */ }
+        vorlen.warming = null;
+        vorlen.warm = true;
+        if (vorlen.bridge) vorlen.bridge.engineReady();
+        resolve();
+      };
+      player.addEventListener("loadedmetadata", done);
+      setTimeout(done, 30000);
+      player.ruffle().load({ url: "blank.swf", autoplay: "off", splashScreen: false }).catch(done);
+    });
+  },
+
+  // Loads a movie into a fresh player (a movie that broke the previous one leaves no trace).
+  load(url, options, serial, ticket) {
+    if (vorlen.warming) {
+      vorlen.warming.then(() => vorlen.load(url, options, serial, ticket));
+      return;
+    }
+    const stage = document.getElementById("stage");
+    if (vorlen.player) {
+      try { vorlen.player.remove(); } catch (e) { /* already gone */ }
+    }
+    vorlen.serial = serial;
+    vorlen.hostReady = false;
+    vorlen.queue = [];
+    vorlen.actionScript3 = !!options.actionScript3;
+    vorlen.hostExpected = !!options.host;
+    vorlen.frameRate = options.frameRate || 0;
+    document.body.style.background = options.backgroundColor || "#000";
+    const player = window.RufflePlayer.newest().createPlayer();
+    vorlen.player = player;
+    stage.appendChild(player);
+    player.onFSCommand = (command, args) => {
+      if (vorlen.bridge) vorlen.bridge.fsCommand(String(command), String(args));
+    };
+    player.addEventListener("loadedmetadata", () => {
+      if (player !== vorlen.player) return;
+      const m = player.ruffle().metadata || {};
+      if (m.frameRate) vorlen.frameRate = m.frameRate;
+      vorlen.bridge.loaded(serial, m.numFrames || 0, !!m.isActionScript3, m.width || 0, m.height || 0);
+      vorlen.whenPainted(ticket);
+    });
+    const config = {
+      url: url,
+      allowScriptAccess: true,
+      autoplay: "on",
+      unmuteOverlay: "hidden",
+      splashScreen: false,
+      contextMenu: "off",
+      quality: options.quality || "high",
+      scale: options.scale || "showAll",
+      forceScale: false,
+    };
+    if (options.backgroundColor) config.backgroundColor = options.backgroundColor;
+    player.ruffle().load(config).catch((e) => {
+      if (player === vorlen.player) vorlen.bridge.failed(serial, String(e));
+    });
+  },
+
+  unload() {
+    if (vorlen.player) {
+      try { vorlen.player.remove(); } catch (e) { /* already gone */ }
+    }
+    vorlen.player = null;
+    vorlen.hostReady = false;
+    vorlen.queue = [];
+  },
+
+  // Calls a callback of the host movie, or keeps it until the host is ready.
+  host(name, ...args) {
+    if (!vorlen.player) return;
+    if (!vorlen.hostReady) {
+      vorlen.queue.push([name, args]);
+      return;
+    }
+    try {
+      return vorlen.player.ruffle().callExternalInterface(name, ...args);
+    } catch (e) {
+      return undefined;
+    }
+  },
+
+  // Goes to a frame through the host and tells the control once the engine has painted it
+  // (two animation frames later).
+  gotoFrame(frame, play, ticket) {
+    vorlen.host("vorlenGoto", frame, play);
+    vorlen.whenPainted(ticket);
+  },
+
+  whenPainted(ticket) {
+    // The engine paints on its movie frame ticks: wait one frame of the movie, then two
+    // animation frames for the paint to land.
+    const period = 1000 / Math.max(1, Math.min(vorlen.frameRate || 12, 120));
+    const afterHost = () => {
+      setTimeout(() => {
+        requestAnimationFrame(() => requestAnimationFrame(() => {
+          if (vorlen.bridge) vorlen.bridge.painted(ticket);
+        }));
+      }, period + 5);
+    };
+    if (vorlen.hostReady || vorlen.actionScript3 || !vorlen.hostExpected || !vorlen.player) afterHost();
+    else vorlen.queue.push([null, [afterHost]]);
+  },
+
+  // The frame the engine painted last, as a PNG data address ("" when there is none).
+  capture() {
+    const root = vorlen.player && vorlen.player.shadowRoot;
+    const canvas = root && root.querySelector("canvas");
+    if (!canvas || canvas.width === 0 || canvas.height === 0) return "";
+    try {
+      return canvas.toDataURL("image/png");
+    } catch (e) {
+      return "";
+    }
+  },
+
+  suspend() {
+    if (vorlen.player) vorlen.player.ruffle().suspend();
+  },
+  resume() {
+    if (vorlen.player) vorlen.player.ruffle().resume();
+  },
+  volume(level) {
+    if (vorlen.player) vorlen.player.ruffle().volume = level;
+  },
+  background(color) {
+    document.body.style.background = color;
+  },
+};
+
+// Called by the host movie (ExternalInterface.call).
+function vorlenHostReady() {
+  vorlen.hostReady = true;
+  const queue = vorlen.queue;
+  vorlen.queue = [];
+  for (const [name, args] of queue) {
+    if (name === null) args[0]();
+    else vorlen.host(name, ...args);
+  }
+  if (vorlen.bridge) vorlen.bridge.hostReady(vorlen.serial);
+}
+
+function vorlenFrame(frame, total, playing) {
+  if (vorlen.bridge) vorlen.bridge.frame(vorlen.serial, Number(frame), Number(total), !!playing);
+}

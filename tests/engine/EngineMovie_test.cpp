@@ -1,0 +1,263 @@
+#include "TestMovies.h"
+
+#include "common/TestSupport.h"
+
+#include "media/Avm1Assembler.h"
+#include "media/ByteReader.h"
+#include "media/EngineMovie.h"
+#include "media/EngineMovies.h"
+#include "media/SwfWriter.h"
+#include "platform/EngineSchemeHandler.h"
+#include "platform/RuffleFlashControl.h"
+
+#include <QDir>
+
+namespace {
+
+struct RootTag {
+    uint16_t code;
+    QByteArray body;
+};
+
+// The root tags of an uncompressed movie, read with the checked reader.
+QList<RootTag> RootTags(const QByteArray& movie)
+{
+    QList<RootTag> tags;
+    ByteReader reader(movie);
+    reader.seek(8);
+    const int bits = static_cast<int>(reader.readUBits(5));
+    reader.readUBits(bits * 4);
+    reader.alignBits();
+    reader.readU16();
+    reader.readU16();
+    while (reader.ok() && !reader.atEnd()) {
+        const uint16_t head = reader.readU16();
+        uint32_t length = head & 0x3F;
+        if (length == 0x3F)
+            length = reader.readU32();
+        const QByteArray body = reader.readBytes(length);
+        if (!reader.ok())
+            break;
+        tags.append({static_cast<uint16_t>(head >> 6), body});
+    }
+    return tags;
+}
+
+int IndexOf(const QList<RootTag>& tags, uint16_t code)
+{
+    for (int i = 0; i < tags.size(); ++i) {
+        if (tags[i].code == code)
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST(Avm1Assembler, BranchesCountFromTheEndOfTheBranch)
+{
+    Avm1Assembler a;
+    a.pushBool(true).ifTrue("skip").op(Avm1Op::Play).label("skip").op(Avm1Op::Stop).jump("skip");
+    ASSERT_TRUE(a.ok());
+    const QByteArray code = a.bytes();
+    // Push (3 + 2 bytes), If (5), Play (1), Stop (1), Jump (5).
+    ASSERT_EQ(code.size(), 5 + 5 + 1 + 1 + 5);
+    EXPECT_EQ(static_cast<uint8_t>(code[5]), 0x9D);
+    EXPECT_EQ(static_cast<int16_t>(uint8_t(code[8]) | (uint8_t(code[9]) << 8)), 1);     // over Play
+    EXPECT_EQ(static_cast<int16_t>(uint8_t(code[15]) | (uint8_t(code[16]) << 8)), -6);  // back to Stop
+
+    Avm1Assembler broken;
+    broken.jump("nowhere");
+    EXPECT_FALSE(broken.ok());
+}
+
+TEST(Avm1Assembler, PushesTypedValues)
+{
+    Avm1Assembler a;
+    a.pushString("ab").pushInt(-2).pushDouble(1.5);
+    const QByteArray code = a.bytes();
+    EXPECT_EQ(code.left(7),
+        QByteArray("\x96\x04\x00\x00"
+                   "ab\x00",
+            7));
+    EXPECT_EQ(code.mid(7, 8), QByteArray("\x96\x05\x00\x07\xFE\xFF\xFF\xFF", 8));
+    // A double is written high half first: 1.5 is 0x3FF80000 00000000.
+    EXPECT_EQ(code.mid(15), QByteArray("\x96\x09\x00\x06\x00\x00\xF8\x3F\x00\x00\x00\x00", 12));
+}
+
+TEST(Avm1Assembler, FunctionBodyFollowsItsRecord)
+{
+    Avm1Assembler body;
+    body.op(Avm1Op::Stop);
+    Avm1Assembler a;
+    a.defineFunction("f", {"x"}, body);
+    const QByteArray code = a.bytes();
+    // Code, length, "f\0", one parameter "x\0", code size 1, then the body.
+    EXPECT_EQ(code,
+        QByteArray("\x9B\x08\x00"
+                   "f\x00\x01\x00x\x00\x01\x00\x07",
+            12));
+}
+
+TEST(EngineMovie, HostLoaderGoesBeforeTheFirstShowFrame)
+{
+    for (bool compressed : {false, true}) {
+        ColourMovieOptions options;
+        options.version = 6;
+        options.compressed = compressed;
+        const QByteArray movie = BuildColourMovie({Qt::red, Qt::green}, options);
+        const EngineMovie prepared = PrepareEngineMovie(movie, "vorlen://local/host.swf");
+        ASSERT_TRUE(prepared.error.isEmpty());
+        EXPECT_TRUE(prepared.hostInserted);
+        EXPECT_FALSE(prepared.actionScript3);
+        EXPECT_EQ(prepared.compressed, compressed);
+        EXPECT_EQ(prepared.frameCount, 2);
+        EXPECT_EQ(prepared.width, 200);
+        EXPECT_EQ(prepared.height, 150);
+        ASSERT_TRUE(prepared.bytes.startsWith("FWS\x06"));
+        ByteReader header(prepared.bytes);
+        header.seek(4);
+        EXPECT_EQ(header.readU32(), static_cast<uint32_t>(prepared.bytes.size()));
+
+        const QList<RootTag> tags = RootTags(prepared.bytes);
+        const int doAction = IndexOf(tags, 12);
+        ASSERT_GE(doAction, 0);
+        EXPECT_EQ(doAction + 1, IndexOf(tags, 1));
+        EXPECT_TRUE(tags[doAction].body.contains(QByteArray("vorlen://local/host.swf\0_level9999", 34)));
+        options.compressed = false;
+        EXPECT_EQ(tags.size(), RootTags(BuildColourMovie({Qt::red, Qt::green}, options)).size() + 1);
+    }
+}
+
+TEST(EngineMovie, Swf3LoaderUsesOnlyGetUrl)
+{
+    const QByteArray tag = HostLoaderTag(3, "h.swf");
+    // Short tag header, GetURL record, End.
+    EXPECT_EQ(static_cast<uint8_t>(tag[2]), 0x83);
+    EXPECT_EQ(tag.size(), 2 + 3 + 6 + 11 + 1);
+    EXPECT_NE(HostLoaderTag(4, "h.swf").indexOf("vorlenHostLoaded"), -1);
+}
+
+TEST(EngineMovie, ActionScript3MoviesAreLeftAlone)
+{
+    ColourMovieOptions options;
+    options.version = 9;
+    options.actionScript3 = true;
+    options.compressed = true;
+    const QByteArray movie = BuildColourMovie({Qt::red}, options);
+    const EngineMovie prepared = PrepareEngineMovie(movie, "h.swf");
+    EXPECT_TRUE(prepared.error.isEmpty());
+    EXPECT_TRUE(prepared.actionScript3);
+    EXPECT_FALSE(prepared.hostInserted);
+    EXPECT_EQ(prepared.bytes, movie);
+}
+
+TEST(EngineMovie, DamagedDataIsRefusedOrKeptAsFarAsItGoes)
+{
+    EXPECT_FALSE(PrepareEngineMovie(QByteArray("GIF89a........"), "h").error.isEmpty());
+    EXPECT_FALSE(PrepareEngineMovie(QByteArray("FWS"), "h").error.isEmpty());
+    EXPECT_FALSE(PrepareEngineMovie(QByteArray("CWS\x08\x10\x00\x00\x00garbage!", 16), "h").error.isEmpty());
+
+    // A compressed movie cut in its middle keeps what could be expanded.
+    ColourMovieOptions options;
+    options.compressed = true;
+    QByteArray movie = BuildColourMovie({Qt::red, Qt::green, Qt::blue}, options);
+    movie.truncate(movie.size() * 2 / 3);
+    const EngineMovie prepared = PrepareEngineMovie(movie, "h");
+    EXPECT_TRUE(prepared.error.isEmpty());
+    EXPECT_EQ(prepared.frameCount, 3);
+
+    // A movie without any ShowFrame gets the loader at its end.
+    SwfWriter writer;
+    writer.setVersion(5).setBackgroundColor(1, 2, 3);
+    const EngineMovie empty = PrepareEngineMovie(writer.toBytes(), "h");
+    EXPECT_TRUE(empty.hostInserted);
+    EXPECT_GE(IndexOf(RootTags(empty.bytes), 12), 0);
+}
+
+TEST(EngineMovie, CorpusMoviesKeepTheirTags)
+{
+    SKIP_WITHOUT_CORPUS();
+    const QDir folder(CorpusDir() + QStringLiteral("/swf"));
+    int checked = 0;
+    for (const QString& name : folder.entryList({QStringLiteral("*.swf")}, QDir::Files)) {
+        const QByteArray movie = ReadAll(folder.filePath(name));
+        const EngineMovie prepared = PrepareEngineMovie(movie, "h");
+        if (!prepared.hostInserted)
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        // Taking the loader out again gives the original data back, byte for byte.
+        const QByteArray body = movie.startsWith("CWS") ? InflateLenient(movie.mid(8), 1 << 28) : movie.mid(8);
+        const QByteArray loader = HostLoaderTag(prepared.version, "h");
+        QByteArray rewritten = prepared.bytes.mid(8);
+        const qsizetype at = rewritten.indexOf(loader);
+        ASSERT_GE(at, 0);
+        rewritten.remove(at, loader.size());
+        EXPECT_TRUE(rewritten == body);
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
+}
+
+TEST(EngineMovies, HostAndSoundMoviesAreSmallAvm1Movies)
+{
+    const QByteArray host = BuildHostMovie();
+    ASSERT_TRUE(host.startsWith("FWS\x08"));
+    const QList<RootTag> tags = RootTags(host);
+    ASSERT_GE(IndexOf(tags, 12), 0);
+    for (const char* name :
+        {HostCallback::kGoto, HostCallback::kSet, HostCallback::kLoad, HostCallback::kFrame, HostCallback::kReady})
+        EXPECT_TRUE(tags[IndexOf(tags, 12)].body.contains(name)) << name;
+    // No background: the host must not cover the movie.
+    EXPECT_EQ(IndexOf(tags, 9), -1);
+    const QByteArray sound = BuildSoundMovie();
+    EXPECT_TRUE(sound.startsWith("FWS"));
+    EXPECT_TRUE(RootTags(sound)[0].body.contains("setVolume"));
+    EXPECT_TRUE(RootTags(sound)[0].body.contains("setPan"));
+}
+
+TEST(EngineSchemeHandler, AnswersOnlyAllowedFolders)
+{
+    EngineSchemeHandler handler;
+    handler.allowFolder(QStringLiteral("/apps/Vorlen/Data/Flash"));
+    handler.allowFolder(QStringLiteral("/home/u/movies/"));
+    EXPECT_TRUE(handler.isAllowed(QStringLiteral("/apps/Vorlen/Data/Flash/engine/ruffle.js")));
+    EXPECT_TRUE(handler.isAllowed(QStringLiteral("/home/u/movies/sub/a.swf")));
+    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/home/u/movies/../secret.txt")));
+    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/home/u/movies2/a.swf")));
+    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/etc/passwd")));
+    handler.hold(QStringLiteral("/tmp/x/held.swf"), "FWS");
+    EXPECT_TRUE(handler.isAllowed(QStringLiteral("/tmp/x/held.swf")));
+    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/tmp/x/other.swf")));
+    handler.release(QStringLiteral("/tmp/x/held.swf"));
+    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/tmp/x/held.swf")));
+}
+
+TEST(EngineSchemeHandler, PathsRoundTripThroughAddresses)
+{
+    // Cache names hold "#" and "@"; user folders hold spaces and non-ASCII letters.
+    for (const QString& path :
+        {QStringLiteral("/tmp/Vorlen Cache/C@#games#a b.swf.tmp"), QStringLiteral("/home/ü/ä ö/100%.swf")}) {
+        const QUrl url = EngineSchemeHandler::UrlForPath(path, QStringLiteral("myXML=a%2Fb&time=1"));
+        EXPECT_EQ(url.scheme(), QStringLiteral("vorlen"));
+        EXPECT_EQ(EngineSchemeHandler::PathForUrl(url), path);
+        EXPECT_EQ(url.query(QUrl::FullyEncoded), QStringLiteral("myXML=a%2Fb&time=1"));
+        EXPECT_EQ(EngineSchemeHandler::PathForUrl(QUrl(QString::fromLatin1(url.toEncoded()))), path);
+    }
+    EXPECT_EQ(EngineSchemeHandler::PathForUrl(QUrl(QStringLiteral("https://example.org/a.swf"))), QString());
+    EXPECT_EQ(EngineMimeType(QStringLiteral("/a/B.SWF")), QByteArray("application/x-shockwave-flash"));
+    EXPECT_EQ(EngineMimeType(QStringLiteral("/a/x.wasm")), QByteArray("application/wasm"));
+}
+
+TEST(RuffleFlashControlPaths, NamesSeenFromLevelZero)
+{
+    EXPECT_EQ(RuffleFlashControl::LevelZeroVariable(QStringLiteral("_alpha")), QStringLiteral("_level0._alpha"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroVariable(QStringLiteral("_root.mwheel")), QStringLiteral("_level0.mwheel"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroVariable(QStringLiteral("/:x")), QStringLiteral("_level0:x"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroVariable(QStringLiteral("/clip:x")), QStringLiteral("_level0/clip:x"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroVariable(QStringLiteral("_level3.y")), QStringLiteral("_level3.y"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QStringLiteral("/")), QStringLiteral("_level0"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QString()), QStringLiteral("_level0"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QStringLiteral("/menu")), QStringLiteral("_level0/menu"));
+    EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QStringLiteral("_root.menu")), QStringLiteral("_level0.menu"));
+}

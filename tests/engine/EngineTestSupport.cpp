@@ -1,0 +1,68 @@
+#include "EngineTestSupport.h"
+
+#include "common/TestSupport.h"
+
+#include "app/AppFolders.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<RuffleFlashControl> g_control;
+
+}  // namespace
+
+// The engine must be set up before the application object and torn down before it.
+int main(int argc, char* argv[])
+{
+    RuffleFlashControl::PrepareEngine();
+    QApplication application(argc, argv);
+    ComputeApplicationFolders(AppTreeDir());
+    ::testing::InitGoogleTest(&argc, argv);
+    const int status = RUN_ALL_TESTS();
+    g_control.reset();
+    return status;
+}
+
+RuffleFlashControl& SharedControl()
+{
+    std::unique_ptr<RuffleFlashControl>& control = g_control;
+    if (!control) {
+        control = std::make_unique<RuffleFlashControl>();
+        QWidget* view = control->widget();
+        view->setAttribute(Qt::WA_DontShowOnScreen);
+        view->resize(200, 150);
+        view->show();
+        control->WaitForPage(20000);
+    }
+    return *control;
+}
+
+QString MovieFolder()
+{
+    static QTemporaryDir folder;
+    return folder.path() + QLatin1Char('/');
+}
+
+QString WriteMovie(const QString& name, const QByteArray& bytes)
+{
+    const QString path = MovieFolder() + name;
+    WriteAll(path, bytes);
+    return path;
+}
+
+QColor CentreColour(const QImage& image)
+{
+    if (image.isNull())
+        return QColor();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+bool Near(const QColor& a, const QColor& b, int tolerance)
+{
+    return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+        && std::abs(a.blue() - b.blue()) <= tolerance;
+}

@@ -1,0 +1,310 @@
+#include "EngineTestSupport.h"
+#include "TestMovies.h"
+
+#include "common/TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTextStream>
+#include <QWheelEvent>
+#include <QWidget>
+
+namespace {
+
+const QList<QColor> kColours
+    = {QColor(255, 0, 0), QColor(0, 160, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 0, 255)};
+
+// Loads a movie into the shared control and waits for it and for the host movie.
+RuffleFlashControl& LoadFresh(const QString& path, bool waitForHost = true)
+{
+    RuffleFlashControl& control = SharedControl();
+    control.LoadMovie(0, path);
+    EXPECT_TRUE(control.WaitForMovie(20000)) << control.LastError().toStdString();
+    if (waitForHost && control.HostInserted()) {
+        EXPECT_TRUE(control.WaitForHost(10000));
+    }
+    return control;
+}
+
+}  // namespace
+
+TEST(RuffleFlashControl, GotoFrameShowsThatFramesColour)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("colours.swf"), BuildColourMovie(kColours)));
+    EXPECT_EQ(control.FlashVersion() >> 16, 32);
+    for (int frame : {2, 0, 4, 1, 3}) {
+        control.GotoFrame(frame);
+        const QImage image = control.GrabFrame();
+        EXPECT_EQ(image.size(), control.widget()->size());
+        EXPECT_TRUE(Near(CentreColour(image), kColours[frame]))
+            << "frame " << frame << " shows " << CentreColour(image).name().toStdString();
+        EXPECT_EQ(control.CurrentFrame(), frame);
+        EXPECT_FALSE(control.Playing());
+    }
+}
+
+// The host movie keeps frame members working whatever version the movie was made for.
+TEST(RuffleFlashControl, FrameMembersForSwfVersions4To10)
+{
+    for (int version : {4, 6, 8, 10}) {
+        SCOPED_TRACE(version);
+        ColourMovieOptions options;
+        options.version = version;
+        options.frameRate = 30;
+        options.compressed = version >= 6;
+        RuffleFlashControl& control
+            = LoadFresh(WriteMovie(QStringLiteral("v%1.swf").arg(version), BuildColourMovie(kColours, options)));
+        ASSERT_TRUE(control.HostInserted());
+        EXPECT_EQ(control.TotalFrames(), 5);
+        control.GotoFrame(3);
+        EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 3 && !control.Playing(); }, 3000));
+        EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[3]));
+        // Stays where it was sent.
+        control.WaitFor([] { return false; }, 200);
+        EXPECT_EQ(control.CurrentFrame(), 3);
+        EXPECT_FALSE(control.Playing());
+        control.Back();
+        EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 2; }, 3000));
+        control.Forward();
+        control.Forward();
+        EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 4; }, 3000));
+        control.Rewind();
+        EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 0; }, 3000));
+        control.Play();
+        EXPECT_TRUE(control.Playing());
+        EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() >= 2 && control.Playing(); }, 3000));
+        control.Stop();
+        EXPECT_FALSE(control.Playing());
+        const int stopped = control.CurrentFrame();
+        control.WaitFor([] { return false; }, 300);
+        EXPECT_FALSE(control.Playing());
+        EXPECT_LE(std::abs(control.CurrentFrame() - stopped), 1);
+    }
+}
+
+// A movie halted by its own script counts as not playing after two frames.
+TEST(RuffleFlashControl, MovieThatStopsItselfIsNotPlaying)
+{
+    ColourMovieOptions options;
+    options.stopAtStart = true;
+    options.frameRate = 30;
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("stopped.swf"), BuildColourMovie(kColours, options)));
+    EXPECT_TRUE(control.WaitFor([&] { return !control.Playing(); }, 3000));
+    EXPECT_EQ(control.CurrentFrame(), 0);
+}
+
+TEST(RuffleFlashControl, LoopOffHaltsAtTheLastFrame)
+{
+    ColourMovieOptions options;
+    options.frameRate = 30;
+    RuffleFlashControl& control = SharedControl();
+    control.SetLoop(false);
+    LoadFresh(WriteMovie(QStringLiteral("once.swf"), BuildColourMovie(kColours, options)));
+    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 4 && !control.Playing(); }, 5000));
+    control.WaitFor([] { return false; }, 300);
+    EXPECT_EQ(control.CurrentFrame(), 4);
+    control.SetLoop(true);
+    control.Play();
+    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() < 4; }, 3000));
+}
+
+TEST(RuffleFlashControl, FSCommandArrivesWithItsArguments)
+{
+    RuffleFlashControl& control = SharedControl();
+    QSignalSpy commands(&control, &FlashControl::FSCommand);
+    QSignalSpy ready(&control, &FlashControl::OnReadyStateChange);
+    ColourMovieOptions options;
+    options.version = 6;
+    options.stopAtStart = true;
+    options.fsCommand = "vorlen_test";
+    options.fsArgs = "one two & three";
+    LoadFresh(WriteMovie(QStringLiteral("fscommand.swf"), BuildColourMovie(kColours, options)), false);
+    EXPECT_TRUE(control.WaitFor([&] { return !commands.isEmpty(); }, 5000));
+    ASSERT_FALSE(commands.isEmpty());
+    EXPECT_EQ(commands.first().at(0).toString(), QStringLiteral("vorlen_test"));
+    EXPECT_EQ(commands.first().at(1).toString(), QStringLiteral("one two & three"));
+    ASSERT_EQ(ready.size(), 1);
+    EXPECT_EQ(ready.first().at(0).toInt(), 4);
+}
+
+TEST(RuffleFlashControl, TCallLabelRunsTheLabelsActionsInPlace)
+{
+    RuffleFlashControl& control = SharedControl();
+    ColourMovieOptions options;
+    options.stopAtStart = true;
+    options.labels = {{3, "MWH"}};
+    LoadFresh(WriteMovie(QStringLiteral("labels.swf"), BuildColourMovie(kColours, options)));
+    QSignalSpy commands(&control, &FlashControl::FSCommand);
+    control.TCallLabel(QStringLiteral("/"), QStringLiteral("MWH"));
+    EXPECT_TRUE(control.WaitFor([&] { return !commands.isEmpty(); }, 3000));
+    ASSERT_FALSE(commands.isEmpty());
+    EXPECT_EQ(commands.first().at(0).toString(), QStringLiteral("label"));
+    EXPECT_EQ(commands.first().at(1).toString(), QStringLiteral("MWH"));
+    EXPECT_EQ(control.CurrentFrame(), 0);
+}
+
+TEST(RuffleFlashControl, SetVariableReachesTheMovie)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("alpha.swf"), BuildColourMovie(kColours)));
+    control.GotoFrame(2);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[2]));
+    // A transparent movie shows its stage background: the complement of the first colour.
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("0"));
+    control.GotoFrame(2);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0, 255, 255)));
+}
+
+TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("sound_base.swf"), BuildColourMovie(kColours)));
+    control.LoadMovie(6000, RuffleFlashControl::SoundMoviePath() + QStringLiteral("?volume=40&pan=-20"));
+    control.WaitFor([] { return false; }, 300);
+    control.GotoFrame(4);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[4]));
+    EXPECT_EQ(control.CurrentFrame(), 4);
+    control.GotoFrame(1);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[1]));
+}
+
+TEST(RuffleFlashControl, MovieLoadedIntoALayerShowsAboveTheMovie)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("below.swf"), BuildColourMovie(kColours)));
+    control.GotoFrame(0);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[0]));
+    ColourMovieOptions options;
+    options.stopAtStart = true;
+    const QString above = WriteMovie(QStringLiteral("above.swf"), BuildColourMovie({QColor(40, 90, 200)}, options));
+    control.LoadMovie(5, above);
+    EXPECT_TRUE(control.WaitFor(
+        [&] {
+            control.GotoFrame(0);
+            return Near(CentreColour(control.GrabFrame()), QColor(40, 90, 200));
+        },
+        5000));
+    EXPECT_EQ(control.CurrentFrame(), 0);
+}
+
+TEST(RuffleFlashControl, BrokenMovieLeavesTheControlUsable)
+{
+    RuffleFlashControl& control = SharedControl();
+    QSignalSpy ready(&control, &FlashControl::OnReadyStateChange);
+    control.LoadMovie(0, WriteMovie(QStringLiteral("broken.swf"), QByteArray("this is not a movie at all")));
+    EXPECT_FALSE(control.LastError().isEmpty());
+    EXPECT_EQ(control.TotalFrames(), 0);
+    ColourMovieOptions compressed;
+    compressed.compressed = true;
+    QByteArray truncated = BuildColourMovie(kColours, compressed);
+    truncated.truncate(30);
+    control.LoadMovie(0, WriteMovie(QStringLiteral("truncated.swf"), truncated));
+    control.LoadMovie(0, MovieFolder() + QStringLiteral("missing.swf"));
+    EXPECT_FALSE(control.LastError().isEmpty());
+    control.WaitFor([] { return false; }, 300);
+    EXPECT_TRUE(ready.isEmpty());
+
+    LoadFresh(WriteMovie(QStringLiteral("after_broken.swf"), BuildColourMovie(kColours)));
+    control.GotoFrame(3);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[3]));
+}
+
+// ActionScript 3 movies: play and pause, and the header's frame count.
+TEST(RuffleFlashControl, ActionScript3MovieGetsPlayPauseAndFrameCount)
+{
+    ColourMovieOptions options;
+    options.actionScript3 = true;
+    options.version = 10;
+    options.frameRate = 1;
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("as3.swf"), BuildColourMovie(kColours, options)));
+    EXPECT_TRUE(control.ActionScript3());
+    EXPECT_FALSE(control.HostInserted());
+    EXPECT_EQ(control.TotalFrames(), 5);
+    control.Stop();
+    EXPECT_FALSE(control.Playing());
+    control.Play();
+    EXPECT_TRUE(control.Playing());
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[0]));
+}
+
+// A few real movies of the corpus load and report the frame count of their header.
+TEST(RuffleFlashControl, CorpusMoviesLoad)
+{
+    SKIP_WITHOUT_CORPUS();
+    QFile manifest(CorpusDir() + QStringLiteral("/manifest.tsv"));
+    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly | QIODevice::Text));
+    QTextStream in(&manifest);
+    const QStringList header = in.readLine().split(QLatin1Char('\t'));
+    const int pathColumn = header.indexOf(QStringLiteral("path"));
+    const int signatureColumn = header.indexOf(QStringLiteral("signature"));
+    const int versionColumn = header.indexOf(QStringLiteral("version"));
+    const int framesColumn = header.indexOf(QStringLiteral("frame_count"));
+    const int statusColumn = header.indexOf(QStringLiteral("status"));
+    const int as3Column = header.indexOf(QStringLiteral("fileattr_as3"));
+    // One AVM1 movie per signature and version range, one ActionScript 3 movie.
+    QSet<QString> kinds;
+    QList<QStringList> chosen;
+    while (!in.atEnd()) {
+        const QStringList row = in.readLine().split(QLatin1Char('\t'));
+        if (row.size() <= statusColumn || row[statusColumn] != QLatin1String("ok"))
+            continue;
+        const QString signature = row[signatureColumn];
+        if (signature != QLatin1String("FWS") && signature != QLatin1String("CWS"))
+            continue;
+        const int version = row[versionColumn].toInt();
+        const QString kind = row[as3Column] == QLatin1String("1") ? QStringLiteral("as3")
+                                                                  : signature
+                + (version < 6        ? QStringLiteral("old")
+                        : version < 9 ? QStringLiteral("mid")
+                                      : QStringLiteral("new"));
+        if (kinds.contains(kind))
+            continue;
+        kinds.insert(kind);
+        chosen << row;
+    }
+    ASSERT_GE(chosen.size(), 3);
+    RuffleFlashControl& control = SharedControl();
+    for (const QStringList& row : chosen) {
+        SCOPED_TRACE(row[pathColumn].toStdString());
+        QSignalSpy ready(&control, &FlashControl::OnReadyStateChange);
+        control.LoadMovie(0, CorpusDir() + QLatin1Char('/') + row[pathColumn]);
+        EXPECT_TRUE(control.WaitForMovie(20000)) << control.LastError().toStdString();
+        EXPECT_EQ(ready.size(), 1);
+        EXPECT_EQ(control.TotalFrames(), row[framesColumn].toInt());
+        EXPECT_FALSE(control.GrabFrame().isNull());
+    }
+}
+
+// The player's filter sees what reaches the movie: wheel, buttons and keys.
+TEST(RuffleFlashControl, InputFilterSeesTheMoviesInput)
+{
+    class Recorder : public QObject {
+    public:
+        QList<QEvent::Type> seen;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Wheel || event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+                seen << event->type();
+            return false;
+        }
+    };
+    RuffleFlashControl& control = SharedControl();
+    Recorder recorder;
+    control.SetInputFilter(&recorder);
+    QWidget* input = control.widget()->focusProxy();
+    ASSERT_NE(input, nullptr);
+    const QPointF centre(50, 50);
+    QWheelEvent wheel(centre, control.widget()->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(input, &wheel);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(input, &key);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, control.widget()->mapToGlobal(centre), Qt::RightButton, Qt::RightButton,
+        Qt::NoModifier);
+    QApplication::sendEvent(input, &press);
+    control.SetInputFilter(nullptr);
+    EXPECT_EQ(recorder.seen, (QList<QEvent::Type>{QEvent::Wheel, QEvent::KeyPress, QEvent::MouseButtonPress}));
+    QApplication::sendEvent(input, &key);
+    EXPECT_EQ(recorder.seen.size(), 3);
+}

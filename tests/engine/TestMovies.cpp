@@ -1,0 +1,113 @@
+#include "TestMovies.h"
+
+#include "media/Avm1Assembler.h"
+#include "media/SwfWriter.h"
+
+QByteArray SolidRectangleShape(uint16_t id, int width, int height, const QColor& colour)
+{
+    const int w = width * 20;
+    const int h = height * 20;
+    QByteArray body;
+    AppendU16(body, id);
+    body.append(EncodeRect(0, w, 0, h));
+    AppendU8(body, 1);     // one fill style
+    AppendU8(body, 0x00);  // solid
+    AppendU8(body, static_cast<uint8_t>(colour.red()));
+    AppendU8(body, static_cast<uint8_t>(colour.green()));
+    AppendU8(body, static_cast<uint8_t>(colour.blue()));
+    AppendU8(body, 0);  // no line styles
+    BitWriter bits;
+    bits.writeUBits(1, 4);  // fill bits
+    bits.writeUBits(0, 4);  // line bits
+    // Style change: move to (0,0), fill style 1.
+    const int moveBits = std::max(BitWriter::SignedBitsFor(0), 1);
+    bits.writeUBits(0, 1);
+    bits.writeUBits(0b00011, 5);  // fillStyle1 and moveTo
+    bits.writeUBits(static_cast<uint32_t>(moveBits), 5);
+    bits.writeSBits(0, moveBits);
+    bits.writeSBits(0, moveBits);
+    bits.writeUBits(1, 1);  // fillStyle1 = 1
+    // Four straight edges around the rectangle.
+    const int edgeBits = std::max(BitWriter::SignedBitsFor(w), BitWriter::SignedBitsFor(h)) + 1;
+    auto edge = [&bits, edgeBits](bool vertical, int delta) {
+        bits.writeUBits(1, 1);  // edge
+        bits.writeUBits(1, 1);  // straight
+        bits.writeUBits(static_cast<uint32_t>(edgeBits - 2), 4);
+        bits.writeUBits(0, 1);  // not a general line
+        bits.writeUBits(vertical ? 1 : 0, 1);
+        bits.writeSBits(delta, edgeBits);
+    };
+    edge(false, w);
+    edge(true, h);
+    edge(false, -w);
+    edge(true, -h);
+    bits.writeUBits(0, 6);  // end of shape
+    body.append(bits.bytes());
+    return EncodeTag(2, body);
+}
+
+namespace {
+
+QByteArray PlaceCharacter(uint16_t id, uint16_t depth)
+{
+    QByteArray body;
+    AppendU8(body, 0x02);  // has character
+    AppendU16(body, depth);
+    AppendU16(body, id);
+    return EncodeTag(26, body);
+}
+
+QByteArray RemoveDepth(uint16_t depth)
+{
+    QByteArray body;
+    AppendU16(body, depth);
+    return EncodeTag(28, body);
+}
+
+QByteArray FrameLabel(const QByteArray& name)
+{
+    QByteArray body;
+    AppendString(body, name);
+    return EncodeTag(43, body);
+}
+
+}  // namespace
+
+QByteArray BuildColourMovie(const QList<QColor>& colours, const ColourMovieOptions& options)
+{
+    SwfWriter writer;
+    writer.setVersion(static_cast<uint8_t>(options.version)).setFrameSize(options.width, options.height);
+    writer.setFrameRate(options.frameRate);
+    if (options.version >= 8)
+        writer.addFileAttributes(options.actionScript3);
+    const QColor first = colours.value(0, Qt::white);
+    writer.setBackgroundColor(255 - first.red(), 255 - first.green(), 255 - first.blue());
+    for (int i = 0; i < colours.size(); ++i)
+        writer.addRaw(SolidRectangleShape(static_cast<uint16_t>(i + 1), options.width, options.height, colours[i]));
+    for (int i = 0; i < colours.size(); ++i) {
+        if (i > 0)
+            writer.addRaw(RemoveDepth(1));
+        writer.addRaw(PlaceCharacter(static_cast<uint16_t>(i + 1), 1));
+        Avm1Assembler actions;
+        bool any = false;
+        if (i == 0 && options.stopAtStart) {
+            actions.op(Avm1Op::Stop);
+            any = true;
+        }
+        if (i == 0 && !options.fsCommand.isEmpty()) {
+            actions.getUrl("FSCommand:" + options.fsCommand, options.fsArgs);
+            any = true;
+        }
+        for (const auto& label : options.labels) {
+            if (label.first == i) {
+                writer.addRaw(FrameLabel(label.second));
+                actions.getUrl("FSCommand:label", label.second);
+                any = true;
+            }
+        }
+        if (any && !options.actionScript3)
+            writer.addRaw(actions.doActionTag());
+        writer.showFrame();
+    }
+    return writer.toBytes(options.compressed);
+}

@@ -1,0 +1,93 @@
+#include "ToolCommand.h"
+#include "ToolCommands.h"
+
+#include "media/EngineMovie.h"
+#include "platform/RuffleFlashControl.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QWidget>
+
+// vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H]: loads the movie in a
+// control that is never shown on screen, goes to frame N (1-based, default 1) and saves
+// what the engine painted as a JPEG file.
+int RunShot(const QStringList& arguments)
+{
+    QStringList files;
+    int frame = 1;
+    int width = 0;
+    int height = 0;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        auto number = [&](int& out) {
+            bool ok = false;
+            out = i + 1 < arguments.size() ? arguments[++i].toInt(&ok) : 0;
+            return ok && out > 0;
+        };
+        if (argument == QLatin1String("--frame")) {
+            if (!number(frame)) {
+                ToolErr(QStringLiteral("shot: --frame needs a frame number from 1"));
+                return 2;
+            }
+        } else if (argument == QLatin1String("--width")) {
+            if (!number(width)) {
+                ToolErr(QStringLiteral("shot: --width needs a size in pixels"));
+                return 2;
+            }
+        } else if (argument == QLatin1String("--height")) {
+            if (!number(height)) {
+                ToolErr(QStringLiteral("shot: --height needs a size in pixels"));
+                return 2;
+            }
+        } else {
+            files << argument;
+        }
+    }
+    if (files.size() != 2) {
+        ToolErr(QStringLiteral("usage: vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H]"));
+        return 2;
+    }
+    const QString movie = QFileInfo(files[0]).absoluteFilePath();
+    QFile file(movie);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ToolErr(QStringLiteral("shot: cannot read %1").arg(files[0]));
+        return 1;
+    }
+    // The movie's own size unless one is given.
+    const EngineMovie prepared = PrepareEngineMovie(file.readAll(), QByteArray());
+    file.close();
+    if (!prepared.error.isEmpty()) {
+        ToolErr(QStringLiteral("shot: %1: %2").arg(files[0], prepared.error));
+        return 1;
+    }
+    if (width <= 0)
+        width = prepared.width > 0 && prepared.width <= 4096 ? prepared.width : 550;
+    if (height <= 0)
+        height = prepared.height > 0 && prepared.height <= 4096 ? prepared.height : 400;
+
+    RuffleFlashControl control;
+    QWidget* view = control.widget();
+    view->setAttribute(Qt::WA_DontShowOnScreen);
+    view->resize(width, height);
+    view->show();
+    control.LoadMovie(0, movie);
+    if (!control.WaitForMovie(20000)) {
+        const QString reason = control.LastError().isEmpty() ? QStringLiteral("the engine did not load it") : control.LastError();
+        ToolErr(QStringLiteral("shot: %1: %2").arg(files[0], reason));
+        return 1;
+    }
+    control.GotoFrame(frame - 1);
+    const QImage image = control.GrabFrame();
+    if (image.isNull() || !image.save(files[1], "JPEG", 90)) {
+        ToolErr(QStringLiteral("shot: cannot write %1").arg(files[1]));
+        return 1;
+    }
+    ToolOut(QStringLiteral("%1 (%2x%3, frame %4 of %5)")
+                .arg(files[1])
+                .arg(image.width())
+                .arg(image.height())
+                .arg(control.CurrentFrame() + 1)
+                .arg(control.TotalFrames()));
+    return 0;
+}
