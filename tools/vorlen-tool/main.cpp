@@ -21,6 +21,7 @@ int RunVersion(const QStringList&)
 // Every command, once; --help is derived from this table.
 const ToolCommand kCommands[] = {
     {"version", "", "print the version text", &RunVersion},
+    {"script", "[--steps N] FILE.vbs", "run a skin script; Out(text) prints a line", &RunScriptCommand},
 };
 
 void PrintHelp()
