@@ -300,6 +300,13 @@ void ScriptInterpreter::ExecAssign(const AssignStmt& statement)
     } else if (value.isObject()) {
         value = value.Dereferenced();
     }
+    if (statement.target->kind == ExprKind::Name) {
+        const auto& name = static_cast<const NameExpr&>(*statement.target);
+        if (!name.hasArgs && name.ref.localSlot >= 0 && m_frame->slots) {
+            *m_frame->slots[name.ref.localSlot] = std::move(value);
+            return;
+        }
+    }
     Assign(*statement.target, std::move(value));
 }
 
@@ -313,9 +320,16 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
         WritablePlace(*statement.target) = std::move(result);
         return;
     }
+    ScriptValue& target = place;  // variables stay where they are while the parts run
     for (const ExprPtr& part : statement.parts) {
+        if (part->kind == ExprKind::Literal && target.isString()) {
+            const ScriptValue& literal = static_cast<const LiteralExpr&>(*part).value;
+            if (literal.isString()) {
+                target.stringRef().append(literal.stringValue());
+                continue;
+            }
+        }
         const ScriptValue value = Eval(*part);
-        ScriptValue& target = WritablePlace(*statement.target);
         if (!target.isString())
             target = ScriptValue::FromString(target.ToConcatString());
         if (value.isString())
@@ -340,7 +354,6 @@ ScriptInterpreter::Flow ScriptInterpreter::ExecFor(const ForStmt& statement)
     const bool integral = to.isIntegral() && step.isIntegral();
     for (;;) {
         CountStep();
-        counter = &WritablePlace(*statement.counter);
         bool beyond;
         if (integral && counter->isIntegral())
             beyond = down ? counter->intValue() < to.intValue() : counter->intValue() > to.intValue();
@@ -354,7 +367,6 @@ ScriptInterpreter::Flow ScriptInterpreter::ExecFor(const ForStmt& statement)
         if (flow != Flow::Normal)
             return flow;
         m_line = statement.line;
-        counter = &WritablePlace(*statement.counter);
         if (integral && counter->isIntegral()) {
             const qint64 next = static_cast<qint64>(counter->intValue()) + step.intValue();
             const bool wide = counter->type() == ScriptType::Long || step.type() == ScriptType::Long;

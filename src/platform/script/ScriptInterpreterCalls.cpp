@@ -11,6 +11,17 @@ namespace {
 // Deep enough for any skin, shallow enough for the thread's stack.
 constexpr int kMaxCallDepth = 400;
 
+// A whole-number result: Integer while both operands were Integers and it fits, then Long,
+// then Double.
+inline ScriptValue WholeResult(qint64 value, bool wide)
+{
+    if (!wide && value >= -32768 && value <= 32767)
+        return ScriptValue::FromInt(value);
+    if (value >= INT32_MIN && value <= INT32_MAX)
+        return ScriptValue::FromLong(static_cast<qint32>(value));
+    return ScriptValue::FromDouble(static_cast<double>(value));
+}
+
 QString NameOf(const Expr& expression)
 {
     if (expression.kind == ExprKind::Name)
@@ -27,8 +38,17 @@ ScriptValue ScriptInterpreter::Eval(const Expr& expression)
     switch (expression.kind) {
     case ExprKind::Literal:
         return static_cast<const LiteralExpr&>(expression).value;
-    case ExprKind::Name:
-        return EvalName(static_cast<const NameExpr&>(expression));
+    case ExprKind::Name: {
+        // Plain variables first: the common case of every loop.
+        const auto& name = static_cast<const NameExpr&>(expression);
+        if (!name.hasArgs) {
+            if (name.ref.localSlot >= 0 && m_frame->slots)
+                return *m_frame->slots[name.ref.localSlot];
+            if (name.ref.binding == NameBinding::Global)
+                return m_state->globals[name.ref.index].value;
+        }
+        return EvalName(name);
+    }
     case ExprKind::Member:
         return EvalMember(static_cast<const MemberExpr&>(expression));
     case ExprKind::Unary: {
@@ -39,6 +59,41 @@ ScriptValue ScriptInterpreter::Eval(const Expr& expression)
         const auto& binary = static_cast<const BinaryExpr&>(expression);
         const ScriptValue left = Eval(*binary.left);
         const ScriptValue right = Eval(*binary.right);
+        if (left.isIntegral() && right.isIntegral()) {
+            const qint64 a = left.intValue();
+            const qint64 b = right.intValue();
+            const bool wide = left.type() == ScriptType::Long || right.type() == ScriptType::Long;
+            switch (binary.op) {
+            case ScriptOp::Add:
+                return WholeResult(a + b, wide);
+            case ScriptOp::Subtract:
+                return WholeResult(a - b, wide);
+            case ScriptOp::Multiply:
+                return WholeResult(a * b, wide);
+            case ScriptOp::Mod:
+                if (b != 0)
+                    return WholeResult(a % b, wide);
+                break;
+            case ScriptOp::IntDivide:
+                if (b != 0)
+                    return WholeResult(a / b, wide);
+                break;
+            case ScriptOp::Equal:
+                return ScriptValue::FromBool(a == b);
+            case ScriptOp::NotEqual:
+                return ScriptValue::FromBool(a != b);
+            case ScriptOp::Less:
+                return ScriptValue::FromBool(a < b);
+            case ScriptOp::Greater:
+                return ScriptValue::FromBool(a > b);
+            case ScriptOp::LessEqual:
+                return ScriptValue::FromBool(a <= b);
+            case ScriptOp::GreaterEqual:
+                return ScriptValue::FromBool(a >= b);
+            default:
+                break;
+            }
+        }
         return ApplyBinary(binary.op, left, right, binary.literal);
     }
     }

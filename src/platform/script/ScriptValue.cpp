@@ -10,6 +10,86 @@
 #include <cmath>
 #include <cstdio>
 
+void ScriptValue::ReleaseOwned()
+{
+    switch (m_type) {
+    case ScriptType::String:
+        m_string.~QString();
+        break;
+    case ScriptType::Object:
+        m_object.~shared_ptr();
+        break;
+    case ScriptType::Array:
+        m_array.~shared_ptr();
+        break;
+    default:
+        break;
+    }
+    m_type = ScriptType::Empty;
+    m_bits = 0;
+}
+
+void ScriptValue::CopyFrom(const ScriptValue& other)
+{
+    m_type = other.m_type;
+    switch (m_type) {
+    case ScriptType::String:
+        new (&m_string) QString(other.m_string);
+        break;
+    case ScriptType::Object:
+        new (&m_object) std::shared_ptr<ScriptObject>(other.m_object);
+        break;
+    case ScriptType::Array:
+        new (&m_array) std::shared_ptr<ScriptArray>(other.m_array);
+        break;
+    default:
+        m_bits = other.m_bits;
+        break;
+    }
+}
+
+void ScriptValue::MoveFrom(ScriptValue& other)
+{
+    m_type = other.m_type;
+    switch (m_type) {
+    case ScriptType::String:
+        new (&m_string) QString(std::move(other.m_string));
+        other.m_string.~QString();
+        break;
+    case ScriptType::Object:
+        new (&m_object) std::shared_ptr<ScriptObject>(std::move(other.m_object));
+        other.m_object.~shared_ptr();
+        break;
+    case ScriptType::Array:
+        new (&m_array) std::shared_ptr<ScriptArray>(std::move(other.m_array));
+        other.m_array.~shared_ptr();
+        break;
+    default:
+        m_bits = other.m_bits;
+        return;
+    }
+    other.m_type = ScriptType::Empty;
+    other.m_bits = 0;
+}
+
+const QString& ScriptValue::EmptyString()
+{
+    static const QString empty;
+    return empty;
+}
+
+const std::shared_ptr<ScriptObject>& ScriptValue::NoObject()
+{
+    static const std::shared_ptr<ScriptObject> none;
+    return none;
+}
+
+const std::shared_ptr<ScriptArray>& ScriptValue::NoArray()
+{
+    static const std::shared_ptr<ScriptArray> none;
+    return none;
+}
+
 ScriptValue ScriptValue::Null()
 {
     ScriptValue value;
@@ -20,6 +100,7 @@ ScriptValue ScriptValue::Null()
 ScriptValue ScriptValue::Nothing()
 {
     ScriptValue value;
+    new (&value.m_object) std::shared_ptr<ScriptObject>();
     value.m_type = ScriptType::Object;
     return value;
 }
@@ -75,24 +156,24 @@ ScriptValue ScriptValue::FromDate(double days)
 ScriptValue ScriptValue::FromString(QString text)
 {
     ScriptValue value;
+    new (&value.m_string) QString(std::move(text));
     value.m_type = ScriptType::String;
-    value.m_string = std::move(text);
     return value;
 }
 
 ScriptValue ScriptValue::FromObject(std::shared_ptr<ScriptObject> object)
 {
     ScriptValue value;
+    new (&value.m_object) std::shared_ptr<ScriptObject>(std::move(object));
     value.m_type = ScriptType::Object;
-    value.m_object = std::move(object);
     return value;
 }
 
 ScriptValue ScriptValue::FromArray(std::shared_ptr<ScriptArray> array)
 {
     ScriptValue value;
+    new (&value.m_array) std::shared_ptr<ScriptArray>(std::move(array));
     value.m_type = ScriptType::Array;
-    value.m_array = std::move(array);
     return value;
 }
 

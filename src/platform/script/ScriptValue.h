@@ -27,7 +27,57 @@ enum class ScriptType : quint16 {
 // (copied on write); objects are shared; an Object value without object is Nothing.
 class ScriptValue {
 public:
-    ScriptValue() = default;
+    ScriptValue()
+        : m_bits(0)
+    {
+    }
+    ScriptValue(const ScriptValue& other)
+    {
+        if (Owns(other.m_type)) {
+            CopyFrom(other);
+        } else {
+            m_type = other.m_type;
+            m_bits = other.m_bits;
+        }
+    }
+    ScriptValue(ScriptValue&& other) noexcept
+    {
+        if (Owns(other.m_type)) {
+            MoveFrom(other);
+        } else {
+            m_type = other.m_type;
+            m_bits = other.m_bits;
+        }
+    }
+    ScriptValue& operator=(const ScriptValue& other)
+    {
+        if (this != &other) {
+            if (!Owns(m_type) && !Owns(other.m_type)) {
+                m_type = other.m_type;
+                m_bits = other.m_bits;
+                return *this;
+            }
+            ScriptValue copy(other);
+            Release();
+            MoveFrom(copy);
+        }
+        return *this;
+    }
+    ScriptValue& operator=(ScriptValue&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            if (Owns(other.m_type)) {
+                MoveFrom(other);
+            } else {
+                m_type = other.m_type;
+                m_bits = other.m_bits;
+            }
+        }
+        return *this;
+    }
+    ~ScriptValue() { Release(); }
+
     static ScriptValue Null();
     static ScriptValue Nothing();
     static ScriptValue FromBool(bool value);
@@ -53,10 +103,10 @@ public:
     qint32 intValue() const { return m_int; }
     double doubleValue() const { return m_double; }
     bool boolValue() const { return m_bool; }
-    const QString& stringValue() const { return m_string; }
-    QString& stringRef() { return m_string; }
-    const std::shared_ptr<ScriptObject>& objectValue() const { return m_object; }
-    const std::shared_ptr<ScriptArray>& arrayValue() const { return m_array; }
+    const QString& stringValue() const { return isString() ? m_string : EmptyString(); }
+    QString& stringRef() { return m_string; }  // String subtype only
+    const std::shared_ptr<ScriptObject>& objectValue() const { return isObject() ? m_object : NoObject(); }
+    const std::shared_ptr<ScriptArray>& arrayValue() const { return isArray() ? m_array : NoArray(); }
     // The array for writing: copied first when another value shares it.
     ScriptArray& mutableArray();
 
@@ -76,15 +126,34 @@ public:
     QString TypeName() const;
 
 private:
+    static const QString& EmptyString();
+    static const std::shared_ptr<ScriptObject>& NoObject();
+    static const std::shared_ptr<ScriptArray>& NoArray();
+
+    // Only strings, objects and arrays own something; other values copy as plain bits.
+    static bool Owns(ScriptType type)
+    {
+        return type == ScriptType::String || type == ScriptType::Object || type == ScriptType::Array;
+    }
+    void Release()
+    {
+        if (Owns(m_type))
+            ReleaseOwned();
+    }
+    void ReleaseOwned();
+    void CopyFrom(const ScriptValue& other);
+    void MoveFrom(ScriptValue& other);
+
     ScriptType m_type = ScriptType::Empty;
     union {
-        qint32 m_int = 0;
+        qint64 m_bits;
+        qint32 m_int;
         double m_double;
         bool m_bool;
+        QString m_string;
+        std::shared_ptr<ScriptObject> m_object;
+        std::shared_ptr<ScriptArray> m_array;
     };
-    QString m_string;
-    std::shared_ptr<ScriptObject> m_object;
-    std::shared_ptr<ScriptArray> m_array;
 };
 
 // A VBScript array: bounds are upper bounds per dimension (lower bounds are 0); items are
