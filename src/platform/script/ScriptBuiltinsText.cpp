@@ -239,12 +239,17 @@ ScriptValue Join(ScriptInterpreter&, ScriptArgs& args)
 
 ScriptValue Space(ScriptInterpreter&, ScriptArgs& args)
 {
-    return ScriptValue::FromString(QString(A::Count(args, 0, 0), QLatin1Char(' ')));
+    const qint32 count = A::Count(args, 0, 0);
+    if (count > kMaxScriptStringLength)
+        ThrowScriptError(14);
+    return ScriptValue::FromString(QString(count, QLatin1Char(' ')));
 }
 
 ScriptValue StringOf(ScriptInterpreter&, ScriptArgs& args)
 {
     const qint32 count = A::Count(args, 0, 0);
+    if (count > kMaxScriptStringLength)
+        ThrowScriptError(14);
     if (args[1].isNull())
         return ScriptValue::Null();
     QChar character;

@@ -325,6 +325,8 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
         if (part->kind == ExprKind::Literal && target.isString()) {
             const ScriptValue& literal = static_cast<const LiteralExpr&>(*part).value;
             if (literal.isString()) {
+                if (target.stringValue().size() + literal.stringValue().size() > kMaxScriptStringLength)
+                    ThrowScriptError(14);
                 target.stringRef().append(literal.stringValue());
                 continue;
             }
@@ -332,10 +334,10 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
         const ScriptValue value = Eval(*part);
         if (!target.isString())
             target = ScriptValue::FromString(target.ToConcatString());
-        if (value.isString())
-            target.stringRef().append(value.stringValue());
-        else
-            target.stringRef().append(value.ToConcatString());
+        const QString text = value.isString() ? value.stringValue() : value.ToConcatString();
+        if (target.stringValue().size() + text.size() > kMaxScriptStringLength)
+            ThrowScriptError(14);
+        target.stringRef().append(text);
     }
 }
 

@@ -8,7 +8,23 @@ namespace {
 
 using Terminators = std::vector<std::pair<Keyword, Keyword>>;
 
+constexpr int kMaxNesting = 200;
+constexpr int kOutOfStackSpace = 28;
+
 }  // namespace
+
+class ScriptParser::NestingGuard {
+public:
+    explicit NestingGuard(ScriptParser& parser) : m_parser(parser)
+    {
+        if (++m_parser.m_nesting > kMaxNesting)
+            m_parser.Fail(kOutOfStackSpace);
+    }
+    ~NestingGuard() { --m_parser.m_nesting; }
+
+private:
+    ScriptParser& m_parser;
+};
 
 bool ScriptParser::UsableAsName(Keyword keyword)
 {
@@ -165,6 +181,7 @@ void ScriptParser::ExpectStatementEnd()
 
 StmtPtr ScriptParser::ParseStatement()
 {
+    const NestingGuard guard(*this);
     const Token& token = Current();
     if (token.kind != TokenKind::Name)
         Fail(N::ExpectedStatement);

@@ -82,6 +82,9 @@ private:
     size_t m_pos = 0;
     ProcedureContext* m_context = nullptr;
     ScriptProgram* m_program = nullptr;
+    // Nesting of statements and expressions, bounded so that no text can exhaust the stack.
+    class NestingGuard;
+    int m_nesting = 0;
     size_t m_lastParenNames = 0;  // names registered before the last argument list
     int m_topDoDepth = 0;
     int m_topForDepth = 0;

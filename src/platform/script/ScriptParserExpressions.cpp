@@ -73,6 +73,7 @@ std::optional<ScriptOp> OperatorAt(const Token& token, int level)
 
 ExprPtr ScriptParser::ParseExpr()
 {
+    const NestingGuard guard(*this);
     return ParseBinaryLevel(0);
 }
 
@@ -97,6 +98,7 @@ ExprPtr ScriptParser::ParseBinaryLevel(int level)
 
 ExprPtr ScriptParser::ParseNot()
 {
+    const NestingGuard guard(*this);
     if (IsKeyword(Keyword::Not)) {
         const int line = Current().line;
         Advance();
@@ -107,6 +109,7 @@ ExprPtr ScriptParser::ParseNot()
 
 ExprPtr ScriptParser::ParseNegation()
 {
+    const NestingGuard guard(*this);
     const int line = Current().line;
     if (Accept(TokenKind::Minus)) {
         ExprPtr operand = ParseNegation();

@@ -10,6 +10,13 @@
 #include <cmath>
 #include <cstdio>
 
+namespace {
+
+// Bounds that keep a script from taking the player's memory.
+constexpr size_t kMaxArrayItems = 4u * 1024 * 1024;
+
+}  // namespace
+
 void ScriptValue::ReleaseOwned()
 {
     switch (m_type) {
@@ -369,7 +376,7 @@ void ScriptArray::Resize(const std::vector<int>& newUpperBounds, bool preserve)
         if (bound < -1)
             ThrowScriptError(RuntimeError::SubscriptOutOfRange);
         count *= static_cast<size_t>(bound + 1);
-        if (count > 64u * 1024 * 1024)
+        if (count > kMaxArrayItems)
             ThrowScriptError(RuntimeError::OutOfMemory);
     }
     if (preserve && !upperBounds.empty()) {

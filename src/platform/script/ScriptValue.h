@@ -172,6 +172,9 @@ struct ScriptArray {
     void Resize(const std::vector<int>& newUpperBounds, bool preserve);
 };
 
+// The longest text a script may build (characters); longer raises Out of string space.
+inline constexpr qsizetype kMaxScriptStringLength = 64 * 1024 * 1024;
+
 // Parses a number the way VBScript's conversions read text: leading and trailing blanks,
 // sign, decimals, exponent, "&H" hexadecimal and "&O" octal. False when text is no number.
 bool ParseScriptNumber(const QString& text, double& value);
