@@ -15,3 +15,5 @@ int RunConvert(const QStringList& arguments);
 // Resource extraction (ExtractCommand.cpp).
 int RunExtract(const QStringList& arguments);
 int RunShot(const QStringList& arguments);  // ShotCommand.cpp
+// script [--steps N] FILE.vbs (ScriptCommand.cpp)
+int RunScriptCommand(const QStringList& arguments);
