@@ -100,6 +100,11 @@ bool RecycleFile(const QString& path, bool confirm)
         return false;
     if (confirm && !Confirm(QStringLiteral("Are you sure you want to move '%1' to the trash?").arg(FileNameOf(target))))
         return false;
+    // The trash lives in the user's data folder. Qt does not create that folder when it is
+    // missing (a fresh account) and then puts the trash beside the working folder instead.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder))
+        return false;
     return QFile::moveToTrash(target);
 }
 

@@ -1,6 +1,6 @@
 #include "media/ExtractSummary.h"
 
-#include "media/LangTextFallback.h"
+#include "lang/LangText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "media/FrmDecompiler.h"
 
 #include "app/AppFolders.h"
+#include "lang/LangText.h"
 #include "media/ExtractSummary.h"
 #include "media/IdentifyMedia.h"
-#include "media/LangTextFallback.h"
 
 #include <QAction>
 #include <QCheckBox>

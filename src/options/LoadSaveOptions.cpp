@@ -1,4 +1,5 @@
 #include "options/LoadSaveOptions.h"
+#include "options/OptionServices.h"
 
 #include "options/MyFlashFolder.h"
 #include "options/OptionTable.h"
@@ -436,6 +437,8 @@ void LoadOpts(OptionsHost& host, const OptionHolders& holders)
     OptionContext context{holders, host};
     RegistryWriteBatch batch;
     RunSteps(context, kLoadSteps, &LoadRow);
+    if (holders.options)
+        PublishMediaOptions(*holders.options);
 }
 
 void SaveOpts(OptionsHost& host, const OptionHolders& holders)

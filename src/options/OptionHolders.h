@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lang/UIFont.h"
+#include "media/DecompilerOptions.h"
 
 #include <QString>
 
@@ -112,15 +113,8 @@ struct GeneratorSettings {
     QString app;
 };
 
-// Resource extractor dialog fields.
-struct ExtractorSettings {
-    QString destination;
-    bool jpeg = false;
-    bool png = false;
-    bool event = false;
-    bool stream = false;
-    bool video = false;
-};
+// The resource extractor's settings (section "Decompiler") are the extractor dialog's own.
+using ExtractorSettings = DecompilerOptions;
 
 // Update dialog fields.
 struct UpdateSettings {

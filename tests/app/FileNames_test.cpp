@@ -104,9 +104,11 @@ TEST(ShellServices, RecycleFileMovesToTheTrash)
     EXPECT_FALSE(RecycleFile(file, true));
     EXPECT_TRUE(QFile::exists(file));
     SetShellConfirmation(nullptr);
-    const bool moved = RecycleFile(file, false);
-    if (moved)
-        EXPECT_FALSE(QFile::exists(file));
+    // The data folder does not exist yet: the trash is made inside it, nowhere else.
+    EXPECT_TRUE(RecycleFile(file, false));
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(QFile::exists(dir.path() + QStringLiteral("/share/Trash/files/gone.swf")));
+    EXPECT_FALSE(QFile::exists(QDir::currentPath() + QStringLiteral("/files/gone.swf")));
     EXPECT_FALSE(RecycleFile(file, false));  // nothing left to recycle
     oldData.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData);
 }

@@ -3,6 +3,8 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
+#include "options/LoadSaveOptions.h"
+#include "options/OptionServices.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistFile.h"
 
@@ -11,10 +13,13 @@
 
 namespace {
 
-// The player's services, with every line it would log shown on standard error.
+// The player's services over the user's options, with every line it would log shown on
+// standard error.
 PlaylistServices ToolServices(int& notices)
 {
-    PlaylistServices services;
+    LoadOption(QStringLiteral("System"), QStringLiteral("GenericProjectors"));
+    LoadOption(QStringLiteral("Recent"), QStringLiteral("History"));
+    PlaylistServices services = OptionPlaylistServices();
     services.notice = [&notices](const QString& line) {
         ++notices;
         ToolErr(QStringLiteral("vorlen-tool: ") + line);

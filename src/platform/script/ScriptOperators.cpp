@@ -252,14 +252,14 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
     case ScriptOp::Concat:
         if (left.isNull() && right.isNull())
             return ScriptValue::Null();
-    {
-        QString joined = left.ToConcatString();
-        const QString tail = right.ToConcatString();
-        if (joined.size() + tail.size() > kMaxScriptStringLength)
-            ThrowScriptError(14);
-        joined += tail;
-        return ScriptValue::FromString(std::move(joined));
-    }
+        {
+            QString joined = left.ToConcatString();
+            const QString tail = right.ToConcatString();
+            if (joined.size() + tail.size() > kMaxScriptStringLength)
+                ThrowScriptError(14);
+            joined += tail;
+            return ScriptValue::FromString(std::move(joined));
+        }
     case ScriptOp::Equal:
     case ScriptOp::NotEqual:
     case ScriptOp::Less:

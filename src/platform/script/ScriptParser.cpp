@@ -13,18 +13,12 @@ constexpr int kOutOfStackSpace = 28;
 
 }  // namespace
 
-class ScriptParser::NestingGuard {
-public:
-    explicit NestingGuard(ScriptParser& parser) : m_parser(parser)
-    {
-        if (++m_parser.m_nesting > kMaxNesting)
-            m_parser.Fail(kOutOfStackSpace);
-    }
-    ~NestingGuard() { --m_parser.m_nesting; }
-
-private:
-    ScriptParser& m_parser;
-};
+ScriptParser::NestingGuard::NestingGuard(ScriptParser& parser)
+    : m_parser(parser)
+{
+    if (++m_parser.m_nesting > kMaxNesting)
+        m_parser.Fail(kOutOfStackSpace);
+}
 
 bool ScriptParser::UsableAsName(Keyword keyword)
 {

@@ -83,7 +83,16 @@ private:
     ProcedureContext* m_context = nullptr;
     ScriptProgram* m_program = nullptr;
     // Nesting of statements and expressions, bounded so that no text can exhaust the stack.
-    class NestingGuard;
+    class NestingGuard {
+    public:
+        explicit NestingGuard(ScriptParser& parser);
+        ~NestingGuard() { --m_parser.m_nesting; }
+        NestingGuard(const NestingGuard&) = delete;
+        NestingGuard& operator=(const NestingGuard&) = delete;
+
+    private:
+        ScriptParser& m_parser;
+    };
     int m_nesting = 0;
     size_t m_lastParenNames = 0;  // names registered before the last argument list
     int m_topDoDepth = 0;
