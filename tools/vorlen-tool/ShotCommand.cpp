@@ -1,6 +1,10 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
+#include "app/ErrorContext.h"
+#include "image/SaveDibAsJpeg.h"
+#include "image/cDIBSection.h"
+#include "image/ui/DibImage.h"
 #include "media/EngineMovie.h"
 #include "platform/RuffleFlashControl.h"
 
@@ -79,8 +83,15 @@ int RunShot(const QStringList& arguments)
     }
     control.GotoFrame(frame - 1);
     const QImage image = control.GrabFrame();
-    if (image.isNull() || !image.save(files[1], "JPEG", 90)) {
-        ToolErr(QStringLiteral("shot: cannot write %1").arg(files[1]));
+    // Written by the player's own JPEG writer, the one its screenshots and thumbnails use.
+    cDIBSection bitmap;
+    try {
+        if (image.isNull() || !CreateFromPicture(bitmap, image) || !SaveDibAsJpeg(bitmap, files[1], 90)) {
+            ToolErr(QStringLiteral("shot: cannot write %1").arg(files[1]));
+            return 1;
+        }
+    } catch (const VorlenError& error) {
+        ToolErr(QStringLiteral("shot: cannot write %1: %2").arg(files[1], error.info().description));
         return 1;
     }
     ToolOut(QStringLiteral("%1 (%2x%3, frame %4 of %5)")
