@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks, one after the other, each printing its own figures.
+# Usage: scripts/bench.sh [NAME...]   (names without "bench_"; all when none are given)
+# Figures are only meaningful on an otherwise idle machine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh
+names=("$@")
+if [ ${#names[@]} -eq 0 ]; then
+  names=(decompress extract playlist png_decode resample script engine)
+fi
+for name in "${names[@]}"; do
+  echo "== bench_$name"
+  if [ "$name" = engine ] && [ -z "${DISPLAY:-}" ]; then
+    xvfb-run -a "build/bench/bench_$name"
+  else
+    "build/bench/bench_$name"
+  fi
+done
