@@ -104,15 +104,28 @@ int main(int argc, char* argv[])
     // Shots: load, go to frame 2, grab, for each of the 50 movies.
     timer.restart();
     int shots = 0;
+    qint64 loading = 0;
+    qint64 hosting = 0;
+    qint64 grabbing = 0;
+    QElapsedTimer step;
     for (const QString& movie : movies) {
+        step.start();
         control.LoadMovie(0, movie);
         if (!control.WaitForMovie(30000))
             continue;
+        loading += step.restart();
+        control.WaitForHost(30000);
+        hosting += step.restart();
         control.GotoFrame(1);
         if (!control.GrabFrame().isNull())
             ++shots;
+        grabbing += step.elapsed();
     }
     const double seconds = timer.elapsed() / 1000.0;
     std::printf("shots: %d in %.2f s = %.1f shots per second\n", shots, seconds, shots / seconds);
+    if (shots > 0) {
+        std::printf("  per shot: load %.0f ms, host movie %.0f ms, go to frame and grab %.0f ms\n", double(loading) / shots,
+            double(hosting) / shots, double(grabbing) / shots);
+    }
     return 0;
 }
