@@ -65,10 +65,6 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     m_progress = Named(new QProgressBar, "Progress");
     m_progress->setRange(0, kProgressSteps);
     m_cubes = Named(new QLabel, "picCubes");
-    // No tag carries lossless images or video out; the kinds stay as stored but cannot be
-    // changed here.
-    m_chkPNG->setEnabled(false);
-    m_chkVideo->setEnabled(false);
 
     auto* destRow = new QHBoxLayout;
     destRow->addWidget(m_txtDest, 1);

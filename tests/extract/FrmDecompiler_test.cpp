@@ -168,6 +168,33 @@ TEST_F(FrmDecompilerTest, CancelDuringTheWalkListsWhatWasWritten)
     EXPECT_EQ(FilesIn(m_out.path()), QStringList{"clip.swf.3.mp3"});
 }
 
+TEST_F(FrmDecompilerTest, PngAndVideoCanBeChosenAndWriteNothing)
+{
+    {
+        FrmDecompiler dialog(m_movie, m_options);
+        QString text;
+        dialog.showMessage = [&](QMessageBox::Icon, const QString& shownText) { text = shownText; };
+        for (const char* name : {"chkJPEG", "chkEvent", "chkStream"})
+            Control<QCheckBox>(dialog, name)->setChecked(false);
+        for (const char* name : {"chkPNG", "chkVideo"}) {
+            auto* box = Control<QCheckBox>(dialog, name);
+            EXPECT_TRUE(box->isEnabled()) << name;
+            box->click();
+            EXPECT_TRUE(box->isChecked()) << name;
+        }
+        dialog.go();
+        EXPECT_EQ(dialog.counters().value, (std::array<int32_t, 5>{-1, 0, -1, -1, 0}));
+        EXPECT_EQ(text, QStringLiteral("Resource Extraction Complete!\r\n\r\nNo resources were extracted"));
+        EXPECT_TRUE(FilesIn(m_out.path()).isEmpty());
+        EXPECT_TRUE(Control<QCheckBox>(dialog, "chkPNG")->isEnabled());
+        EXPECT_TRUE(Control<QCheckBox>(dialog, "chkVideo")->isEnabled());
+        Control<QPushButton>(dialog, "cbDone")->click();
+    }
+    EXPECT_FALSE(m_options.jpeg);
+    EXPECT_TRUE(m_options.png);
+    EXPECT_TRUE(m_options.video);
+}
+
 TEST_F(FrmDecompilerTest, OpenShowsTheDialogOnlyForAnIdentifiedMovie)
 {
     const QString text = m_movies.path() + QStringLiteral("/notes.swf");
