@@ -58,17 +58,13 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     m_chkEvent = Named(new QCheckBox(Text("chkEvent", "Event Sounds (MP3)")), "chkEvent");
     m_chkStream = Named(new QCheckBox(Text("chkStream", "Sound Streams (MP3)")), "chkStream");
     m_chkVideo = Named(new QCheckBox(Text("chkVideo", "Video Streams")), "chkVideo");
-    m_cbGo = Named(new QPushButton(Text("cbGo", "Go")), "cbGo");
+    m_cbGo = Named(new QPushButton(Text("cbGo", "Extract")), "cbGo");
     m_cbCancel = Named(new QPushButton(Text("cbCancel", "Cancel")), "cbCancel");
     m_cbDone = Named(new QPushButton(Text("cbDone", "Done")), "cbDone");
     m_cbHelp = Named(new QPushButton(Text("cbHelp", "Help")), "cbHelp");
     m_progress = Named(new QProgressBar, "Progress");
     m_progress->setRange(0, kProgressSteps);
     m_cubes = Named(new QLabel, "picCubes");
-    // No tag carries lossless images or video out; the kinds stay as stored but cannot be
-    // changed here.
-    m_chkPNG->setEnabled(false);
-    m_chkVideo->setEnabled(false);
 
     auto* destRow = new QHBoxLayout;
     destRow->addWidget(m_txtDest, 1);

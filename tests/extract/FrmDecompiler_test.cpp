@@ -1,12 +1,15 @@
 #include "ExtractTestSupport.h"
 
 #include "common/TestSupport.h"
+#include "media/ExtractSummary.h"
 #include "media/FrmDecompiler.h"
 #include "media/SwfWriter.h"
+#include "platform/XmlDocument.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -166,6 +169,81 @@ TEST_F(FrmDecompilerTest, CancelDuringTheWalkListsWhatWasWritten)
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(text, QStringLiteral("Resource Extraction Cancelled!\r\n\r\nEvent MP3s: 1"));
     EXPECT_EQ(FilesIn(m_out.path()), QStringList{"clip.swf.3.mp3"});
+}
+
+TEST_F(FrmDecompilerTest, PngAndVideoCanBeChosenAndWriteNothing)
+{
+    {
+        FrmDecompiler dialog(m_movie, m_options);
+        QString text;
+        dialog.showMessage = [&](QMessageBox::Icon, const QString& shownText) { text = shownText; };
+        for (const char* name : {"chkJPEG", "chkEvent", "chkStream"})
+            Control<QCheckBox>(dialog, name)->setChecked(false);
+        for (const char* name : {"chkPNG", "chkVideo"}) {
+            auto* box = Control<QCheckBox>(dialog, name);
+            EXPECT_TRUE(box->isEnabled()) << name;
+            box->click();
+            EXPECT_TRUE(box->isChecked()) << name;
+        }
+        dialog.go();
+        EXPECT_EQ(dialog.counters().value, (std::array<int32_t, 5>{-1, 0, -1, -1, 0}));
+        EXPECT_EQ(text, QStringLiteral("Resource Extraction Complete!\r\n\r\nNo resources were extracted"));
+        EXPECT_TRUE(FilesIn(m_out.path()).isEmpty());
+        EXPECT_TRUE(Control<QCheckBox>(dialog, "chkPNG")->isEnabled());
+        EXPECT_TRUE(Control<QCheckBox>(dialog, "chkVideo")->isEnabled());
+        Control<QPushButton>(dialog, "cbDone")->click();
+    }
+    EXPECT_FALSE(m_options.jpeg);
+    EXPECT_TRUE(m_options.png);
+    EXPECT_TRUE(m_options.video);
+}
+
+// Without a language file the dialog shows the texts the shipped English file gives.
+TEST_F(FrmDecompilerTest, BuiltInTextsAreThoseOfTheEnglishFile)
+{
+    XmlDocument english;
+    ASSERT_TRUE(english.load(SourceDir() + QStringLiteral("/data/Languages/English.xml")));
+    const XmlNode form = english.selectSingleNode(QStringLiteral("LANG/FRMDECOMPILER"));
+    ASSERT_TRUE(form);
+    auto text = [&](const char* key) { return form.selectSingleNode(QLatin1String(key) + QStringLiteral("/@text")).text(); };
+
+    FrmDecompiler dialog(m_movie, m_options);
+    EXPECT_EQ(dialog.windowTitle(), form.attribute(QStringLiteral("title")));
+    int checked = 0;
+    for (const XmlNode& element : form.childNodes()) {
+        if (!element.isElement() || element.nodeName().startsWith(QLatin1String("STR")))
+            continue;
+        ++checked;
+        QWidget* control = nullptr;
+        for (QWidget* child : dialog.findChildren<QWidget*>()) {
+            if (child->objectName().toUpper() == element.nodeName())
+                control = child;
+        }
+        ASSERT_NE(control, nullptr) << element.nodeName().toStdString();
+        QString shown;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            shown = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            shown = label->text();
+        EXPECT_EQ(shown, element.attribute(QStringLiteral("text"))) << element.nodeName().toStdString();
+    }
+    EXPECT_EQ(checked, 11);
+
+    QString browseTitle;
+    dialog.chooseFolder = [&](const QString& title, const QString&) {
+        browseTitle = title;
+        return QString();
+    };
+    dialog.browse();
+    EXPECT_EQ(browseTitle, text("STRBROWSE"));
+    ExtractCounters counters;
+    counters.value = {1, 2, 3, 4, 5};
+    EXPECT_EQ(ExtractSummaryMessage(counters, false),
+        text("STRDONE") + QStringLiteral("\r\n\r\n") + text("STRJPEGS") + QStringLiteral(" 1\r\n") + text("STRPNGS")
+            + QStringLiteral(" 2\r\n") + text("STRMP3S") + QStringLiteral(" 3\r\n") + text("STRSTREAMS")
+            + QStringLiteral(" 4\r\n") + text("STRVIDEOS") + QStringLiteral(" 5"));
+    EXPECT_EQ(
+        ExtractSummaryMessage(ExtractCounters(), true), text("STRCANCEL") + QStringLiteral("\r\n\r\n") + text("STRNORESULT"));
 }
 
 TEST_F(FrmDecompilerTest, OpenShowsTheDialogOnlyForAnIdentifiedMovie)
