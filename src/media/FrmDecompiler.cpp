@@ -2,6 +2,7 @@
 
 #include "app/AppFolders.h"
 #include "lang/LangText.h"
+#include "lang/TranslateForm.h"
 #include "media/ExtractSummary.h"
 #include "media/IdentifyMedia.h"
 
@@ -123,6 +124,8 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     m_chkVideo->setChecked(m_options.video);
     m_progress->hide();
     m_cbCancel->hide();
+    // The title and the interface font follow the language like every other window.
+    TranslateForm(this);
 }
 
 QString FrmDecompiler::Open(const QString& path, DecompilerOptions& options, QAction* extractionEntry, QWidget* parent)

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTime>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -45,12 +47,14 @@ float TimeOfDay()
 
 // Opens a new, empty output file. An existing file of that name is replaced, never appended
 // to: emptied in place when it can be (creating files anew after deleting them costs the file
-// system far more than the copy of the data), else deleted first; a link is always deleted, so
-// nothing is written through it.
+// system far more than the copy of the data), else deleted first; a link (symbolic, or a file
+// with other names) is always deleted, so nothing is written through it.
 bool OpenResourceFile(QFile& file)
 {
     const QFileInfo existing(file.fileName());
-    if (existing.isSymLink() || (existing.exists() && !existing.isFile()))
+    struct stat status { };
+    const bool otherNames = ::lstat(QFile::encodeName(file.fileName()).constData(), &status) == 0 && status.st_nlink > 1;
+    if (existing.isSymLink() || otherNames || (existing.exists() && !existing.isFile()))
         QFile::remove(file.fileName());
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return true;

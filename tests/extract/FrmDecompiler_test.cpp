@@ -1,14 +1,18 @@
 #include "ExtractTestSupport.h"
 
+#include "app/AppFolders.h"
 #include "common/TestSupport.h"
+#include "lang/Language.h"
 #include "media/ExtractSummary.h"
 #include "media/FrmDecompiler.h"
 #include "media/SwfWriter.h"
+#include "options/RegistryStore.h"
 #include "platform/XmlDocument.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -278,3 +282,26 @@ TEST_F(FrmDecompilerTest, HelpOpensTheDecompilerTopic)
 }
 
 }  // namespace
+
+TEST_F(FrmDecompilerTest, TitleAndCaptionsFollowTheChosenLanguage)
+{
+    QTemporaryDir config;
+    const QByteArray oldConfig = qgetenv("VORLEN_CONFIG_DIR");
+    qputenv("VORLEN_CONFIG_DIR", config.path().toUtf8());
+    ASSERT_TRUE(QFile::copy(
+        SourceDir() + QStringLiteral("/data/Languages/Deutsch.xml"), Folders().languages + QStringLiteral("Deutsch.xml")));
+    WriteRegistryString(QStringLiteral("System"), QStringLiteral("Language"), QStringLiteral("Deutsch"));
+    EnumerateLanguages();
+    LoadLanguage();
+    {
+        FrmDecompiler dialog(m_movie, m_options);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ressourcen extrahieren"));
+        EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("cbGo"))->text(), QStringLiteral("Extrahieren"));
+    }
+    WriteRegistryString(QStringLiteral("System"), QStringLiteral("Language"), QStringLiteral("English"));
+    EnumerateLanguages();
+    LoadLanguage();
+    FrmDecompiler english(m_movie, m_options);
+    EXPECT_EQ(english.windowTitle(), QStringLiteral("Resource Extractor"));
+    oldConfig.isNull() ? qunsetenv("VORLEN_CONFIG_DIR") : qputenv("VORLEN_CONFIG_DIR", oldConfig);
+}

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray SoundBody(uint16_t id, int format, const QByteArray& data)
@@ -219,6 +221,20 @@ TEST_F(ExtractTest, ExistingFilesAreReplacedNotAppended)
     EXPECT_EQ(output("intro.swf.stream.mp3"), movie.rootStream);
     EXPECT_FALSE(QFileInfo(out() + QStringLiteral("intro.swf.stream.mp3")).isSymLink());
     EXPECT_EQ(ReadAll(elsewhere), junk);
+
+    // A file that has another name too (a hard link) keeps its content under that name.
+    const QString other = m_movies.path() + QStringLiteral("/other.jpg");
+    QFile::remove(other);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(out() + QStringLiteral("intro.swf.13.jpg")).constData(), QFile::encodeName(other).constData()),
+        0);
+    QFile shared(other);
+    ASSERT_TRUE(shared.open(QIODevice::WriteOnly | QIODevice::Truncate));  // in place: both names see it
+    shared.write(junk);
+    shared.close();
+    extract(moviePath(), All());
+    EXPECT_EQ(output("intro.swf.13.jpg"), movie.jpeg2Plain);
+    EXPECT_EQ(ReadAll(other), junk);
 }
 
 TEST_F(ExtractTest, TableBlockStartsAsOneZeroByteAndShortTablesKeepIt)
