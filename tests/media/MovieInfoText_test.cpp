@@ -4,6 +4,7 @@
 #include "media/MediaFileInfo.h"
 #include "media/MovieInfoText.h"
 
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,21 @@ TEST_F(MovieInfoTest, NotesFollowTheKindOfFile)
     EXPECT_EQ(videoTexts.time, QStringLiteral("Time: 0:00 (0)"));
     EXPECT_EQ(videoTexts.version, QStringLiteral("Version: 1"));
     EXPECT_EQ(videoTexts.metrix, QStringLiteral("Metrics: 550 x 400 @ 0 fps"));
+}
+
+TEST_F(MovieInfoTest, SharesFollowTheDecimalSeparatorButAreNeverGrouped)
+{
+    // A compressed movie whose header claims less than the file holds: a share above 1000.
+    MediaFileInfo info = Movie(123450, 10000);
+    info.Compressed = true;
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString english = ComposeMovieInfo(info).note;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString german = ComposeMovieInfo(info).note;
+    QLocale::setDefault(saved);
+    EXPECT_EQ(english, QStringLiteral("Compression: 1234.5% of Original"));
+    EXPECT_EQ(german, QStringLiteral("Compression: 1234,5% of Original"));
 }
 
 TEST_F(MovieInfoTest, MissingOrTinySourceFillsLess)
