@@ -60,9 +60,9 @@ MovieInfoTexts ComposeMovieInfo(const MediaFileInfo& info, const InfoTextLookup&
     MovieInfoTexts texts;
     const QString fileNameTitle = Form(lookup, "lblFileName", "File");
     const QString versionTitle = Form(lookup, "lblVersion", "Version");
-    const QString timeTitle = Form(lookup, "lblTime", "Time");
+    const QString timeTitle = Form(lookup, "lblTime", "Length");
     const QString sizeTitle = Form(lookup, "lblSize", "Size");
-    const QString metrixTitle = Form(lookup, "lblMetrix", "Metrics");
+    const QString metrixTitle = Form(lookup, "lblMetrix", "Dimensions");
     texts.version = versionTitle;
     texts.time = timeTitle;
     texts.size = sizeTitle;
