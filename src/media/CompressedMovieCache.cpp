@@ -121,6 +121,8 @@ bool WriteHeaderFile(const QString& target, QByteArray header, const QByteArray&
 // The buffer of a full expansion. It is the mapped body of the cache file being written,
 // already as long as the movie and zero-filled, so the expanded bytes are written once, by
 // zlib. Where a file cannot be mapped, a zero-filled buffer in memory is written out instead.
+// A cache file that cannot be created still gets a buffer in memory: the expansion runs and
+// is logged as usual, and the failure shows where the data is written (commit).
 class ExpansionBuffer {
 public:
     ExpansionBuffer(const QString& target, QByteArray header, int64_t capacity)
@@ -128,10 +130,9 @@ public:
         , m_capacity(capacity)
     {
         header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
-        if (!m_writer.open() || !m_writer.write(header))
-            return;
+        m_opened = m_writer.open() && m_writer.write(header);
         QFile& file = m_writer.file();
-        if (capacity > 0 && file.resize(kHeaderSize + capacity))
+        if (m_opened && capacity > 0 && file.resize(kHeaderSize + capacity))
             m_map = file.map(0, kHeaderSize + capacity);
         if (m_map) {
             m_data = reinterpret_cast<char*>(m_map) + kHeaderSize;
@@ -158,6 +159,8 @@ public:
     // Finishes the file under the target's name.
     bool commit()
     {
+        if (!m_opened)
+            return false;
         if (m_map) {
             const bool unmapped = m_writer.file().unmap(m_map);
             m_map = nullptr;
@@ -175,6 +178,7 @@ private:
     uchar* m_map = nullptr;
     std::unique_ptr<char, FreeDeleter> m_memory;
     char* m_data = nullptr;
+    bool m_opened = false;
     bool m_ok = false;
 };
 

@@ -23,6 +23,14 @@ QString Form(const InfoTextLookup& lookup, const char* name, const char* default
     return Text(lookup, QStringLiteral("frmInfo/") + QLatin1String(name), defaultText);
 }
 
+// A number as the box shows it: the user's decimal separator, never a group separator.
+QString Number(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15);
+}
+
 // FileSize as a percentage of the expanded size, to one decimal (halves to even); false when
 // the expanded size is 0 and no share can be given.
 bool Percentage(const MediaFileInfo& info, QString* text)
@@ -30,14 +38,8 @@ bool Percentage(const MediaFileInfo& info, QString* text)
     if (info.UncompressedSize == 0)
         return false;
     const double share = static_cast<double>(info.FileSize) / info.UncompressedSize * 100.0;
-    const double rounded = RoundHalfEvenValue(share * 10.0) / 10.0;
-    *text = QLocale().toString(rounded, 'g', 15);
+    *text = Number(RoundHalfEvenValue(share * 10.0) / 10.0);
     return true;
-}
-
-QString Number(double value)
-{
-    return QLocale().toString(value, 'g', 15);
 }
 
 }  // namespace
@@ -58,9 +60,9 @@ MovieInfoTexts ComposeMovieInfo(const MediaFileInfo& info, const InfoTextLookup&
     MovieInfoTexts texts;
     const QString fileNameTitle = Form(lookup, "lblFileName", "File");
     const QString versionTitle = Form(lookup, "lblVersion", "Version");
-    const QString timeTitle = Form(lookup, "lblTime", "Time");
+    const QString timeTitle = Form(lookup, "lblTime", "Length");
     const QString sizeTitle = Form(lookup, "lblSize", "Size");
-    const QString metrixTitle = Form(lookup, "lblMetrix", "Metrics");
+    const QString metrixTitle = Form(lookup, "lblMetrix", "Dimensions");
     texts.version = versionTitle;
     texts.time = timeTitle;
     texts.size = sizeTitle;

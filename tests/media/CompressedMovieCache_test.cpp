@@ -188,10 +188,16 @@ TEST_F(DecompressTest, FailuresGiveAnEmptyPath)
     MediaFileInfo lying = Record(QStringLiteral("lying.swf"), QByteArray("CWS\x08\x04\0\0\0", 8));
     EXPECT_EQ(DecompressFlash(lying, true), QString());
 
+    // Without a cache folder the expansion runs and fails where its data is written.
     QDir(Folders().cache).removeRecursively();
     MediaFileInfo good = Record(QStringLiteral("good.swf"), MakeTestMovie(8, true));
     EXPECT_EQ(DecompressFlash(good, false), QString());
     EXPECT_EQ(good.WorkingPath, good.SourcePath);
+    const QStringList log = m_app.logBody();
+    EXPECT_TRUE(ContainsInOrder(log,
+        {QStringLiteral(" :: DecompressFlash (Full)<br>"), QStringLiteral("Decompression<br>"),
+            QStringLiteral("Writing decompressed data<br>")}));
+    EXPECT_EQ(log.last(), QStringLiteral("Writing decompressed data<br>"));
 }
 
 TEST_F(DecompressTest, ClearCacheByMode)

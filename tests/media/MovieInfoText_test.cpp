@@ -1,9 +1,13 @@
 #include "MediaTestSupport.h"
+#include "common/TestSupport.h"
 
 #include "app/ShellServices.h"
+#include "lang/Language.h"
 #include "media/MediaFileInfo.h"
 #include "media/MovieInfoText.h"
+#include "platform/XmlDocument.h"
 
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -56,11 +60,11 @@ TEST_F(MovieInfoTest, CompressedMovieShowsItsShareAndBothSizes)
     EXPECT_EQ(texts.fileName, QStringLiteral("File: ") + info.SourcePath);
     EXPECT_EQ(texts.fileNameToolTip, info.SourcePath);
     EXPECT_EQ(texts.version, QStringLiteral("Version: 6"));
-    EXPECT_EQ(texts.time, QStringLiteral("Time: 1:23 (1000)"));
+    EXPECT_EQ(texts.time, QStringLiteral("Length: 1:23 (1000)"));
     EXPECT_EQ(texts.note, QStringLiteral("Compression: 40% of Original"));
     EXPECT_EQ(texts.size,
         QStringLiteral("Size: ") + FormatByteSize(40000) + QStringLiteral(" (") + FormatByteSize(100000) + QStringLiteral(")"));
-    EXPECT_EQ(texts.metrix, QStringLiteral("Metrics: 550 x 400 @ 12 fps"));
+    EXPECT_EQ(texts.metrix, QStringLiteral("Dimensions: 550 x 400 @ 12 fps"));
 }
 
 TEST_F(MovieInfoTest, NotesFollowTheKindOfFile)
@@ -89,9 +93,24 @@ TEST_F(MovieInfoTest, NotesFollowTheKindOfFile)
     video.FrameRate = 0;
     const MovieInfoTexts videoTexts = ComposeMovieInfo(video);
     EXPECT_EQ(videoTexts.note, QStringLiteral("Flash Video"));
-    EXPECT_EQ(videoTexts.time, QStringLiteral("Time: 0:00 (0)"));
+    EXPECT_EQ(videoTexts.time, QStringLiteral("Length: 0:00 (0)"));
     EXPECT_EQ(videoTexts.version, QStringLiteral("Version: 1"));
-    EXPECT_EQ(videoTexts.metrix, QStringLiteral("Metrics: 550 x 400 @ 0 fps"));
+    EXPECT_EQ(videoTexts.metrix, QStringLiteral("Dimensions: 550 x 400 @ 0 fps"));
+}
+
+TEST_F(MovieInfoTest, SharesFollowTheDecimalSeparatorButAreNeverGrouped)
+{
+    // A compressed movie whose header claims less than the file holds: a share above 1000.
+    MediaFileInfo info = Movie(123450, 10000);
+    info.Compressed = true;
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString english = ComposeMovieInfo(info).note;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString german = ComposeMovieInfo(info).note;
+    QLocale::setDefault(saved);
+    EXPECT_EQ(english, QStringLiteral("Compression: 1234.5% of Original"));
+    EXPECT_EQ(german, QStringLiteral("Compression: 1234,5% of Original"));
 }
 
 TEST_F(MovieInfoTest, MissingOrTinySourceFillsLess)
@@ -100,7 +119,7 @@ TEST_F(MovieInfoTest, MissingOrTinySourceFillsLess)
     QFile::remove(gone.SourcePath);
     MovieInfoTexts texts = ComposeMovieInfo(gone);
     EXPECT_EQ(texts.version, QString());
-    EXPECT_EQ(texts.time, QStringLiteral("Time"));  // keeps its title
+    EXPECT_EQ(texts.time, QStringLiteral("Length"));  // keeps its title
     EXPECT_EQ(texts.fileName, QStringLiteral("File: ") + gone.SourcePath);
 
     MediaFileInfo tiny = Movie(7, 7);
@@ -112,8 +131,34 @@ TEST_F(MovieInfoTest, MissingOrTinySourceFillsLess)
     MediaFileInfo zero = Movie(100, 0);
     zero.Compressed = true;
     texts = ComposeMovieInfo(zero);
-    EXPECT_EQ(texts.time, QStringLiteral("Time: 1:23 (1000)"));
+    EXPECT_EQ(texts.time, QStringLiteral("Length: 1:23 (1000)"));
     EXPECT_EQ(texts.size, QStringLiteral("Size"));
+}
+
+TEST_F(MovieInfoTest, BuiltInTextsAreThoseOfTheShippedEnglishFile)
+{
+    XmlDocument english;
+    ASSERT_TRUE(english.load(SourceDir() + QStringLiteral("/data/Languages/English.xml")));
+    const InfoTextLookup lookup = [&](const QString& key, const QString& fallback) {
+        return GetXmlText(english.asNode(), QStringLiteral("LANG/") + key.toUpper() + QStringLiteral("/@text"), fallback);
+    };
+    MediaFileInfo compressed = Movie(40000, 100000);
+    compressed.Compressed = true;
+    MediaFileInfo partial = Movie(25000, 100000);
+    MediaFileInfo projector = Movie(9000, 5000);
+    projector.IsProjector = true;
+    MediaFileInfo video = Movie(3000, 3000);
+    video.IsVideo = true;
+    for (const MediaFileInfo& info : {compressed, partial, projector, video}) {
+        const MovieInfoTexts builtIn = ComposeMovieInfo(info);
+        const MovieInfoTexts shipped = ComposeMovieInfo(info, lookup);
+        EXPECT_EQ(builtIn.fileName, shipped.fileName);
+        EXPECT_EQ(builtIn.version, shipped.version);
+        EXPECT_EQ(builtIn.time, shipped.time);
+        EXPECT_EQ(builtIn.size, shipped.size);
+        EXPECT_EQ(builtIn.metrix, shipped.metrix);
+        EXPECT_EQ(builtIn.note, shipped.note);
+    }
 }
 
 TEST_F(MovieInfoTest, TextsComeFromTheLanguageLookup)
