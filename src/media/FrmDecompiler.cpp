@@ -1,6 +1,7 @@
 #include "media/FrmDecompiler.h"
 
 #include "app/AppFolders.h"
+#include "image/ui/PngPainter.h"
 #include "lang/LangText.h"
 #include "lang/TranslateForm.h"
 #include "media/ExtractSummary.h"
@@ -112,9 +113,9 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     // Load.
     if (m_extractionEntry)
         m_extractionEntry->setEnabled(false);
-    const QString cubes = Folders().images + QStringLiteral("cubes.png");
-    if (QFileInfo::exists(cubes))
-        m_cubes->setPixmap(QPixmap(cubes));
+    const QImage cubes = LoadPngImage(Folders().images + QStringLiteral("cubes"));
+    if (!cubes.isNull())
+        m_cubes->setPixmap(QPixmap::fromImage(cubes));
     m_txtDest->setText(m_options.destination);
     destinationChanged(m_txtDest->text());
     m_chkJPEG->setChecked(m_options.jpeg);

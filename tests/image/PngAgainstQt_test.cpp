@@ -158,6 +158,11 @@ TEST(PngAgainstQt, ImageRoutineDrawsOrLogsTheFailure)
     QPainter painter(&target);
     EXPECT_FALSE(DrawPngFile(painter, missing, 0, 0));
     EXPECT_EQ(app.logBody(), QStringList{QStringLiteral("Failed to draw ") + missing + QStringLiteral(".png<br>")});
+
+    // A picture shown on its own goes the same way.
+    EXPECT_EQ(LoadPngImage(prefix).size(), QImage(prefix + QStringLiteral(".png")).size());
+    EXPECT_TRUE(LoadPngImage(missing).isNull());
+    EXPECT_EQ(app.logBody().size(), 2);
 }
 
 TEST(PngAgainstQt, PicturesCopyIntoAndOutOfTheSurface)

@@ -98,13 +98,24 @@ void DrawToDC(const cPNG& png, QPainter& painter, int x, int y, bool halfTranspa
     painter.drawImage(x, y, PngToQImage(png, halfTransparent));
 }
 
+namespace {
+
+// Loads prefix + ".png" for the image routine, logging the failure.
+bool LoadForDrawing(cPNG& png, const QString& prefix)
+{
+    if (png.LoadPNGFile(prefix + QStringLiteral(".png")) == cPNG::Loaded)
+        return true;
+    LogLine(QStringLiteral("Failed to draw ") + prefix + QStringLiteral(".png"));
+    return false;
+}
+
+}  // namespace
+
 bool DrawPngFile(QPainter& painter, const QString& prefix, int x, int y, bool halfTransparent)
 {
     cPNG png;
-    if (png.LoadPNGFile(prefix + QStringLiteral(".png")) != cPNG::Loaded) {
-        LogLine(QStringLiteral("Failed to draw ") + prefix + QStringLiteral(".png"));
+    if (!LoadForDrawing(png, prefix))
         return false;
-    }
     DrawToDC(png, painter, x, y, halfTransparent);
     return true;
 }
@@ -112,10 +123,14 @@ bool DrawPngFile(QPainter& painter, const QString& prefix, int x, int y, bool ha
 bool DrawPngFile(QImage& target, const QString& prefix, int x, int y, bool halfTransparent)
 {
     cPNG png;
-    if (png.LoadPNGFile(prefix + QStringLiteral(".png")) != cPNG::Loaded) {
-        LogLine(QStringLiteral("Failed to draw ") + prefix + QStringLiteral(".png"));
+    if (!LoadForDrawing(png, prefix))
         return false;
-    }
     DrawToDC(png, target, x, y, halfTransparent);
     return true;
+}
+
+QImage LoadPngImage(const QString& prefix)
+{
+    cPNG png;
+    return LoadForDrawing(png, prefix) ? PngToQImage(png) : QImage();
 }

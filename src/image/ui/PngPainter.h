@@ -25,3 +25,7 @@ void DrawToDC(const cPNG& png, QPainter& painter, int x, int y, bool halfTranspa
 // it at (x, y); on failure logs "Failed to draw " + prefix + ".png" and returns false.
 bool DrawPngFile(QPainter& painter, const QString& prefix, int x, int y, bool halfTransparent = false);
 bool DrawPngFile(QImage& target, const QString& prefix, int x, int y, bool halfTransparent = false);
+
+// The same routine for a picture shown on its own (a label's pixmap): the decoded image, or a
+// null image after logging "Failed to draw " + prefix + ".png".
+QImage LoadPngImage(const QString& prefix);
