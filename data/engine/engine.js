@@ -161,13 +161,14 @@ const vorlen = {
   // (two animation frames later).
   gotoFrame(frame, play, ticket) {
     vorlen.host("vorlenGoto", frame, play);
-    vorlen.whenPainted(ticket);
+    vorlen.whenPainted(ticket, false);
   },
 
-  whenPainted(ticket) {
+  whenPainted(ticket, waitTick = true) {
     // The engine paints on its movie frame ticks: wait one frame of the movie, then two
-    // animation frames for the paint to land.
-    const period = 1000 / Math.max(1, Math.min(vorlen.frameRate || 12, 120));
+    // animation frames for the paint to land. After a jump the host asks for the redraw
+    // itself, so the animation frames are enough.
+    const period = waitTick ? 1000 / Math.max(1, Math.min(vorlen.frameRate || 12, 120)) : -5;
     const afterHost = () => {
       setTimeout(() => {
         requestAnimationFrame(() => requestAnimationFrame(() => {

@@ -125,6 +125,9 @@ Avm1Assembler GotoCallback()
     f.getVariable("frame").pushInt(1).getVariable("_level0").callMethod("gotoAndPlay").op(Avm1Op::Pop);
     MarkPlaying(f, true);
     f.label("done");
+    // updateAfterEvent(): the engine redraws the stage on its next screen refresh instead of
+    // waiting for the movie's next frame.
+    f.pushInt(0).pushString("updateAfterEvent").op(Avm1Op::CallFunction).op(Avm1Op::Pop);
     ReportNow(f);
     return f;
 }
