@@ -115,7 +115,7 @@ const vorlen = {
       const m = player.ruffle().metadata || {};
       if (m.frameRate) vorlen.frameRate = m.frameRate;
       vorlen.bridge.loaded(serial, m.numFrames || 0, !!m.isActionScript3, m.width || 0, m.height || 0);
-      vorlen.whenPainted(ticket);
+      vorlen.whenPainted(ticket, true, false);
     });
     const config = {
       url: url,
@@ -164,10 +164,11 @@ const vorlen = {
     vorlen.whenPainted(ticket, false);
   },
 
-  whenPainted(ticket, waitTick = true) {
+  whenPainted(ticket, waitTick = true, afterHostReady = true) {
     // The engine paints on its movie frame ticks: wait one frame of the movie, then two
     // animation frames for the paint to land. After a jump the host asks for the redraw
-    // itself, so the animation frames are enough.
+    // itself, so the animation frames are enough. The first frame of a movie does not wait
+    // for the host; what acts through the host does.
     const period = waitTick ? 1000 / Math.max(1, Math.min(vorlen.frameRate || 12, 120)) : -5;
     const afterHost = () => {
       setTimeout(() => {
@@ -176,7 +177,7 @@ const vorlen = {
         }));
       }, period + 5);
     };
-    if (vorlen.hostReady || vorlen.actionScript3 || !vorlen.hostExpected || !vorlen.player) afterHost();
+    if (!afterHostReady || vorlen.hostReady || vorlen.actionScript3 || !vorlen.hostExpected || !vorlen.player) afterHost();
     else vorlen.queue.push([null, [afterHost]]);
   },
 
