@@ -321,6 +321,25 @@ TEST(ScriptLanguage, OnErrorResumeNextAndErr)
         "caller 13");
     EXPECT_EQ(console.Run("Err.Raise 70"), "ERROR 70 line 1");
     EXPECT_EQ(console.engine.Error().description, "Permission denied");
+    // The script's own errors are numbered from vbObjectError; only 0 is no error number.
+    EXPECT_EQ(console.Run("On Error Resume Next\n"
+                          "Err.Raise vbObjectError + 7, \"Skin\", \"own error\"\n"
+                          "Out (Err.Number - vbObjectError) & \" \" & Err.Description\n"
+                          "Err.Raise 0\n"
+                          "Out Err.Number\n"),
+        "7 own error|5");
+    // A failing If or ElseIf condition resumes with the first statement of its branch.
+    EXPECT_EQ(console.Run("On Error Resume Next\n"
+                          "If 1 / 0 = 5 Then Out \"then\" Else Out \"else\"\n"
+                          "Out Err.Number : Err.Clear\n"
+                          "If False Then\n"
+                          "  Out \"no\"\n"
+                          "ElseIf CInt(\"x\") Then\n"
+                          "  Out \"elseif \" & Err.Number\n"
+                          "Else\n"
+                          "  Out \"no\"\n"
+                          "End If\n"),
+        "then|11|elseif 13");
 }
 
 TEST(ScriptLanguage, ObjectsAndNothing)

@@ -175,6 +175,20 @@ bool ScriptInterpreter::Truth(const ScriptValue& value)
     return value.ToBool();
 }
 
+// An If or ElseIf condition. Under On Error Resume Next a failing condition goes on with
+// the next statement, which is the first one of its branch: the branch runs.
+bool ScriptInterpreter::ConditionHolds(const Expr& condition)
+{
+    if (!m_frame->resumeNext)
+        return Truth(Eval(condition));
+    try {
+        return Truth(Eval(condition));
+    } catch (const ScriptError& error) {
+        m_state->err->Record(error);
+        return true;
+    }
+}
+
 ScriptInterpreter::Flow ScriptInterpreter::ExecBlock(const Block& block)
 {
     for (const StmtPtr& statement : block) {
@@ -221,7 +235,7 @@ ScriptInterpreter::Flow ScriptInterpreter::Exec(const Stmt& statement)
     case StmtKind::If: {
         const auto& branch = static_cast<const IfStmt&>(statement);
         for (size_t i = 0; i < branch.conditions.size(); ++i) {
-            if (Truth(Eval(*branch.conditions[i])))
+            if (ConditionHolds(*branch.conditions[i]))
                 return ExecBlock(branch.blocks[i]);
             m_line = statement.line;
         }

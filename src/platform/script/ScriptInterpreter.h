@@ -89,6 +89,7 @@ private:
     void ExecConst(const ConstStmt& statement);
     void CountStep();
     bool Truth(const ScriptValue& value);
+    bool ConditionHolds(const Expr& condition);
     void DeclareGlobal(const QString& key, SymbolKind kind);
 
     // Expressions, names and calls (ScriptInterpreterCalls.cpp).
