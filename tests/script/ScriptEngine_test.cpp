@@ -196,6 +196,9 @@ TEST(ScriptEngine, SafeSubsetAndStepBudget)
     EXPECT_EQ(engine.Error().description, "ActiveX component can't create object: 'Scripting.FileSystemObject'");
     EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Set shell = GetObject(\"WScript.Shell\")")));
     EXPECT_EQ(engine.Error().number, RuntimeError::CannotCreateObject);
+    // Without a path the refusal names the class asked for.
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Set app = GetObject(, \"Some.Application\")")));
+    EXPECT_EQ(engine.Error().description, "ActiveX component can't create object: 'Some.Application'");
 
     engine.SetStepBudget(10000);
     EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Do\nLoop")));

@@ -287,6 +287,13 @@ ScriptValue CreateObject(ScriptInterpreter&, ScriptArgs& args)
     ThrowScriptErrorFor(RuntimeError::CannotCreateObject, args.Value(0).ToConcatString());
 }
 
+// GetObject([path][, class]): the error names the class when no path was given.
+ScriptValue GetObject(ScriptInterpreter&, ScriptArgs& args)
+{
+    const QString path = args.Value(0).ToConcatString();
+    ThrowScriptErrorFor(RuntimeError::CannotCreateObject, path.isEmpty() ? args.Value(1).ToConcatString() : path);
+}
+
 ScriptValue Err(ScriptInterpreter& interpreter, ScriptArgs&)
 {
     return ScriptValue::FromObject(interpreter.ErrObject());
@@ -331,7 +338,7 @@ constexpr ScriptBuiltin kBuiltins[] = {
     {"timer", 0, 0, &Timer},
     {"msgbox", 1, 5, &MsgBox},
     {"createobject", 1, 2, &CreateObject},
-    {"getobject", 0, 2, &CreateObject},
+    {"getobject", 0, 2, &GetObject},
     {"err", 0, 0, &Err},
 };
 
