@@ -184,6 +184,9 @@ TEST(ScriptEngine, HostMethodsWriteNumbersBackToVariables)
     // An expression is no variable: nothing to write back to.
     EXPECT_TRUE(skin.engine.ExecuteStatement(QStringLiteral("w = 0 : GetSize (w), h")));
     EXPECT_EQ(skin.engine.Eval(QStringLiteral("w")).ToLong(), 0);
+    // Array items get the numbers too, with and without the object's name.
+    EXPECT_TRUE(skin.engine.ExecuteStatement(QStringLiteral("Dim sz(3) : GetSize sz(0), sz(1) : Player.GetSize sz(2), sz(3)")));
+    EXPECT_EQ(skin.engine.Eval(QStringLiteral("Join(sz, \",\")")).ToString(), "320,240,320,240");
 }
 
 TEST(ScriptEngine, SafeSubsetAndStepBudget)

@@ -245,6 +245,19 @@ TEST(ScriptLanguage, ProceduresAndArgumentPassing)
                           "Function NoArgs : NoArgs = \"na\" : End Function\n"
                           "Out NoArgs & NoArgs()\n"),
         "3628800|10|10|20|20|20|True|nana");
+    // Array items are passed by reference as well, unless ByVal or in parentheses; what
+    // a procedure stored before it failed stays.
+    EXPECT_EQ(console.Run("ReDim a(1) : a(0) = 1 : a(1) = 5\n"
+                          "Sub Inc(n) : n = n + 1 : End Sub\n"
+                          "Sub IncV(ByVal n) : n = n + 1 : End Sub\n"
+                          "Inc a(0) : Call Inc(a(0)) : IncV a(0) : Inc (a(0)) : Out a(0)\n"
+                          "Dim m(1, 1) : Inc m(1, 1) : Out m(1, 1)\n"
+                          "b = a : Inc b(1) : Out a(1) & b(1)\n"
+                          "Sub Shrink(n) : ReDim a(0) : n = 9 : End Sub\n"
+                          "Shrink a(1) : Out UBound(a) & IsEmpty(a(0))\n"
+                          "Sub Fail(n) : n = \"set\" : n = 1 / 0 : End Sub\n"
+                          "On Error Resume Next : Fail a(0) : Out a(0) & Err.Number\n"),
+        "3|1|56|0True|set11");
     // A procedure sees globals declared after it.
     EXPECT_EQ(console.Run("Sub Bump : counter = counter + 1 : End Sub\n"
                           "Dim counter\n"
@@ -271,6 +284,14 @@ TEST(ScriptLanguage, Arrays)
         "ERROR 9 line 10");
     EXPECT_EQ(console.lines.join(QLatin1Char('|')), "4 3 True|1 99|corner2|True|1/two/3.5True");
     EXPECT_EQ(console.Run("Dim f(2)\nReDim f(3)"), "ERROR 10 line 2");
+    // ReDim in a procedure resizes the global array of that name, or makes a local one.
+    EXPECT_EQ(console.Run("Dim grown()\n"
+                          "Sub Grow : ReDim grown(5) : ReDim Preserve kept(3) : End Sub\n"
+                          "kept = Array(\"k\")\n"
+                          "Grow : Out UBound(grown) & UBound(kept) & kept(0)\n"
+                          "Sub Own : ReDim mine(2) : mine(1) = \"m\" : Out mine(1) : End Sub\n"
+                          "Own : Out IsEmpty(mine)\n"),
+        "53k|m|True");
     EXPECT_EQ(console.Run("Dim g(2)\nOut g(3)"), "ERROR 9 line 2");
 }
 
