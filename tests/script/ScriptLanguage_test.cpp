@@ -284,6 +284,14 @@ TEST(ScriptLanguage, Arrays)
         "ERROR 9 line 10");
     EXPECT_EQ(console.lines.join(QLatin1Char('|')), "4 3 True|1 99|corner2|True|1/two/3.5True");
     EXPECT_EQ(console.Run("Dim f(2)\nReDim f(3)"), "ERROR 10 line 2");
+    // A result is indexed where it stands.
+    EXPECT_EQ(console.Run("rows = Array(Array(1, 2), Array(3, Split(\"p q\")))\n"
+                          "Out Split(\"a,b,c\", \",\")(1) & rows(1)(0) & rows(0)(1) & rows(1)(1)(1)\n"
+                          "Sub Show(v) : Out \"show \" & v : End Sub\n"
+                          "Show Split(\"x y\")(1) : Show (1) + 2\n"
+                          "Out rows(2)(0)\n"),
+        "ERROR 9 line 5");
+    EXPECT_EQ(console.lines.join(QLatin1Char('|')), "b32q|show y|show 3");
     // ReDim in a procedure resizes the global array of that name, or makes a local one.
     EXPECT_EQ(console.Run("Dim grown()\n"
                           "Sub Grow : ReDim grown(5) : ReDim Preserve kept(3) : End Sub\n"

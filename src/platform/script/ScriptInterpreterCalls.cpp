@@ -188,6 +188,8 @@ ScriptValue ScriptInterpreter::EvalName(const NameExpr& expression)
 ScriptValue ScriptInterpreter::EvalMember(const MemberExpr& expression)
 {
     const ScriptValue object = Eval(*expression.object);
+    if (expression.key.isEmpty() && object.isArray())
+        return object.arrayValue()->At(EvalIndexes(expression.args));  // an item of a result
     ScriptObject& target = ObjectOf(object, NameOf(*expression.object));
     ScriptArgs args;
     std::vector<ItemArgument> items;
