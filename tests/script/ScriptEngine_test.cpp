@@ -123,6 +123,13 @@ TEST(ScriptEngine, ErrorsCarryTheLineWhereTheyHappened)
     EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Z = 1\nZ = Z & \"a\" + 1")));
     EXPECT_EQ(engine.Error().line, 2);
     EXPECT_EQ(engine.Error().number, RuntimeError::TypeMismatch);
+    // Conditions that stand on lines of their own: ElseIf, Case and Loop Until.
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("If Z = 2 Then\nZ = 0\nElseIf Z / 0 Then\nEnd If")));
+    EXPECT_EQ(engine.Error().line, 3);
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Select Case 1\nCase 0\nZ = 0\nCase 1 / 0\nEnd Select")));
+    EXPECT_EQ(engine.Error().line, 4);
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Do\nZ = 0\nLoop Until 1 / 0")));
+    EXPECT_EQ(engine.Error().line, 3);
     EXPECT_FALSE(engine.AddCode(QStringLiteral("Sub Broken(\nEnd Sub")));
     EXPECT_EQ(engine.Error().line, 1);
     EXPECT_EQ(engine.Error().source, "VBScript compilation error");

@@ -235,10 +235,11 @@ ScriptInterpreter::Flow ScriptInterpreter::Exec(const Stmt& statement)
     case StmtKind::If: {
         const auto& branch = static_cast<const IfStmt&>(statement);
         for (size_t i = 0; i < branch.conditions.size(); ++i) {
+            m_line = branch.conditions[i]->line;  // an ElseIf fails on its own line
             if (ConditionHolds(*branch.conditions[i]))
                 return ExecBlock(branch.blocks[i]);
-            m_line = statement.line;
         }
+        m_line = statement.line;
         return ExecBlock(branch.elseBlock);
     }
     case StmtKind::Select: {
@@ -248,6 +249,7 @@ ScriptInterpreter::Flow ScriptInterpreter::Exec(const Stmt& statement)
             if (branch.isElse)
                 return ExecBlock(branch.body);
             for (const ExprPtr& value : branch.values) {
+                m_line = value->line;
                 bool isNull = false;
                 const LiteralSide literal = value->kind == ExprKind::Literal ? LiteralSide::Right : LiteralSide::None;
                 if (CompareScriptValues(subject, Eval(*value), false, literal, isNull) == 0 && !isNull)
@@ -436,6 +438,7 @@ ScriptInterpreter::Flow ScriptInterpreter::ExecDo(const DoStmt& statement)
         if (flow != Flow::Normal)
             return flow;
         if (!statement.atTop && statement.condition) {
+            m_line = statement.condition->line;
             const bool value = Truth(Eval(*statement.condition));
             if (statement.until ? value : !value)
                 return Flow::Normal;
