@@ -109,6 +109,7 @@ TEST(ScriptLanguage, ConversionAndMathBuiltins)
         {"Round(2.5)", "2:Double"},
         {"Round(3.5)", "4:Double"},
         {"Round(3.456, 2)", "3.46:Double"},
+        {"Round(1.5, 400)", "1.5:Double"},
         {"Abs(-3)", "3:Integer"},
         {"Abs(-2.5)", "2.5:Double"},
         {"Sgn(-7)", "-1:Integer"},

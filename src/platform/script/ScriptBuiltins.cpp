@@ -80,7 +80,8 @@ ScriptValue Round(ScriptInterpreter&, ScriptArgs& args)
         return args[0];
     const double number = args[0].ToDouble();
     const double scale = std::pow(10.0, digits);
-    const double rounded = RoundHalfEvenValue(number * scale) / scale;
+    // With more places than a Double holds, the number stays as it is.
+    const double rounded = std::isfinite(number * scale) ? RoundHalfEvenValue(number * scale) / scale : number;
     if (args[0].type() == ScriptType::Boolean || args[0].isEmpty())
         return ScriptValue::FromInt(static_cast<qint64>(rounded));
     return ScriptValue::FromDouble(rounded);
