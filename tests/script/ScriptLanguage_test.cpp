@@ -151,6 +151,7 @@ TEST(ScriptLanguage, TextBuiltins)
         {"Replace(\"aXbx\", \"x\", \"_\", 1, -1, 1)", "a_b_:String"},
         {"UCase(\"abc\")", "ABC:String"},
         {"LCase(\"ABC\")", "abc:String"},
+        {"UCase(\"straße\") & LCase(\"ÄÖ\")", "STRAßEäö:String"},
         {"Trim(\"  x  \") & \"|\"", "x|:String"},
         {"Join(Split(\"a,b,c\", \",\"), \";\")", "a;b;c:String"},
         {"UBound(Split(\"a,b,c\", \",\"))", "2:Long"},
