@@ -123,6 +123,13 @@ TEST(ScriptEngine, ErrorsCarryTheLineWhereTheyHappened)
     EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Z = 1\nZ = Z & \"a\" + 1")));
     EXPECT_EQ(engine.Error().line, 2);
     EXPECT_EQ(engine.Error().number, RuntimeError::TypeMismatch);
+    // Conditions that stand on lines of their own: ElseIf, Case and Loop Until.
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("If Z = 2 Then\nZ = 0\nElseIf Z / 0 Then\nEnd If")));
+    EXPECT_EQ(engine.Error().line, 3);
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Select Case 1\nCase 0\nZ = 0\nCase 1 / 0\nEnd Select")));
+    EXPECT_EQ(engine.Error().line, 4);
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Do\nZ = 0\nLoop Until 1 / 0")));
+    EXPECT_EQ(engine.Error().line, 3);
     EXPECT_FALSE(engine.AddCode(QStringLiteral("Sub Broken(\nEnd Sub")));
     EXPECT_EQ(engine.Error().line, 1);
     EXPECT_EQ(engine.Error().source, "VBScript compilation error");
@@ -184,6 +191,9 @@ TEST(ScriptEngine, HostMethodsWriteNumbersBackToVariables)
     // An expression is no variable: nothing to write back to.
     EXPECT_TRUE(skin.engine.ExecuteStatement(QStringLiteral("w = 0 : GetSize (w), h")));
     EXPECT_EQ(skin.engine.Eval(QStringLiteral("w")).ToLong(), 0);
+    // Array items get the numbers too, with and without the object's name.
+    EXPECT_TRUE(skin.engine.ExecuteStatement(QStringLiteral("Dim sz(3) : GetSize sz(0), sz(1) : Player.GetSize sz(2), sz(3)")));
+    EXPECT_EQ(skin.engine.Eval(QStringLiteral("Join(sz, \",\")")).ToString(), "320,240,320,240");
 }
 
 TEST(ScriptEngine, SafeSubsetAndStepBudget)
@@ -196,6 +206,9 @@ TEST(ScriptEngine, SafeSubsetAndStepBudget)
     EXPECT_EQ(engine.Error().description, "ActiveX component can't create object: 'Scripting.FileSystemObject'");
     EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Set shell = GetObject(\"WScript.Shell\")")));
     EXPECT_EQ(engine.Error().number, RuntimeError::CannotCreateObject);
+    // Without a path the refusal names the class asked for.
+    EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Set app = GetObject(, \"Some.Application\")")));
+    EXPECT_EQ(engine.Error().description, "ActiveX component can't create object: 'Some.Application'");
 
     engine.SetStepBudget(10000);
     EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("Do\nLoop")));

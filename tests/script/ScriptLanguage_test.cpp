@@ -109,6 +109,7 @@ TEST(ScriptLanguage, ConversionAndMathBuiltins)
         {"Round(2.5)", "2:Double"},
         {"Round(3.5)", "4:Double"},
         {"Round(3.456, 2)", "3.46:Double"},
+        {"Round(1.5, 400)", "1.5:Double"},
         {"Abs(-3)", "3:Integer"},
         {"Abs(-2.5)", "2.5:Double"},
         {"Sgn(-7)", "-1:Integer"},
@@ -150,6 +151,7 @@ TEST(ScriptLanguage, TextBuiltins)
         {"Replace(\"aXbx\", \"x\", \"_\", 1, -1, 1)", "a_b_:String"},
         {"UCase(\"abc\")", "ABC:String"},
         {"LCase(\"ABC\")", "abc:String"},
+        {"UCase(\"straße\") & LCase(\"ÄÖ\")", "STRAßEäö:String"},
         {"Trim(\"  x  \") & \"|\"", "x|:String"},
         {"Join(Split(\"a,b,c\", \",\"), \";\")", "a;b;c:String"},
         {"UBound(Split(\"a,b,c\", \",\"))", "2:Long"},
@@ -245,6 +247,19 @@ TEST(ScriptLanguage, ProceduresAndArgumentPassing)
                           "Function NoArgs : NoArgs = \"na\" : End Function\n"
                           "Out NoArgs & NoArgs()\n"),
         "3628800|10|10|20|20|20|True|nana");
+    // Array items are passed by reference as well, unless ByVal or in parentheses; what
+    // a procedure stored before it failed stays.
+    EXPECT_EQ(console.Run("ReDim a(1) : a(0) = 1 : a(1) = 5\n"
+                          "Sub Inc(n) : n = n + 1 : End Sub\n"
+                          "Sub IncV(ByVal n) : n = n + 1 : End Sub\n"
+                          "Inc a(0) : Call Inc(a(0)) : IncV a(0) : Inc (a(0)) : Out a(0)\n"
+                          "Dim m(1, 1) : Inc m(1, 1) : Out m(1, 1)\n"
+                          "b = a : Inc b(1) : Out a(1) & b(1)\n"
+                          "Sub Shrink(n) : ReDim a(0) : n = 9 : End Sub\n"
+                          "Shrink a(1) : Out UBound(a) & IsEmpty(a(0))\n"
+                          "Sub Fail(n) : n = \"set\" : n = 1 / 0 : End Sub\n"
+                          "On Error Resume Next : Fail a(0) : Out a(0) & Err.Number\n"),
+        "3|1|56|0True|set11");
     // A procedure sees globals declared after it.
     EXPECT_EQ(console.Run("Sub Bump : counter = counter + 1 : End Sub\n"
                           "Dim counter\n"
@@ -271,6 +286,22 @@ TEST(ScriptLanguage, Arrays)
         "ERROR 9 line 10");
     EXPECT_EQ(console.lines.join(QLatin1Char('|')), "4 3 True|1 99|corner2|True|1/two/3.5True");
     EXPECT_EQ(console.Run("Dim f(2)\nReDim f(3)"), "ERROR 10 line 2");
+    // A result is indexed where it stands.
+    EXPECT_EQ(console.Run("rows = Array(Array(1, 2), Array(3, Split(\"p q\")))\n"
+                          "Out Split(\"a,b,c\", \",\")(1) & rows(1)(0) & rows(0)(1) & rows(1)(1)(1)\n"
+                          "Sub Show(v) : Out \"show \" & v : End Sub\n"
+                          "Show Split(\"x y\")(1) : Show (1) + 2\n"
+                          "Out rows(2)(0)\n"),
+        "ERROR 9 line 5");
+    EXPECT_EQ(console.lines.join(QLatin1Char('|')), "b32q|show y|show 3");
+    // ReDim in a procedure resizes the global array of that name, or makes a local one.
+    EXPECT_EQ(console.Run("Dim grown()\n"
+                          "Sub Grow : ReDim grown(5) : ReDim Preserve kept(3) : End Sub\n"
+                          "kept = Array(\"k\")\n"
+                          "Grow : Out UBound(grown) & UBound(kept) & kept(0)\n"
+                          "Sub Own : ReDim mine(2) : mine(1) = \"m\" : Out mine(1) : End Sub\n"
+                          "Own : Out IsEmpty(mine)\n"),
+        "53k|m|True");
     EXPECT_EQ(console.Run("Dim g(2)\nOut g(3)"), "ERROR 9 line 2");
 }
 
@@ -321,6 +352,25 @@ TEST(ScriptLanguage, OnErrorResumeNextAndErr)
         "caller 13");
     EXPECT_EQ(console.Run("Err.Raise 70"), "ERROR 70 line 1");
     EXPECT_EQ(console.engine.Error().description, "Permission denied");
+    // The script's own errors are numbered from vbObjectError; only 0 is no error number.
+    EXPECT_EQ(console.Run("On Error Resume Next\n"
+                          "Err.Raise vbObjectError + 7, \"Skin\", \"own error\"\n"
+                          "Out (Err.Number - vbObjectError) & \" \" & Err.Description\n"
+                          "Err.Raise 0\n"
+                          "Out Err.Number\n"),
+        "7 own error|5");
+    // A failing If or ElseIf condition resumes with the first statement of its branch.
+    EXPECT_EQ(console.Run("On Error Resume Next\n"
+                          "If 1 / 0 = 5 Then Out \"then\" Else Out \"else\"\n"
+                          "Out Err.Number : Err.Clear\n"
+                          "If False Then\n"
+                          "  Out \"no\"\n"
+                          "ElseIf CInt(\"x\") Then\n"
+                          "  Out \"elseif \" & Err.Number\n"
+                          "Else\n"
+                          "  Out \"no\"\n"
+                          "End If\n"),
+        "then|11|elseif 13");
 }
 
 TEST(ScriptLanguage, ObjectsAndNothing)

@@ -32,6 +32,10 @@ int RunScriptCommand(const QStringList& arguments)
         ToolErr(QStringLiteral("vorlen-tool script: file not found: ") + path);
         return 1;
     }
+    if (!QFileInfo(path).isReadable()) {
+        ToolErr(QStringLiteral("vorlen-tool script: cannot read ") + path);
+        return 1;
+    }
     ScriptEngine engine;
     engine.SetLanguage(QStringLiteral("VBScript"));
     engine.SetUseSafeSubset(true);

@@ -61,7 +61,8 @@ struct NameExpr : Expr {
     bool parenthesized = false;  // "(x)": passed by value, never as the variable itself
 };
 
-// object.member, possibly with arguments.
+// object.member, possibly with arguments. Without a name: the value of object indexed or
+// called by its default member, as in Split(text, ",")(0).
 struct MemberExpr : Expr {
     explicit MemberExpr(int l)
         : Expr(ExprKind::Member, l)

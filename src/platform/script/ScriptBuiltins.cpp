@@ -80,7 +80,8 @@ ScriptValue Round(ScriptInterpreter&, ScriptArgs& args)
         return args[0];
     const double number = args[0].ToDouble();
     const double scale = std::pow(10.0, digits);
-    const double rounded = RoundHalfEvenValue(number * scale) / scale;
+    // With more places than a Double holds, the number stays as it is.
+    const double rounded = std::isfinite(number * scale) ? RoundHalfEvenValue(number * scale) / scale : number;
     if (args[0].type() == ScriptType::Boolean || args[0].isEmpty())
         return ScriptValue::FromInt(static_cast<qint64>(rounded));
     return ScriptValue::FromDouble(rounded);
@@ -287,6 +288,13 @@ ScriptValue CreateObject(ScriptInterpreter&, ScriptArgs& args)
     ThrowScriptErrorFor(RuntimeError::CannotCreateObject, args.Value(0).ToConcatString());
 }
 
+// GetObject([path][, class]): the error names the class when no path was given.
+ScriptValue GetObject(ScriptInterpreter&, ScriptArgs& args)
+{
+    const QString path = args.Value(0).ToConcatString();
+    ThrowScriptErrorFor(RuntimeError::CannotCreateObject, path.isEmpty() ? args.Value(1).ToConcatString() : path);
+}
+
 ScriptValue Err(ScriptInterpreter& interpreter, ScriptArgs&)
 {
     return ScriptValue::FromObject(interpreter.ErrObject());
@@ -331,7 +339,7 @@ constexpr ScriptBuiltin kBuiltins[] = {
     {"timer", 0, 0, &Timer},
     {"msgbox", 1, 5, &MsgBox},
     {"createobject", 1, 2, &CreateObject},
-    {"getobject", 0, 2, &CreateObject},
+    {"getobject", 0, 2, &GetObject},
     {"err", 0, 0, &Err},
 };
 

@@ -142,18 +142,28 @@ ScriptValue Replace(ScriptInterpreter&, ScriptArgs& args)
     return ScriptValue::FromString(result);
 }
 
+// Letter case changes character by character, so the length stays ("ß" stays "ß").
+QString ChangeCase(QString text, bool upper)
+{
+    for (QChar& character : text) {
+        if (!character.isSurrogate())
+            character = upper ? character.toUpper() : character.toLower();
+    }
+    return text;
+}
+
 ScriptValue UCase(ScriptInterpreter&, ScriptArgs& args)
 {
     if (args[0].isNull())
         return ScriptValue::Null();
-    return ScriptValue::FromString(args[0].ToString().toUpper());
+    return ScriptValue::FromString(ChangeCase(args[0].ToString(), true));
 }
 
 ScriptValue LCase(ScriptInterpreter&, ScriptArgs& args)
 {
     if (args[0].isNull())
         return ScriptValue::Null();
-    return ScriptValue::FromString(args[0].ToString().toLower());
+    return ScriptValue::FromString(ChangeCase(args[0].ToString(), false));
 }
 
 // VBScript trims spaces only, not tabs or line breaks.

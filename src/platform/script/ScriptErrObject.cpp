@@ -34,8 +34,9 @@ ScriptValue ScriptErrObject::Get(const QString& lowerName, ScriptArgs& args)
     if (lowerName == QLatin1String("raise")) {
         if (args.Count() < 1)
             ThrowScriptError(ScriptErrorNumber::WrongArguments);
+        // Any number but 0: the script's own errors are usually vbObjectError + n.
         const qint32 number = args[0].ToLong();
-        if (number <= 0 || number > 65535)
+        if (number == 0)
             ThrowScriptError(RuntimeError::InvalidProcedureCall);
         ScriptError error;
         error.number = number;

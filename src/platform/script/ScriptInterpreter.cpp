@@ -175,6 +175,20 @@ bool ScriptInterpreter::Truth(const ScriptValue& value)
     return value.ToBool();
 }
 
+// An If or ElseIf condition. Under On Error Resume Next a failing condition goes on with
+// the next statement, which is the first one of its branch: the branch runs.
+bool ScriptInterpreter::ConditionHolds(const Expr& condition)
+{
+    if (!m_frame->resumeNext)
+        return Truth(Eval(condition));
+    try {
+        return Truth(Eval(condition));
+    } catch (const ScriptError& error) {
+        m_state->err->Record(error);
+        return true;
+    }
+}
+
 ScriptInterpreter::Flow ScriptInterpreter::ExecBlock(const Block& block)
 {
     for (const StmtPtr& statement : block) {
@@ -221,10 +235,11 @@ ScriptInterpreter::Flow ScriptInterpreter::Exec(const Stmt& statement)
     case StmtKind::If: {
         const auto& branch = static_cast<const IfStmt&>(statement);
         for (size_t i = 0; i < branch.conditions.size(); ++i) {
-            if (Truth(Eval(*branch.conditions[i])))
+            m_line = branch.conditions[i]->line;  // an ElseIf fails on its own line
+            if (ConditionHolds(*branch.conditions[i]))
                 return ExecBlock(branch.blocks[i]);
-            m_line = statement.line;
         }
+        m_line = statement.line;
         return ExecBlock(branch.elseBlock);
     }
     case StmtKind::Select: {
@@ -234,6 +249,7 @@ ScriptInterpreter::Flow ScriptInterpreter::Exec(const Stmt& statement)
             if (branch.isElse)
                 return ExecBlock(branch.body);
             for (const ExprPtr& value : branch.values) {
+                m_line = value->line;
                 bool isNull = false;
                 const LiteralSide literal = value->kind == ExprKind::Literal ? LiteralSide::Right : LiteralSide::None;
                 if (CompareScriptValues(subject, Eval(*value), false, literal, isNull) == 0 && !isNull)
@@ -422,6 +438,7 @@ ScriptInterpreter::Flow ScriptInterpreter::ExecDo(const DoStmt& statement)
         if (flow != Flow::Normal)
             return flow;
         if (!statement.atTop && statement.condition) {
+            m_line = statement.condition->line;
             const bool value = Truth(Eval(*statement.condition));
             if (statement.until ? value : !value)
                 return Flow::Normal;

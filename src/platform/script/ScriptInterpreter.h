@@ -89,6 +89,7 @@ private:
     void ExecConst(const ConstStmt& statement);
     void CountStep();
     bool Truth(const ScriptValue& value);
+    bool ConditionHolds(const Expr& condition);
     void DeclareGlobal(const QString& key, SymbolKind kind);
 
     // Expressions, names and calls (ScriptInterpreterCalls.cpp).
@@ -100,7 +101,14 @@ private:
     ScriptValue& WritablePlace(const NameExpr& expression);
     void Assign(const Expr& target, ScriptValue value);
     std::vector<ScriptValue> EvalIndexes(const ExprList& args);
-    void BuildArgs(const ExprList& args, ScriptArgs& out);
+    // An array item passed as an argument: the call gets a copy, written back afterwards.
+    struct ItemArgument {
+        ScriptValue* variable;
+        std::vector<ScriptValue> indexes;
+        int position;
+    };
+    void BuildArgs(const ExprList& args, ScriptArgs& out, std::vector<ItemArgument>* items = nullptr);
+    void WriteBackItems(const std::vector<ItemArgument>& items, ScriptArgs& args, const ScriptProcedure* procedure);
     ScriptValue CallProcedure(const ScriptProcedure& procedure, const ExprList& args);
     ScriptValue CallProcedureWith(const ScriptProcedure& procedure, ScriptArgs& args);
     ScriptValue CallHost(ScriptObject& object, const QString& key, ScriptArgs& args);

@@ -149,9 +149,12 @@ ScriptValue ScriptInterpreter::EvalName(const NameExpr& expression)
             }
             case NameBinding::HostMember: {
                 ScriptArgs args;
-                BuildArgs(expression.args, args);
+                std::vector<ItemArgument> items;
+                BuildArgs(expression.args, args, &items);
                 const std::shared_ptr<ScriptObject> object = m_state->memberObjects[ref.index];
-                return CallHost(*object, ref.key, args);
+                ScriptValue result = CallHost(*object, ref.key, args);
+                WriteBackItems(items, args, nullptr);
+                return result;
             }
             case NameBinding::Builtin: {
                 ScriptArgs args;
@@ -185,10 +188,15 @@ ScriptValue ScriptInterpreter::EvalName(const NameExpr& expression)
 ScriptValue ScriptInterpreter::EvalMember(const MemberExpr& expression)
 {
     const ScriptValue object = Eval(*expression.object);
+    if (expression.key.isEmpty() && object.isArray())
+        return object.arrayValue()->At(EvalIndexes(expression.args));  // an item of a result
     ScriptObject& target = ObjectOf(object, NameOf(*expression.object));
     ScriptArgs args;
-    BuildArgs(expression.args, args);
-    return CallHost(target, expression.key, args);
+    std::vector<ItemArgument> items;
+    BuildArgs(expression.args, args, &items);
+    ScriptValue result = CallHost(target, expression.key, args);
+    WriteBackItems(items, args, nullptr);
+    return result;
 }
 
 ScriptObject& ScriptInterpreter::ObjectOf(const ScriptValue& value, const QString& name)
@@ -292,18 +300,47 @@ std::vector<ScriptValue> ScriptInterpreter::EvalIndexes(const ExprList& args)
 }
 
 // Arguments that are plain variables are passed as places, so a callee can write to them.
-void ScriptInterpreter::BuildArgs(const ExprList& args, ScriptArgs& out)
+// Array items are passed by reference too: with items given, an item goes in as a copy
+// that WriteBackItems stores back after the call.
+void ScriptInterpreter::BuildArgs(const ExprList& args, ScriptArgs& out, std::vector<ItemArgument>* items)
 {
     out.Reserve(static_cast<int>(args.size()));
     for (const ExprPtr& arg : args) {
-        if (arg->kind == ExprKind::Name && !static_cast<const NameExpr&>(*arg).hasArgs
-            && !static_cast<const NameExpr&>(*arg).parenthesized) {
-            if (ScriptValue* place = VariablePlace(static_cast<const NameExpr&>(*arg))) {
-                out.AddReference(place);
-                continue;
+        if (arg->kind == ExprKind::Name && !static_cast<const NameExpr&>(*arg).parenthesized) {
+            const auto& name = static_cast<const NameExpr&>(*arg);
+            if (!name.hasArgs) {
+                if (ScriptValue* place = VariablePlace(name)) {
+                    out.AddReference(place);
+                    continue;
+                }
+            } else if (items && !name.args.empty()) {
+                ScriptValue* place = VariablePlace(name);
+                if (place && place->isArray()) {
+                    std::vector<ScriptValue> indexes = EvalIndexes(name.args);
+                    const ScriptValue array = *place;  // the indexes may change the variable
+                    out.AddValue(array.arrayValue()->At(indexes));
+                    items->push_back({place, std::move(indexes), out.Count() - 1});
+                    continue;
+                }
             }
         }
         out.AddValue(Eval(*arg));
+    }
+}
+
+// Stores the arguments that were array items back into their arrays (only the ByRef
+// parameters of a procedure). An item the call took away (ReDim, another value) is skipped.
+void ScriptInterpreter::WriteBackItems(const std::vector<ItemArgument>& items, ScriptArgs& args, const ScriptProcedure* procedure)
+{
+    for (const ItemArgument& item : items) {
+        if (procedure && procedure->parameters[item.position].byVal)
+            continue;
+        if (!item.variable->isArray())
+            continue;
+        try {
+            item.variable->mutableArray().At(item.indexes) = args[item.position];
+        } catch (const ScriptError&) {
+        }
     }
 }
 
@@ -312,8 +349,19 @@ ScriptValue ScriptInterpreter::CallProcedure(const ScriptProcedure& procedure, c
     if (args.size() != procedure.parameters.size())
         ThrowScriptErrorFor(N::WrongArguments, procedure.name);
     ScriptArgs values;
-    BuildArgs(args, values);
-    return CallProcedureWith(procedure, values);
+    std::vector<ItemArgument> items;
+    BuildArgs(args, values, &items);
+    if (items.empty())
+        return CallProcedureWith(procedure, values);
+    ScriptValue result;
+    try {
+        result = CallProcedureWith(procedure, values);
+    } catch (const ScriptError&) {
+        WriteBackItems(items, values, &procedure);  // what the procedure changed before it failed stays
+        throw;
+    }
+    WriteBackItems(items, values, &procedure);
+    return result;
 }
 
 ScriptValue ScriptInterpreter::CallProcedureWith(const ScriptProcedure& procedure, ScriptArgs& args)

@@ -350,7 +350,9 @@ StmtPtr ScriptParser::ParseDim(bool isReDim)
         }
         const QString& key = item.target->ref.key;
         if (m_context) {
-            if (!m_context->locals.contains(key))
+            // ReDim in a procedure resizes a global array of that name when there is one,
+            // and declares a local only otherwise (the binding of an assigned name).
+            if (!isReDim && !m_context->locals.contains(key))
                 m_context->locals.insert(key, m_context->procedure->localCount++);
         } else if (std::find(m_program->globals.begin(), m_program->globals.end(), key) == m_program->globals.end()) {
             m_program->globals.push_back(key);

@@ -226,19 +226,31 @@ ExprPtr ScriptParser::ParseChain(int* lastParen)
     };
     auto* name = static_cast<NameExpr*>(chain.get());
     parseArgs(name->args, name->hasArgs);
-    while (IsPunct(TokenKind::Dot) && !Current().spaceBefore) {
-        Advance();
-        if (Current().kind != TokenKind::Name)
-            Fail(N::ExpectedIdentifier);
-        auto member = std::make_unique<MemberExpr>(Current().line);
-        member->name = Current().text;
-        member->key = member->name.toLower();
-        Advance();
-        member->object = std::move(chain);
-        parseArgs(member->args, member->hasArgs);
-        chain = std::move(member);
+    bool closedArgs = name->hasArgs;
+    for (;;) {
+        if (IsPunct(TokenKind::Dot) && !Current().spaceBefore) {
+            Advance();
+            if (Current().kind != TokenKind::Name)
+                Fail(N::ExpectedIdentifier);
+            auto member = std::make_unique<MemberExpr>(Current().line);
+            member->name = Current().text;
+            member->key = member->name.toLower();
+            Advance();
+            member->object = std::move(chain);
+            parseArgs(member->args, member->hasArgs);
+            closedArgs = member->hasArgs;
+            chain = std::move(member);
+        } else if (!lastParen && closedArgs && IsPunct(TokenKind::LeftParen)) {
+            // An index on a result in an expression: Split(text, ",")(0), rows(1)(2). A
+            // member without a name stands for it.
+            auto index = std::make_unique<MemberExpr>(Current().line);
+            index->object = std::move(chain);
+            parseArgs(index->args, index->hasArgs);
+            chain = std::move(index);
+        } else {
+            return chain;
+        }
     }
-    return chain;
 }
 
 std::unique_ptr<NameExpr> ScriptParser::MakeName(const QString& name, int line)
