@@ -35,11 +35,13 @@ void Playlist::PlayEntry(int index)
         m_model.SetCurrent(index);
     }
     const int current = m_model.PLCurrent();
-    // An empty playlist still holds its one empty text at index 0: playing it opens nothing.
-    if (current < 0 || (current == 0 && m_model.PLLast() < 0))
+    // An empty playlist still holds its one empty text at index 0: loading that text closes
+    // the movie. An index past the entries (the current one was removed) loads nothing.
+    const QStringList entries = m_model.PLEntries();
+    if (current < 0)
         m_host->CloseMedia(QString());
-    else if (current <= m_model.PLLast())
-        m_host->LoadFlash(m_model.Entry(current), QString(), false);
+    else if (current < entries.size())
+        m_host->LoadFlash(entries.at(current), QString(), false);
     m_host->SelectListItem(m_model.PLCurrent());
 }
 

@@ -11,7 +11,7 @@ class PlaylistHost {
 public:
     virtual ~PlaylistHost() = default;
 
-    // Opening and closing movies.
+    // Opening and closing movies; LoadFlash closes the movie when the path is empty.
     virtual void LoadFlash(const QString& path, const QString& title, bool nativeSize) { }
     virtual void CloseMedia(const QString& errorText) { }
     // The recent-files list; playlist files that are read are added to it.

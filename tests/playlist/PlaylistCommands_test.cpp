@@ -54,11 +54,13 @@ TEST_F(PlaylistCommandsTest, OpeningPathsReplacesThePlaylistAndPlaysTheFirst)
     EXPECT_EQ(host.loaded, QStringList{QStringLiteral("/m/new.swf")});
     EXPECT_TRUE(QFile::exists(plFile));  // the replaced list was kept
 
-    // Nothing acceptable: entry 0 of the empty list opens nothing and closes the movie.
+    // Nothing acceptable: entry 0 of the empty list is its one empty text, which goes to
+    // LoadFlash like any entry (it logs its header and closes the movie there).
     playlist.PlayPaths({QStringLiteral("/m/readme.txt")});
     EXPECT_EQ(playlist.PLLast(), -1);
-    EXPECT_EQ(host.closed, QStringList{QString()});
-    EXPECT_EQ(host.loaded.size(), 1);
+    EXPECT_EQ(playlist.PLCurrent(), 0);
+    EXPECT_EQ(host.loaded, (QStringList{QStringLiteral("/m/new.swf"), QString()}));
+    EXPECT_TRUE(host.closed.isEmpty());
 }
 
 TEST_F(PlaylistCommandsTest, NothingToStepThroughInAnEmptyList)
@@ -127,6 +129,10 @@ TEST_F(PlaylistCommandsTest, RemovalsKeepOrPassTheCurrentIndex)
     playlist.RemoveEntry(2);  // the current one: one past the last entry
     EXPECT_EQ(playlist.PLLast(), 1);
     EXPECT_EQ(playlist.PLCurrent(), 2);
+    // Reloading there has no entry to load: nothing is loaded or closed.
+    playlist.PlayEntry(-2);
+    EXPECT_TRUE(host.loaded.isEmpty());
+    EXPECT_TRUE(host.closed.isEmpty());
     playlist.PlayNext();
     EXPECT_EQ(playlist.PLCurrent(), 0);
     playlist.SetCurrent(2);
