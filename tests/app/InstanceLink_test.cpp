@@ -106,11 +106,7 @@ TEST_F(InstanceLinkTest, NoRegisteredPlayerMeansNone)
 TEST_F(InstanceLinkTest, StalePidWithoutServerIsNone)
 {
     RegisterInstanceWindow(ForeignPid());
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_EQ(RunClient([] { return FindRunningInstance(kPrefix); }), 0);
-    // No server: refused at once, not after the connect time-out.
-    EXPECT_LT(clock.elapsed(), kInstanceConnectTimeoutMs);
     EXPECT_FALSE(RunClient([] { return HandOverCommandLine(ForeignPid(), QStringLiteral("x.swf")); }));
 }
 
