@@ -37,18 +37,16 @@ void AppendLine(const QString& line)
     file.write("\r\n", 2);
 }
 
-// "Windows 10.0 Build #19045" there; here the same shape with the kernel's name and numbers.
+// The header's system line keeps its fixed wording, "Windows " + major.minor + " Build #" +
+// build, whatever the system; the numbers are those of the running kernel.
 QString SystemVersionLine()
 {
     const QString kernel = QSysInfo::kernelVersion();
     const QStringList parts = kernel.split(QRegularExpression(QStringLiteral("[.-]")));
     if (kernel.isEmpty() || parts.size() < 2)
         return QStringLiteral("Windows version is n/a<br>");
-    QString name = QSysInfo::kernelType();
-    if (!name.isEmpty())
-        name[0] = name[0].toUpper();
     const QString build = parts.size() > 2 ? parts[2] : QStringLiteral("0");
-    return QStringLiteral("%1 %2.%3 Build #%4<br>").arg(name, parts[0], parts[1], build);
+    return QStringLiteral("Windows %1.%2 Build #%3<br>").arg(parts[0], parts[1], build);
 }
 
 }  // namespace

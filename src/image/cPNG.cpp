@@ -178,10 +178,8 @@ int32_t cPNG::LoadPNGFile(const QString& path)
     const PngHeader& h = walk.header;
     if (h.colorType == 3 && !walk.Data(QStringLiteral("PLTE1")))
         return NotValidPng;
-    // A file without image data is not a PNG image.
-    if (!walk.Data(QStringLiteral("IDAT1")))
-        return NotValidPng;
 
+    // Without any IDAT there is nothing to inflate: the file loads with an empty image.
     PngImageData data;
     data.header = h;
     for (const PngChunk& chunk : walk.chunks) {
