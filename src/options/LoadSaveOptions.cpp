@@ -16,6 +16,7 @@
 #include <QFileInfo>
 
 #include <exception>
+#include <limits>
 
 namespace {
 
@@ -223,7 +224,11 @@ void ApplyAssociations(OptionContext& c, const OptionRow*)
 void SaveUsage(OptionContext& c, const OptionRow* row)
 {
     OptionsModule& o = *c.h.options;
-    o.usage = static_cast<int32_t>(RoundHalfEven(o.usage + 0.3 * o.usageTicks));
+    // A total beyond the counter's range is refused like any value that overflows its type:
+    // the counter keeps what it had, and the ticks still start again.
+    const double total = RoundHalfEvenValue(o.usage + 0.3 * o.usageTicks);
+    if (total >= std::numeric_limits<int32_t>::min() && total <= std::numeric_limits<int32_t>::max())
+        o.usage = static_cast<int32_t>(total);
     o.usageTicks = 0;
     SaveRow(c, *row);
 }

@@ -232,6 +232,17 @@ TEST_F(LoadSaveOptions, UsageGrowsByThreeTenthsOfTheTicksRoundedHalfToEven)
     holders.options.usageTicks = 15;
     Save();
     EXPECT_EQ(Stored("Update", "Usage"), "12");
+
+    // A total the counter cannot hold overflows: the counter stays, the ticks start again.
+    WriteRegistryString("Update", "Usage", "2147483646");
+    Load();
+    holders.options.usageTicks = 10;
+    Save();
+    EXPECT_EQ(Stored("Update", "Usage"), "2147483646");
+    EXPECT_EQ(holders.options.usageTicks, 0);
+    holders.options.usageTicks = 3;
+    Save();
+    EXPECT_EQ(Stored("Update", "Usage"), "2147483647");
 }
 
 TEST_F(LoadSaveOptions, RecentFilesAreWrittenNewestFirstWhileTheyExist)
