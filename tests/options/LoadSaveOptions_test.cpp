@@ -102,6 +102,8 @@ TEST_F(LoadSaveOptions, UnconvertibleValuesKeepTheirValueAndTheRestLoads)
     WriteRegistryString("Generator", "Width", "70000");
     WriteRegistryString("Generator", "Height", "64");
     WriteRegistryString("Sound", "Mute", "TRUE");
+    WriteRegistryString("View", "ScaleMode", "Show All");
+    WriteRegistryString("View", "Playlist", "maybe");
     holders.player.volume = 77;
     holders.player.flashAlpha = 50;
     holders.generator.width = 33;
@@ -114,6 +116,9 @@ TEST_F(LoadSaveOptions, UnconvertibleValuesKeepTheirValueAndTheRestLoads)
     EXPECT_EQ(holders.generator.width, 33);
     EXPECT_EQ(holders.generator.height, 64);
     EXPECT_TRUE(host.calls.contains("MuteSound 1"));
+    // Values applied directly are not applied at all when they do not convert.
+    EXPECT_TRUE(host.calls.filter("SetScaleMode").isEmpty());
+    EXPECT_TRUE(host.calls.filter("TogglePlaylist").isEmpty());
 }
 
 TEST_F(LoadSaveOptions, VeZedazFolderIsNormalisedAndCreatedOneLevelOnly)
