@@ -34,15 +34,24 @@ QString Lookup(const QString& path, const QString& fallback)
     return GetXmlText(LangDoc().asNode(), QStringLiteral("LANG/") + path, fallback);
 }
 
-// The control part of a key; empty for objects that are not translated.
+// Controls of the window itself, as opposed to the parts Qt builds inside widgets.
+bool IsControl(const QObject* object)
+{
+    const QString name = object->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+
+// The skin's element arrays: they take the interface font, their texts come from the skin.
+bool IsSkinArray(const QObject* object)
+{
+    return object->objectName() == QLatin1String("PIC") || object->objectName() == QLatin1String("LBL");
+}
+
+// The control part of a key: the upper-cased name, with "_" + index for an array member.
 QString ControlKey(const QObject* object)
 {
     const QString name = object->objectName();
-    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
-        return QString();
     const QVariant index = object->property("index");
-    if (name == QLatin1String("PIC") || name == QLatin1String("LBL"))
-        return QString();  // skin element arrays: their texts come from the skin
     return index.isValid() ? name.toUpper() + QLatin1Char('_') + QString::number(index.toInt()) : name.toUpper();
 }
 
@@ -58,7 +67,8 @@ void TranslateToolTip(QObject* object, const QString& key, const QString& curren
         apply(object, tip);
 }
 
-void TranslateWidget(QWidget* widget, const QString& key)
+// The interface font's name, and for labels its size too.
+void ApplyUIFont(QWidget* widget)
 {
     const QFont ui = UIQFont();
     QFont font = widget->font();
@@ -66,7 +76,10 @@ void TranslateWidget(QWidget* widget, const QString& key)
     if (qobject_cast<QLabel*>(widget))
         font.setPointSizeF(ui.pointSizeF());
     widget->setFont(font);
+}
 
+void TranslateWidget(QWidget* widget, const QString& key)
+{
     if (auto* menu = qobject_cast<QMenu*>(widget)) {
         menu->setTitle(TranslatedText(menu, key, menu->title()));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -127,11 +140,15 @@ void TranslateForm(QWidget* window, const QString& section)
     window->setFont(UIQFont());
 
     for (QObject* object : window->findChildren<QObject*>()) {
-        const QString control = ControlKey(object);
-        if (control.isEmpty())
+        if (!IsControl(object))
             continue;
-        const QString key = form + QLatin1Char('/') + control;
-        if (auto* widget = qobject_cast<QWidget*>(object))
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (widget)
+            ApplyUIFont(widget);
+        if (IsSkinArray(object))
+            continue;
+        const QString key = form + QLatin1Char('/') + ControlKey(object);
+        if (widget)
             TranslateWidget(widget, key);
         else if (auto* action = qobject_cast<QAction*>(object))
             TranslateAction(action, key);

@@ -9,8 +9,9 @@ class QWidget;
 // the title (not for the main window "Player"), captions of labels, buttons, check boxes, group
 // boxes, menus and menu items, tooltips, and the items of combo boxes. Keys are the section
 // (the window's object name when empty), "/" and the control's name upper-cased, with "_" +
-// index for a member of a control array (a control with the property "index"). The texts the
-// window was designed with stay the defaults, also when a language is applied again.
+// index for a member of a control array (a control with the property "index"). The skin's
+// element arrays "PIC" and "LBL" take the font but keep their texts. The texts the window was
+// designed with stay the defaults, also when a language is applied again.
 void TranslateForm(QWidget* window, const QString& section = QString());
 
 // The interface font as a font object.

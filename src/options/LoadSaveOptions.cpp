@@ -16,6 +16,7 @@
 #include <QFileInfo>
 
 #include <exception>
+#include <limits>
 
 namespace {
 
@@ -33,11 +34,12 @@ struct OptionStep {
     StepAction action;
 };
 
-void LoadRow(OptionContext& c, const OptionRow& row)
+// False when the stored text does not convert: the value keeps what it had.
+bool LoadRow(OptionContext& c, const OptionRow& row)
 {
     const QString text
         = ReadRegistryString(QLatin1String(row.section), QString::fromLatin1(row.name), OptionDefaultText(row, c.h));
-    AssignOptionText(OptionTargetOf(row, c.h), text);
+    return AssignOptionText(OptionTargetOf(row, c.h), text);
 }
 
 void SaveRow(OptionContext& c, const OptionRow& row)
@@ -74,16 +76,18 @@ void LoadQuality(OptionContext& c, const OptionRow* row)
     c.host.SetQuality(c.h.player->quality);
 }
 
+// The scale mode and the playlist pane take the stored value directly: one that does not
+// convert leaves the control and the pane as they are.
 void LoadScaleMode(OptionContext& c, const OptionRow* row)
 {
-    LoadRow(c, *row);
-    c.host.SetScaleMode(c.h.player->scaleMode);
+    if (LoadRow(c, *row))
+        c.host.SetScaleMode(c.h.player->scaleMode);
 }
 
 void LoadPlaylistShown(OptionContext& c, const OptionRow* row)
 {
-    LoadRow(c, *row);
-    c.host.TogglePlaylist(c.h.player->menus.playlist ? -1 : 0);
+    if (LoadRow(c, *row))
+        c.host.TogglePlaylist(c.h.player->menus.playlist ? -1 : 0);
 }
 
 void LoadVolume(OptionContext& c, const OptionRow* row)
@@ -223,7 +227,11 @@ void ApplyAssociations(OptionContext& c, const OptionRow*)
 void SaveUsage(OptionContext& c, const OptionRow* row)
 {
     OptionsModule& o = *c.h.options;
-    o.usage = static_cast<int32_t>(RoundHalfEven(o.usage + 0.3 * o.usageTicks));
+    // A total beyond the counter's range is refused like any value that overflows its type:
+    // the counter keeps what it had, and the ticks still start again.
+    const double total = RoundHalfEvenValue(o.usage + 0.3 * o.usageTicks);
+    if (total >= std::numeric_limits<int32_t>::min() && total <= std::numeric_limits<int32_t>::max())
+        o.usage = static_cast<int32_t>(total);
     o.usageTicks = 0;
     SaveRow(c, *row);
 }
@@ -436,7 +444,7 @@ void LoadOpts(OptionsHost& host, const OptionHolders& holders)
 {
     OptionContext context{holders, host};
     RegistryWriteBatch batch;
-    RunSteps(context, kLoadSteps, &LoadRow);
+    RunSteps(context, kLoadSteps, [](OptionContext& c, const OptionRow& row) { LoadRow(c, row); });
     if (holders.options)
         PublishMediaOptions(*holders.options);
 }

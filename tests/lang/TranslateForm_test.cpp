@@ -57,7 +57,7 @@ protected:
             <FRMOPTIONS title="Einstellungen">
               <LBLMYFLASH text="Ordner:"/><TXTMYFLASH tooltip="Ihr Ordner"/><CBOK text="!FRMOPTIONS/CBSAVE"/><CBSAVE text="Speichern"/>
               <CMBCACHE><LIST_0 text="Nie"/><LIST_2 text="Alles"/></CMBCACHE>
-              <MNUQLVL_1 text="Mittel"/><MENUFILE text="Datei"/><CHKEMPTY text=""/><PIC text="Bild"/>
+              <MNUQLVL_1 text="Mittel"/><MENUFILE text="Datei"/><CHKEMPTY text=""/><PIC text="Bild"/><LBL_0 text="Hallo"/>
             </FRMOPTIONS>
             <PLAYER title="Falsch"/>
           </LANG>)");
@@ -84,6 +84,9 @@ TEST_F(TranslateFormTest, CaptionsTooltipsListsAndMenusFollowTheLanguageAndRetur
     auto* ok = Add<QPushButton>(&window, "cbOK", "Save");
     auto* empty = Add<QCheckBox>(&window, "chkEmpty", "Design");
     auto* picture = Add<QLabel>(&window, "PIC", "skin");
+    auto* skinLabel = Add<QLabel>(&window, "LBL", "Hello");
+    skinLabel->setProperty("index", 0);
+    skinLabel->setFont(QFont("Skin Face", 30));
     auto* combo = Add<QComboBox>(&window, "cmbCache");
     combo->addItems({"Don't Clear Cache Up", "Keep Thumbnails Only", "Clear Cache Up!"});
     auto* menu = new QMenu("File", &window);
@@ -106,6 +109,10 @@ TEST_F(TranslateFormTest, CaptionsTooltipsListsAndMenusFollowTheLanguageAndRetur
     EXPECT_EQ(menu->title(), "Datei");
     EXPECT_EQ(medium->text(), "Mittel");
     EXPECT_EQ(label->font().family(), UIQFont().family());
+    // Skin elements take the interface font (labels its size too) but keep their texts.
+    EXPECT_EQ(skinLabel->text(), "Hello");
+    EXPECT_EQ(skinLabel->font().family(), UIQFont().family());
+    EXPECT_EQ(skinLabel->font().pointSizeF(), UIQFont().pointSizeF());
 
     UseLanguage("English");
     TranslateForm(&window);

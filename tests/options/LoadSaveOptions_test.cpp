@@ -102,6 +102,8 @@ TEST_F(LoadSaveOptions, UnconvertibleValuesKeepTheirValueAndTheRestLoads)
     WriteRegistryString("Generator", "Width", "70000");
     WriteRegistryString("Generator", "Height", "64");
     WriteRegistryString("Sound", "Mute", "TRUE");
+    WriteRegistryString("View", "ScaleMode", "Show All");
+    WriteRegistryString("View", "Playlist", "maybe");
     holders.player.volume = 77;
     holders.player.flashAlpha = 50;
     holders.generator.width = 33;
@@ -114,6 +116,9 @@ TEST_F(LoadSaveOptions, UnconvertibleValuesKeepTheirValueAndTheRestLoads)
     EXPECT_EQ(holders.generator.width, 33);
     EXPECT_EQ(holders.generator.height, 64);
     EXPECT_TRUE(host.calls.contains("MuteSound 1"));
+    // Values applied directly are not applied at all when they do not convert.
+    EXPECT_TRUE(host.calls.filter("SetScaleMode").isEmpty());
+    EXPECT_TRUE(host.calls.filter("TogglePlaylist").isEmpty());
 }
 
 TEST_F(LoadSaveOptions, VeZedazFolderIsNormalisedAndCreatedOneLevelOnly)
@@ -232,6 +237,17 @@ TEST_F(LoadSaveOptions, UsageGrowsByThreeTenthsOfTheTicksRoundedHalfToEven)
     holders.options.usageTicks = 15;
     Save();
     EXPECT_EQ(Stored("Update", "Usage"), "12");
+
+    // A total the counter cannot hold overflows: the counter stays, the ticks start again.
+    WriteRegistryString("Update", "Usage", "2147483646");
+    Load();
+    holders.options.usageTicks = 10;
+    Save();
+    EXPECT_EQ(Stored("Update", "Usage"), "2147483646");
+    EXPECT_EQ(holders.options.usageTicks, 0);
+    holders.options.usageTicks = 3;
+    Save();
+    EXPECT_EQ(Stored("Update", "Usage"), "2147483647");
 }
 
 TEST_F(LoadSaveOptions, RecentFilesAreWrittenNewestFirstWhileTheyExist)
