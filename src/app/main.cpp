@@ -4,27 +4,29 @@
 #include "app/InstanceServer.h"
 #include "app/PlaylistCommandLineHost.h"
 #include "app/RunningInstance.h"
+#include "app/StartWindow.h"
 #include "app/Version.h"
 #include "options/LoadSaveOptions.h"
 #include "options/OptionHolders.h"
+#include "options/OptionServices.h"
+#include "platform/RuffleFlashControl.h"
 #include "playlist/Playlist.h"
-#include "playlist/PlaylistHost.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QFileInfo>
 #include <QStringList>
-#include <QVBoxLayout>
-#include <QWidget>
 
 namespace {
 
 // The whole argument string after the program name, quoted the way the command line
-// handler splits it.
+// handler splits it. Names of existing files and folders given relative to the shell's folder
+// are made absolute: a running player that receives them stands somewhere else.
 QString CommandLineText(const QStringList& arguments)
 {
     QStringList parts;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
+        const QFileInfo file(arguments[i]);
+        const QString argument = file.isRelative() && file.exists() ? file.absoluteFilePath() : arguments[i];
         parts << (argument.contains(QLatin1Char(' ')) ? QLatin1Char('"') + argument + QLatin1Char('"') : argument);
     }
     return parts.join(QLatin1Char(' '));
@@ -34,6 +36,10 @@ QString CommandLineText(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    // The Flash engine runs in a web view: its process flags and scheme come before the
+    // application object.
+    RuffleFlashControl::PrepareEngine();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QLatin1String(kAppName));
     QApplication::setApplicationVersion(VersionText());
@@ -58,20 +64,13 @@ int main(int argc, char* argv[])
     LogLine(QStringLiteral("Argument: ") + commandLine, true);
     LogTiming(QStringLiteral("Initialized"), false);
 
-    QWidget window;
-    window.setWindowTitle(CaptionPrefix() + QStringLiteral("Welcome"));
-    auto* layout = new QVBoxLayout(&window);
-    auto* label = new QLabel(VersionText(), &window);
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
-    window.resize(550, 400);
-
-    // Until the player window exists, command lines fill the real playlist (its log lines
-    // appear) behind a window host whose LoadFlash does nothing, so PlayEntry and "/exec" open
-    // nothing yet. The main window replaces both hosts with itself.
-    Playlist playlist;
-    PlaylistHost noWindow;
-    PlaylistCommandLineHost commandLineHost(playlist, noWindow);
+    // Command lines fill the real playlist (its log lines appear), and the window plays the
+    // playlist's movies. The skinned player window takes over both roles.
+    LoadOption(QStringLiteral("System"), QStringLiteral("GenericProjectors"));
+    PublishMediaOptions();
+    StartWindow window;
+    Playlist playlist(OptionPlaylistServices(), &window);
+    PlaylistCommandLineHost commandLineHost(playlist, window);
 
     // The link a second start finds this player by; the main window takes it over.
     InstanceServer instanceServer;
