@@ -117,7 +117,7 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
             length = reader.readU32();
         if (!reader.ok())
             break;
-        if (code == kTagFileAttributes && length >= 1) {
+        if (code == kTagFileAttributes && length >= 1 && reader.pos() < body.size()) {
             const uint8_t flags = static_cast<uint8_t>(body.at(reader.pos()));
             result.actionScript3 = (flags & 0x08) != 0;
         }
