@@ -11,6 +11,8 @@
 #include "platform/RuffleFlashControl.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -329,6 +331,48 @@ TEST(EngineSchemeHandler, AnswersOnlyAllowedFolders)
     EXPECT_FALSE(handler.isAllowed(QStringLiteral("/tmp/x/other.swf")));
     handler.release(QStringLiteral("/tmp/x/held.swf"));
     EXPECT_FALSE(handler.isAllowed(QStringLiteral("/tmp/x/held.swf")));
+}
+
+// Addresses that try to climb out of an allowed folder, with ".." written plainly or
+// encoded, or through links that lead elsewhere, are refused.
+TEST(EngineSchemeHandler, RefusesWaysOutOfAllowedFolders)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("allowed/sub")) && dir.mkpath(QStringLiteral("other")));
+    for (const char* name : {"allowed/sub/a.swf", "other/secret.txt"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+    }
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("other/secret.txt")), dir.filePath(QStringLiteral("allowed/link.txt"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("other")), dir.filePath(QStringLiteral("allowed/out"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("allowed/sub/a.swf")), dir.filePath(QStringLiteral("allowed/in.swf"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("other/gone")), dir.filePath(QStringLiteral("allowed/dangling"))));
+
+    EngineSchemeHandler handler;
+    const QString allowed = dir.filePath(QStringLiteral("allowed"));
+    handler.allowFolder(allowed);
+    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/sub/a.swf")));
+    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/in.swf")));           // a link that stays inside
+    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/sub/missing.swf")));  // answered as not found
+    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/link.txt")));
+    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/out/secret.txt")));
+    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/dangling")));
+
+    const QString base = QString::fromLatin1(EngineSchemeHandler::UrlForPath(allowed).toEncoded());
+    for (const char* tail : {"/../other/secret.txt", "/..%2Fother%2Fsecret.txt", "/sub%2F..%2F..%2Fother/secret.txt",
+             "/%2e%2e/other/secret.txt", "/%2E%2E%2fother%2fsecret.txt", "/sub/%2E./../other/secret.txt"}) {
+        const QUrl url(base + QLatin1String(tail));
+        EXPECT_FALSE(handler.isAllowed(EngineSchemeHandler::PathForUrl(url))) << tail;
+    }
+    // A folder allowed through a link answers for the files it holds.
+    EngineSchemeHandler linked;
+    ASSERT_TRUE(QFile::link(allowed, dir.filePath(QStringLiteral("alias"))));
+    linked.allowFolder(dir.filePath(QStringLiteral("alias")));
+    EXPECT_TRUE(linked.isAllowed(dir.filePath(QStringLiteral("alias/sub/a.swf"))));
+    EXPECT_FALSE(linked.isAllowed(dir.filePath(QStringLiteral("alias/link.txt"))));
 }
 
 TEST(EngineSchemeHandler, PathsRoundTripThroughAddresses)
