@@ -25,6 +25,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 
 #include <unistd.h>
@@ -472,9 +474,8 @@ void RuffleFlashControl::SetBGColor(const QString& color)
     QString hex = color.trimmed();
     if (hex.startsWith(QLatin1Char('#')))
         hex.remove(0, 1);
-    bool ok = false;
-    hex.toUInt(&ok, 16);
-    if (!hex.isEmpty() && (!ok || hex.size() != 6))
+    const bool digits = std::all_of(hex.cbegin(), hex.cend(), [](QChar c) { return isxdigit(c.unicode()) != 0; });
+    if (!hex.isEmpty() && (!digits || hex.size() != 6))
         return;
     m_bgColor = hex.toUpper();
     // The engine takes the colour at the next load; the page shows it around the movie now.

@@ -34,8 +34,13 @@ RuffleFlashControl& LoadFresh(const QString& path, bool waitForHost = true)
 
 TEST(RuffleFlashControl, GotoFrameShowsThatFramesColour)
 {
-    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("colours.swf"), BuildColourMovie(kColours)));
-    EXPECT_EQ(control.FlashVersion() >> 16, 32);
+    const QByteArray movie = BuildColourMovie(kColours);
+    const QString path = WriteMovie(QStringLiteral("colours.swf"), movie);
+    RuffleFlashControl& control = LoadFresh(path);
+    EXPECT_EQ(control.FlashVersion(), 32 << 16);
+    // The host loader is inserted in memory only.
+    EXPECT_TRUE(control.HostInserted());
+    EXPECT_EQ(ReadAll(path), movie);
     for (int frame : {2, 0, 4, 1, 3}) {
         control.GotoFrame(frame);
         const QImage image = control.GrabFrame();
@@ -84,6 +89,40 @@ TEST(RuffleFlashControl, FrameMembersForSwfVersions4To10)
         EXPECT_FALSE(control.Playing());
         EXPECT_LE(std::abs(control.CurrentFrame() - stopped), 1);
     }
+}
+
+// Values outside what the members take are ignored; names and numbers map both ways.
+TEST(RuffleFlashControl, SettersTakeOnlyTheirValues)
+{
+    RuffleFlashControl& control = SharedControl();
+    control.SetBGColor(QStringLiteral("00ff80"));
+    EXPECT_EQ(control.BGColor(), QStringLiteral("00FF80"));
+    for (const char* bad : {"0x12AB", "+12345", " 1234F", "12345", "1234567", "GGGGGG"}) {
+        control.SetBGColor(QLatin1String(bad));
+        EXPECT_EQ(control.BGColor(), QStringLiteral("00FF80")) << bad;
+    }
+    control.SetBGColor(QString());
+    EXPECT_EQ(control.BGColor(), QString());
+
+    for (const char* name : {"Low", "Medium", "High", "AutoLow", "AutoHigh"}) {
+        control.SetQuality2(QLatin1String(name));
+        EXPECT_EQ(control.Quality2(), QLatin1String(name));
+    }
+    control.SetQuality(0);
+    EXPECT_EQ(control.Quality2(), QStringLiteral("Low"));
+    control.SetQuality2(QStringLiteral("Ultra"));
+    EXPECT_EQ(control.Quality2(), QStringLiteral("Low"));
+    control.SetQuality(1);
+    EXPECT_EQ(control.Quality2(), QStringLiteral("High"));
+    EXPECT_EQ(control.Quality(), 1);
+
+    for (int mode : {3, 1, 2, 0}) {
+        control.SetScaleMode(mode);
+        EXPECT_EQ(control.ScaleMode(), mode);
+    }
+    control.SetScaleMode(4);
+    control.SetScaleMode(-1);
+    EXPECT_EQ(control.ScaleMode(), 0);
 }
 
 // A movie halted by its own script counts as not playing after two frames.
