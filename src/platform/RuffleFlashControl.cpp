@@ -478,9 +478,9 @@ void RuffleFlashControl::SetBGColor(const QString& color)
     if (!hex.isEmpty() && (!digits || hex.size() != 6))
         return;
     m_bgColor = hex.toUpper();
-    // The engine takes the colour at the next load; the page shows it around the movie now.
-    if (!m_bgColor.isEmpty())
-        RunScript(QStringLiteral("vorlen.background(\"#%1\")").arg(m_bgColor));
+    // The page paints the background under the engine's transparent stage: this takes
+    // effect at once, and "" brings back the movie's own colour.
+    RunScript(QStringLiteral("vorlen.background(\"%1\")").arg(m_bgColor.isEmpty() ? QString() : QLatin1Char('#') + m_bgColor));
 }
 
 QString RuffleFlashControl::LevelZeroVariable(const QString& name)

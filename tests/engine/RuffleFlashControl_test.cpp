@@ -197,6 +197,34 @@ TEST(RuffleFlashControl, SetVariableReachesTheMovie)
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0, 255, 255)));
 }
 
+// The player sets BGColor once the movie has loaded: it replaces the movie's own background
+// at once, and clearing it brings that back.
+TEST(RuffleFlashControl, BGColorSetAfterTheLoadReplacesTheMoviesBackground)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("background.swf"), BuildColourMovie(kColours)));
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("0"));
+    control.SetBGColor(QStringLiteral("3050A0"));
+    control.GotoFrame(1);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0x30, 0x50, 0xA0)))
+        << CentreColour(control.GrabFrame()).name().toStdString();
+    // Beside a movie shown whole in a wider view, too.
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("100"));
+    control.widget()->resize(400, 150);
+    control.GotoFrame(1);
+    const QImage wide = control.GrabFrame();
+    control.widget()->resize(200, 150);
+    ASSERT_EQ(wide.size(), QSize(400, 150));
+    EXPECT_TRUE(Near(wide.pixelColor(200, 75), kColours[1]));
+    EXPECT_TRUE(Near(wide.pixelColor(10, 75), QColor(0x30, 0x50, 0xA0))) << wide.pixelColor(10, 75).name().toStdString();
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("0"));
+    control.SetBGColor(QString());
+    control.GotoFrame(2);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0, 255, 255)));
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("100"));
+    control.GotoFrame(2);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[2]));
+}
+
 TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
 {
     RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("sound_base.swf"), BuildColourMovie(kColours)));
