@@ -26,7 +26,6 @@
 #include <QWebEngineView>
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
 #include <unistd.h>
@@ -471,13 +470,10 @@ void RuffleFlashControl::SetLoop(bool loop)
 
 void RuffleFlashControl::SetBGColor(const QString& color)
 {
-    QString hex = color.trimmed();
-    if (hex.startsWith(QLatin1Char('#')))
-        hex.remove(0, 1);
-    const bool digits = std::all_of(hex.cbegin(), hex.cend(), [](QChar c) { return isxdigit(c.unicode()) != 0; });
-    if (!hex.isEmpty() && (!digits || hex.size() != 6))
+    const QString hex = BackgroundDigits(color);
+    if (hex.isNull())
         return;
-    m_bgColor = hex.toUpper();
+    m_bgColor = hex;
     // The page paints the background under the engine's transparent stage: this takes
     // effect at once, and "" brings back the movie's own colour.
     RunScript(QStringLiteral("vorlen.background(\"%1\")").arg(m_bgColor.isEmpty() ? QString() : QLatin1Char('#') + m_bgColor));

@@ -8,6 +8,7 @@
 #include "media/EngineMovies.h"
 #include "media/SwfWriter.h"
 #include "platform/EngineSchemeHandler.h"
+#include "platform/FakeFlashControl.h"
 #include "platform/RuffleFlashControl.h"
 
 #include <QDir>
@@ -389,6 +390,27 @@ TEST(EngineSchemeHandler, PathsRoundTripThroughAddresses)
     EXPECT_EQ(EngineSchemeHandler::PathForUrl(QUrl(QStringLiteral("https://example.org/a.swf"))), QString());
     EXPECT_EQ(EngineMimeType(QStringLiteral("/a/B.SWF")), QByteArray("application/x-shockwave-flash"));
     EXPECT_EQ(EngineMimeType(QStringLiteral("/a/x.wasm")), QByteArray("application/wasm"));
+}
+
+// The fake control keeps what the real one keeps, so that player tests see the same values.
+TEST(FakeFlashControl, KeepsOnlyValuesTheControlTakes)
+{
+    EXPECT_EQ(BackgroundDigits(QStringLiteral("#00ff80")), QStringLiteral("00FF80"));
+    EXPECT_EQ(BackgroundDigits(QString()), QLatin1String(""));
+    EXPECT_FALSE(BackgroundDigits(QString()).isNull());
+    for (const char* bad : {"0x12AB", "+12345", "12345", "1234567", "GGGGGG"})
+        EXPECT_TRUE(BackgroundDigits(QLatin1String(bad)).isNull()) << bad;
+
+    FakeFlashControl fake;
+    fake.SetBGColor(QStringLiteral("ffffff"));
+    fake.SetBGColor(QStringLiteral("0x1234"));
+    EXPECT_EQ(fake.BGColor(), QStringLiteral("FFFFFF"));
+    fake.SetScaleMode(3);
+    fake.SetScaleMode(7);
+    EXPECT_EQ(fake.ScaleMode(), 3);
+    fake.SetQuality2(QStringLiteral("autohigh"));
+    EXPECT_EQ(fake.Quality2(), QStringLiteral("AutoHigh"));
+    EXPECT_EQ(fake.Quality(), 3);
 }
 
 TEST(RuffleFlashControlPaths, NamesSeenFromLevelZero)
