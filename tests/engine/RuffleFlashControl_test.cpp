@@ -2,6 +2,8 @@
 #include "TestMovies.h"
 
 #include "common/TestSupport.h"
+#include "media/Avm1Assembler.h"
+#include "media/SwfWriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -235,6 +237,41 @@ TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
     EXPECT_EQ(control.CurrentFrame(), 4);
     control.GotoFrame(1);
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[1]));
+}
+
+// sound.swf takes volume and pan from its query string and sets them for everything: a
+// movie's own global Sound object reads them back (frame label "check" sends them).
+TEST(RuffleFlashControl, SoundMovieSetsVolumeAndPanFromItsQuery)
+{
+    Avm1Assembler stop;
+    stop.op(Avm1Op::Stop);
+    Avm1Assembler check;
+    for (const char* property : {"getVolume", "getPan"}) {
+        check.pushString(QByteArray("FSCommand:") + property).pushInt(0);
+        check.pushInt(0).pushString("Sound").op(Avm1Op::NewObject).callMethod(property).getUrl2(0);
+    }
+    SwfWriter writer;
+    writer.setVersion(8).setFrameSize(100, 100).setFrameRate(30);
+    writer.addRaw(stop.doActionTag()).showFrame();
+    writer.addTag(43, QByteArray("check", 6)).addRaw(check.doActionTag()).showFrame();
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("sound_check.swf"), writer.toBytes()));
+    QSignalSpy commands(&control, &FlashControl::FSCommand);
+    control.LoadMovie(6000, RuffleFlashControl::SoundMoviePath() + QStringLiteral("?volume=40&pan=-20"));
+    // The sound movie arrives a little later: ask until the values are there.
+    const bool applied = control.WaitFor(
+        [&] {
+            commands.clear();
+            control.TCallLabel(QStringLiteral("/"), QStringLiteral("check"));
+            control.WaitFor([&] { return commands.size() >= 2; }, 300);
+            return commands.size() >= 2 && commands[0].at(1).toString() == QLatin1String("40");
+        },
+        5000);
+    EXPECT_TRUE(applied);
+    ASSERT_GE(commands.size(), 2);
+    EXPECT_EQ(commands[0].at(0).toString(), QStringLiteral("getVolume"));
+    EXPECT_EQ(commands[0].at(1).toString(), QStringLiteral("40"));
+    EXPECT_EQ(commands[1].at(0).toString(), QStringLiteral("getPan"));
+    EXPECT_EQ(commands[1].at(1).toString(), QStringLiteral("-20"));
 }
 
 TEST(RuffleFlashControl, MovieLoadedIntoALayerShowsAboveTheMovie)
