@@ -239,6 +239,31 @@ TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[1]));
 }
 
+// The wheel value the player hands to interface movies: _root.mwheel, then the label "MWH".
+TEST(RuffleFlashControl, WheelVariableAndLabelReachTheMovie)
+{
+    for (int version : {5, 8}) {
+        SCOPED_TRACE(version);
+        Avm1Assembler stop;
+        stop.op(Avm1Op::Stop);
+        Avm1Assembler wheel;
+        wheel.pushString("FSCommand:wheel").getVariable("_root").getMember("mwheel").getUrl2(0);
+        SwfWriter writer;
+        writer.setVersion(version).setFrameSize(100, 100).setFrameRate(30);
+        writer.addRaw(stop.doActionTag()).showFrame();
+        writer.addTag(43, QByteArray("MWH", 4)).addRaw(wheel.doActionTag()).showFrame();
+        RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("wheel%1.swf").arg(version), writer.toBytes()));
+        QSignalSpy commands(&control, &FlashControl::FSCommand);
+        control.SetVariable(QStringLiteral("_root.mwheel"), QStringLiteral("-3"));
+        control.TCallLabel(QStringLiteral("/"), QStringLiteral("MWH"));
+        EXPECT_TRUE(control.WaitFor([&] { return !commands.isEmpty(); }, 3000));
+        ASSERT_FALSE(commands.isEmpty());
+        EXPECT_EQ(commands.first().at(0).toString(), QStringLiteral("wheel"));
+        EXPECT_EQ(commands.first().at(1).toString(), QStringLiteral("-3"));
+        EXPECT_EQ(control.CurrentFrame(), 0);
+    }
+}
+
 // sound.swf takes volume and pan from its query string and sets them for everything: a
 // movie's own global Sound object reads them back (frame label "check" sends them).
 TEST(RuffleFlashControl, SoundMovieSetsVolumeAndPanFromItsQuery)
