@@ -239,6 +239,24 @@ TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[1]));
 }
 
+// The query string of a layer-0 load reaches the movie as variables of its root; the time
+// of day the player appends is not encoded.
+TEST(RuffleFlashControl, QueryStringBecomesRootVariables)
+{
+    Avm1Assembler report;
+    report.pushString("FSCommand:query").getVariable("myXML").getUrl2(0).op(Avm1Op::Stop);
+    SwfWriter writer;
+    writer.setVersion(6).setFrameSize(100, 100).setFrameRate(30);
+    writer.addRaw(report.doActionTag()).showFrame();
+    const QString path = WriteMovie(QStringLiteral("query.swf"), writer.toBytes());
+    RuffleFlashControl& control = SharedControl();
+    QSignalSpy commands(&control, &FlashControl::FSCommand);
+    LoadFresh(path + QStringLiteral("?myXML=C%3A%5Cdocs%5Ca%20b.xml&time=8:38:01 PM&noanim=False"), false);
+    EXPECT_TRUE(control.WaitFor([&] { return !commands.isEmpty(); }, 5000));
+    ASSERT_FALSE(commands.isEmpty());
+    EXPECT_EQ(commands.first().at(1).toString(), QStringLiteral("C:\\docs\\a b.xml"));
+}
+
 // The wheel value the player hands to interface movies: _root.mwheel, then the label "MWH".
 TEST(RuffleFlashControl, WheelVariableAndLabelReachTheMovie)
 {
