@@ -199,6 +199,25 @@ TEST(RuffleFlashControl, SetVariableReachesTheMovie)
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0, 255, 255)));
 }
 
+// Scale mode set while the movie plays: exact fit fills a wider view, show all leaves the
+// background beside the movie.
+TEST(RuffleFlashControl, ScaleModeChangesTheShownMovie)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("scale.swf"), BuildColourMovie(kColours)));
+    control.widget()->resize(400, 150);
+    control.SetScaleMode(2);
+    control.GotoFrame(1);
+    const QImage fitted = control.GrabFrame();
+    control.SetScaleMode(0);
+    control.GotoFrame(1);
+    const QImage whole = control.GrabFrame();
+    control.widget()->resize(200, 150);
+    EXPECT_EQ(control.ScaleMode(), 0);
+    EXPECT_TRUE(Near(fitted.pixelColor(10, 75), kColours[1])) << fitted.pixelColor(10, 75).name().toStdString();
+    EXPECT_TRUE(Near(whole.pixelColor(10, 75), QColor(0, 255, 255))) << whole.pixelColor(10, 75).name().toStdString();
+    EXPECT_TRUE(Near(whole.pixelColor(200, 75), kColours[1]));
+}
+
 // The player sets BGColor once the movie has loaded: it replaces the movie's own background
 // at once, and clearing it brings that back.
 TEST(RuffleFlashControl, BGColorSetAfterTheLoadReplacesTheMoviesBackground)
