@@ -160,6 +160,11 @@ TEST(EngineMovie, DamagedDataIsRefusedOrKeptAsFarAsItGoes)
     EXPECT_FALSE(PrepareEngineMovie(QByteArray("GIF89a........"), "h").error.isEmpty());
     EXPECT_FALSE(PrepareEngineMovie(QByteArray("FWS"), "h").error.isEmpty());
     EXPECT_FALSE(PrepareEngineMovie(QByteArray("CWS\x08\x10\x00\x00\x00garbage!", 16), "h").error.isEmpty());
+    // LZMA movies: a length field shorter than any movie, properties cut off.
+    const QByteArray lzma("ZWS\x0D\x40\x00\x00\x00\x31\x00\x00\x00\x5D\x00\x00\x20\x00\x00\x3B\xFF", 20);
+    EXPECT_TRUE(PrepareEngineMovie(lzma, "h").error.isEmpty());
+    EXPECT_FALSE(PrepareEngineMovie(QByteArray(lzma).replace(4, 1, "\x01"), "h").error.isEmpty());
+    EXPECT_FALSE(PrepareEngineMovie(lzma.left(16), "h").error.isEmpty());
 
     // A compressed movie cut in its middle keeps what could be expanded.
     ColourMovieOptions options;
