@@ -57,7 +57,7 @@ TEST(RuffleFlashControl, GotoFrameShowsThatFramesColour)
 // The host movie keeps frame members working whatever version the movie was made for.
 TEST(RuffleFlashControl, FrameMembersForSwfVersions4To10)
 {
-    for (int version : {4, 6, 8, 10}) {
+    for (int version : {4, 5, 6, 7, 8, 9, 10}) {
         SCOPED_TRACE(version);
         ColourMovieOptions options;
         options.version = version;
