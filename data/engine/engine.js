@@ -54,6 +54,11 @@ const vorlen = {
   actionScript3: false,
   hostExpected: false,
   frameRate: 12,
+  // The stage is drawn transparent; the page paints the background under it: the colour the
+  // control set (BGColor) or else the movie's own. So BGColor takes effect at once, also
+  // after the load.
+  backgroundOverride: "",
+  movieBackground: "#FFFFFF",
 
   start() {
     vorlen.prewarm();
@@ -103,7 +108,9 @@ const vorlen = {
     vorlen.actionScript3 = !!options.actionScript3;
     vorlen.hostExpected = !!options.host;
     vorlen.frameRate = options.frameRate || 0;
-    document.body.style.background = options.backgroundColor || "#000";
+    vorlen.backgroundOverride = options.backgroundColor || "";
+    vorlen.movieBackground = "#FFFFFF";
+    vorlen.paintBackground();
     const player = window.RufflePlayer.newest().createPlayer();
     vorlen.player = player;
     stage.appendChild(player);
@@ -114,6 +121,8 @@ const vorlen = {
       if (player !== vorlen.player) return;
       const m = player.ruffle().metadata || {};
       if (m.frameRate) vorlen.frameRate = m.frameRate;
+      if (m.backgroundColor) vorlen.movieBackground = m.backgroundColor;
+      vorlen.paintBackground();
       vorlen.bridge.loaded(serial, m.numFrames || 0, !!m.isActionScript3, m.width || 0, m.height || 0);
       vorlen.whenPainted(ticket, true, false);
     });
@@ -127,8 +136,8 @@ const vorlen = {
       quality: options.quality || "high",
       scale: options.scale || "showAll",
       forceScale: false,
+      wmode: "transparent",
     };
-    if (options.backgroundColor) config.backgroundColor = options.backgroundColor;
     player.ruffle().load(config).catch((e) => {
       if (player === vorlen.player) vorlen.bridge.failed(serial, String(e));
     });
@@ -141,6 +150,7 @@ const vorlen = {
     vorlen.player = null;
     vorlen.hostReady = false;
     vorlen.queue = [];
+    vorlen.paintBackground();
   },
 
   // Calls a callback of the host movie, or keeps it until the host is ready.
@@ -187,7 +197,14 @@ const vorlen = {
     const canvas = root && root.querySelector("canvas");
     if (!canvas || canvas.width === 0 || canvas.height === 0) return "";
     try {
-      return canvas.toDataURL("image/png");
+      const shot = document.createElement("canvas");
+      shot.width = canvas.width;
+      shot.height = canvas.height;
+      const context = shot.getContext("2d");
+      context.fillStyle = vorlen.currentBackground();
+      context.fillRect(0, 0, shot.width, shot.height);
+      context.drawImage(canvas, 0, 0);
+      return shot.toDataURL("image/png");
     } catch (e) {
       return "";
     }
@@ -202,8 +219,16 @@ const vorlen = {
   volume(level) {
     if (vorlen.player) vorlen.player.ruffle().volume = level;
   },
+  // color: "#RRGGBB", or "" for the movie's own background.
   background(color) {
-    document.body.style.background = color;
+    vorlen.backgroundOverride = color;
+    vorlen.paintBackground();
+  },
+  currentBackground() {
+    return vorlen.backgroundOverride || (vorlen.player ? vorlen.movieBackground : "#000");
+  },
+  paintBackground() {
+    document.body.style.background = vorlen.currentBackground();
   },
 };
 

@@ -74,6 +74,15 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
     result.version = static_cast<uint8_t>(movie.at(3));
     result.compressed = signature != "FWS";
     if (signature == "ZWS") {
+        // The engine expands LZMA itself, but never shows a movie whose length field leaves
+        // no room for the frame rectangle, rate and count (5 bytes at the least), nor one
+        // without the LZMA properties: those are refused here rather than left to time out.
+        const uint32_t length = static_cast<uint8_t>(movie.at(4)) | static_cast<uint8_t>(movie.at(5)) << 8
+            | static_cast<uint8_t>(movie.at(6)) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(movie.at(7))) << 24;
+        if (movie.size() < 17 || length < 8 + 5) {
+            result.error = QStringLiteral("the compressed movie's header is damaged");
+            return result;
+        }
         result.actionScript3 = true;
         result.bytes = movie;
         return result;
@@ -117,7 +126,7 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
             length = reader.readU32();
         if (!reader.ok())
             break;
-        if (code == kTagFileAttributes && length >= 1) {
+        if (code == kTagFileAttributes && length >= 1 && reader.pos() < body.size()) {
             const uint8_t flags = static_cast<uint8_t>(body.at(reader.pos()));
             result.actionScript3 = (flags & 0x08) != 0;
         }

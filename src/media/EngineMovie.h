@@ -24,7 +24,8 @@ struct EngineMovie {
 // Reads movie (the whole file), expanding a "CWS" body in memory, and inserts the host
 // loader when the movie is AVM1. A truncated compressed body keeps what could be expanded.
 // "ZWS" (LZMA) movies are passed on unchanged and without frame control: the engine expands
-// them itself, and they are ActionScript 3 movies in practice (SWF 13 and later).
+// them itself, and they are ActionScript 3 movies in practice (SWF 13 and later); only a
+// header that cannot belong to a movie is refused.
 EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl);
 
 // The actions inserted into the movie: load hostUrl into _level9999 once.

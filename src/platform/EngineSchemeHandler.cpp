@@ -62,8 +62,20 @@ bool EngineSchemeHandler::isAllowed(const QString& path) const
     const QString clean = QDir::cleanPath(path);
     if (m_held.contains(clean))
         return true;
+    bool below = false;
+    for (const QString& folder : m_folders)
+        below = below || clean.startsWith(folder);
+    if (!below)
+        return false;
+    // A link inside an allowed folder may lead out of it: what it leads to must lie in an
+    // allowed folder too. A path that names nothing is answered as not found.
+    const QFileInfo info(clean);
+    if (!info.exists())
+        return !info.isSymLink();
+    const QString target = info.canonicalFilePath();
     for (const QString& folder : m_folders) {
-        if (clean.startsWith(folder))
+        const QString real = QFileInfo(folder).canonicalFilePath();
+        if (!real.isEmpty() && (target + QLatin1Char('/')).startsWith(real + QLatin1Char('/')))
             return true;
     }
     return false;

@@ -9,7 +9,8 @@
 // Serves the engine page and the movies to the web view through the "vorlen:" scheme.
 // URLs are vorlen://local + an absolute path (percent-encoded) + an optional query string.
 // Only the engine folder, the application's Flash folder, the cache folder and the folders
-// of movies the control loaded are answered; any other path is refused. Files can be
+// of movies the control loaded are answered; any other path is refused, and so is a link
+// in an allowed folder that leads out of the allowed folders. Files can be
 // replaced by bytes held in memory (a movie with the host loader inserted, the host movie,
 // sound.swf): the file on disk is never changed.
 class EngineSchemeHandler : public QWebEngineUrlSchemeHandler {

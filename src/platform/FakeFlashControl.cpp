@@ -82,7 +82,8 @@ void FakeFlashControl::SetQuality(int quality)
 void FakeFlashControl::SetScaleMode(int mode)
 {
     calls << QStringLiteral("ScaleMode %1").arg(mode);
-    m_scaleMode = mode;
+    if (mode >= 0 && mode <= 3)
+        m_scaleMode = mode;
 }
 
 void FakeFlashControl::SetLoop(bool loop)
@@ -94,7 +95,8 @@ void FakeFlashControl::SetLoop(bool loop)
 void FakeFlashControl::SetBGColor(const QString& color)
 {
     calls << QStringLiteral("BGColor %1").arg(color);
-    m_bgColor = color;
+    if (!BackgroundDigits(color).isNull())
+        m_bgColor = BackgroundDigits(color);
 }
 
 void FakeFlashControl::SetVariable(const QString& name, const QString& value)

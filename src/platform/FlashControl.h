@@ -81,3 +81,6 @@ Q_SIGNALS:
 // The quality names and numbers of the control, in one table.
 QString QualityName(int quality);
 int QualityNumber(const QString& name);  // -1 for an unknown name
+// A background colour as BGColor keeps it: six hexadecimal digits in upper case, a leading
+// "#" allowed; "" for "", a null string for anything else.
+QString BackgroundDigits(const QString& color);

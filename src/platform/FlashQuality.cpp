@@ -1,5 +1,8 @@
 #include "platform/FlashControl.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 struct QualityRow {
@@ -26,6 +29,17 @@ QString QualityName(int quality)
             return QLatin1String(row.name);
     }
     return QString();
+}
+
+QString BackgroundDigits(const QString& color)
+{
+    QString hex = color.trimmed();
+    if (hex.startsWith(QLatin1Char('#')))
+        hex.remove(0, 1);
+    if (hex.isEmpty())
+        return QLatin1String("");
+    const bool digits = std::all_of(hex.cbegin(), hex.cend(), [](QChar c) { return isxdigit(c.unicode()) != 0; });
+    return digits && hex.size() == 6 ? hex.toUpper() : QString();
 }
 
 int QualityNumber(const QString& name)

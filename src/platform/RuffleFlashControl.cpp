@@ -25,6 +25,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <memory>
 
 #include <unistd.h>
@@ -469,17 +470,13 @@ void RuffleFlashControl::SetLoop(bool loop)
 
 void RuffleFlashControl::SetBGColor(const QString& color)
 {
-    QString hex = color.trimmed();
-    if (hex.startsWith(QLatin1Char('#')))
-        hex.remove(0, 1);
-    bool ok = false;
-    hex.toUInt(&ok, 16);
-    if (!hex.isEmpty() && (!ok || hex.size() != 6))
+    const QString hex = BackgroundDigits(color);
+    if (hex.isNull())
         return;
-    m_bgColor = hex.toUpper();
-    // The engine takes the colour at the next load; the page shows it around the movie now.
-    if (!m_bgColor.isEmpty())
-        RunScript(QStringLiteral("vorlen.background(\"#%1\")").arg(m_bgColor));
+    m_bgColor = hex;
+    // The page paints the background under the engine's transparent stage: this takes
+    // effect at once, and "" brings back the movie's own colour.
+    RunScript(QStringLiteral("vorlen.background(\"%1\")").arg(m_bgColor.isEmpty() ? QString() : QLatin1Char('#') + m_bgColor));
 }
 
 QString RuffleFlashControl::LevelZeroVariable(const QString& name)

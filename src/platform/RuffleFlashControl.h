@@ -21,7 +21,9 @@ class QWebChannel;
 // engine, TotalFrames is the header's count, CurrentFrame stays 0, GotoFrame, Back,
 // Forward, SetVariable, TCallLabel and loads into other layers do nothing; the volume of
 // sound.swf is applied to the engine (pan is not available); quality and scale mode take
-// effect at the next load, since the engine reads its configuration only then.
+// effect at the next load, since the engine reads its configuration only then. A movie given
+// as a web address is not read beforehand, so it gets no host movie and is handled like an
+// ActionScript 3 movie.
 class RuffleFlashControl : public FlashControl {
     Q_OBJECT
 public:

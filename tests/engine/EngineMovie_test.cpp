@@ -8,9 +8,12 @@
 #include "media/EngineMovies.h"
 #include "media/SwfWriter.h"
 #include "platform/EngineSchemeHandler.h"
+#include "platform/FakeFlashControl.h"
 #include "platform/RuffleFlashControl.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -157,6 +160,11 @@ TEST(EngineMovie, DamagedDataIsRefusedOrKeptAsFarAsItGoes)
     EXPECT_FALSE(PrepareEngineMovie(QByteArray("GIF89a........"), "h").error.isEmpty());
     EXPECT_FALSE(PrepareEngineMovie(QByteArray("FWS"), "h").error.isEmpty());
     EXPECT_FALSE(PrepareEngineMovie(QByteArray("CWS\x08\x10\x00\x00\x00garbage!", 16), "h").error.isEmpty());
+    // LZMA movies: a length field shorter than any movie, properties cut off.
+    const QByteArray lzma("ZWS\x0D\x40\x00\x00\x00\x31\x00\x00\x00\x5D\x00\x00\x20\x00\x00\x3B\xFF", 20);
+    EXPECT_TRUE(PrepareEngineMovie(lzma, "h").error.isEmpty());
+    EXPECT_FALSE(PrepareEngineMovie(QByteArray(lzma).replace(4, 1, "\x01"), "h").error.isEmpty());
+    EXPECT_FALSE(PrepareEngineMovie(lzma.left(16), "h").error.isEmpty());
 
     // A compressed movie cut in its middle keeps what could be expanded.
     ColourMovieOptions options;
@@ -173,6 +181,104 @@ TEST(EngineMovie, DamagedDataIsRefusedOrKeptAsFarAsItGoes)
     const EngineMovie empty = PrepareEngineMovie(writer.toBytes(), "h");
     EXPECT_TRUE(empty.hostInserted);
     EXPECT_GE(IndexOf(RootTags(empty.bytes), 12), 0);
+}
+
+namespace {
+
+// What must hold for any data given to the rewriter: a refusal with a reason, or a movie
+// whose rewriting, taken out again, gives back the body it was made from.
+void ExpectSoundRewrite(const QByteArray& movie)
+{
+    const EngineMovie prepared = PrepareEngineMovie(movie, "h");
+    if (!prepared.error.isEmpty()) {
+        EXPECT_FALSE(prepared.hostInserted);
+        return;
+    }
+    ASSERT_GE(prepared.bytes.size(), 8);
+    if (!prepared.hostInserted) {
+        EXPECT_EQ(prepared.bytes, movie);
+        return;
+    }
+    ASSERT_TRUE(prepared.bytes.startsWith("FWS"));
+    ByteReader header(prepared.bytes);
+    header.seek(4);
+    EXPECT_EQ(header.readU32(), static_cast<uint32_t>(prepared.bytes.size()));
+    if (movie.startsWith("FWS")) {
+        QByteArray rewritten = prepared.bytes.mid(8);
+        const QByteArray loader = HostLoaderTag(prepared.version, "h");
+        const qsizetype at = rewritten.indexOf(loader);
+        ASSERT_GE(at, 0);
+        rewritten.remove(at, loader.size());
+        EXPECT_TRUE(rewritten == movie.mid(8));
+    }
+}
+
+// Cut and damaged copies of movie: cuts all through the header and the first tags, then
+// at fractions of the whole; single bytes changed in the first tags and at random places
+// (a fixed seed, so that a failure repeats).
+void ExpectDamagedCopiesRewriteSoundly(const QByteArray& movie, uint32_t seed)
+{
+    const qsizetype size = movie.size();
+    for (qsizetype cut = 0; cut < std::min<qsizetype>(size, 96); ++cut)
+        ExpectSoundRewrite(movie.left(cut));
+    for (int part = 1; part < 8; ++part)
+        ExpectSoundRewrite(movie.left(size * part / 8));
+    uint32_t state = seed;
+    auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    for (int i = 0; i < 48 && size > 4; ++i) {
+        QByteArray damaged = movie;
+        const qsizetype at = i < 24 ? 4 + qsizetype(next() % std::min<qsizetype>(size - 4, 64)) : qsizetype(next() % size);
+        damaged[at] = static_cast<char>(i % 3 == 0 ? 0xFF : next() & 0xFF);
+        ExpectSoundRewrite(damaged);
+    }
+}
+
+}  // namespace
+
+TEST(EngineMovie, DamagedCopiesOfMoviesNeverBreakTheRewriter)
+{
+    for (int version : {3, 6, 10}) {
+        for (bool compressed : {false, true}) {
+            SCOPED_TRACE(version * 10 + compressed);
+            ColourMovieOptions options;
+            options.version = version;
+            options.compressed = compressed && version >= 6;
+            options.actionScript3 = version == 10 && compressed;
+            options.stopAtStart = version >= 4;
+            options.labels = {{1, "MWH"}};
+            ExpectDamagedCopiesRewriteSoundly(BuildColourMovie({Qt::red, Qt::green, Qt::blue}, options), version);
+        }
+    }
+    // A FileAttributes tag whose header is the last thing in the data: no flags to read.
+    SwfWriter writer;
+    writer.setVersion(9).addRaw(QByteArray("\x41\x11", 2));
+    const QByteArray cut = writer.toBytes(false, false);
+    ExpectSoundRewrite(cut);
+    EXPECT_FALSE(PrepareEngineMovie(cut, "h").actionScript3);
+}
+
+TEST(EngineMovie, DamagedCopiesOfCorpusMoviesNeverBreakTheRewriter)
+{
+    SKIP_WITHOUT_CORPUS();
+    const QDir folder(CorpusDir() + QStringLiteral("/swf"));
+    const QStringList names = folder.entryList({QStringLiteral("*.swf")}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(names.isEmpty());
+    // Compressed movies are also tried expanded, so that the damage reaches the tags rather
+    // than the zlib stream.
+    for (int i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i].toStdString());
+        const QByteArray movie = ReadAll(folder.filePath(names[i]));
+        ExpectDamagedCopiesRewriteSoundly(movie, static_cast<uint32_t>(i));
+        if (movie.startsWith("CWS")) {
+            QByteArray expanded = "FWS" + movie.mid(3, 5) + InflateLenient(movie.mid(8), 1 << 28);
+            ExpectDamagedCopiesRewriteSoundly(expanded, static_cast<uint32_t>(i) + 1);
+        }
+        if (HasFailure())
+            break;
+    }
 }
 
 TEST(EngineMovie, CorpusMoviesKeepTheirTags)
@@ -233,6 +339,48 @@ TEST(EngineSchemeHandler, AnswersOnlyAllowedFolders)
     EXPECT_FALSE(handler.isAllowed(QStringLiteral("/tmp/x/held.swf")));
 }
 
+// Addresses that try to climb out of an allowed folder, with ".." written plainly or
+// encoded, or through links that lead elsewhere, are refused.
+TEST(EngineSchemeHandler, RefusesWaysOutOfAllowedFolders)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("allowed/sub")) && dir.mkpath(QStringLiteral("other")));
+    for (const char* name : {"allowed/sub/a.swf", "other/secret.txt"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+    }
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("other/secret.txt")), dir.filePath(QStringLiteral("allowed/link.txt"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("other")), dir.filePath(QStringLiteral("allowed/out"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("allowed/sub/a.swf")), dir.filePath(QStringLiteral("allowed/in.swf"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("other/gone")), dir.filePath(QStringLiteral("allowed/dangling"))));
+
+    EngineSchemeHandler handler;
+    const QString allowed = dir.filePath(QStringLiteral("allowed"));
+    handler.allowFolder(allowed);
+    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/sub/a.swf")));
+    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/in.swf")));           // a link that stays inside
+    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/sub/missing.swf")));  // answered as not found
+    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/link.txt")));
+    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/out/secret.txt")));
+    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/dangling")));
+
+    const QString base = QString::fromLatin1(EngineSchemeHandler::UrlForPath(allowed).toEncoded());
+    for (const char* tail : {"/../other/secret.txt", "/..%2Fother%2Fsecret.txt", "/sub%2F..%2F..%2Fother/secret.txt",
+             "/%2e%2e/other/secret.txt", "/%2E%2E%2fother%2fsecret.txt", "/sub/%2E./../other/secret.txt"}) {
+        const QUrl url(base + QLatin1String(tail));
+        EXPECT_FALSE(handler.isAllowed(EngineSchemeHandler::PathForUrl(url))) << tail;
+    }
+    // A folder allowed through a link answers for the files it holds.
+    EngineSchemeHandler linked;
+    ASSERT_TRUE(QFile::link(allowed, dir.filePath(QStringLiteral("alias"))));
+    linked.allowFolder(dir.filePath(QStringLiteral("alias")));
+    EXPECT_TRUE(linked.isAllowed(dir.filePath(QStringLiteral("alias/sub/a.swf"))));
+    EXPECT_FALSE(linked.isAllowed(dir.filePath(QStringLiteral("alias/link.txt"))));
+}
+
 TEST(EngineSchemeHandler, PathsRoundTripThroughAddresses)
 {
     // Cache names hold "#" and "@"; user folders hold spaces and non-ASCII letters.
@@ -247,6 +395,27 @@ TEST(EngineSchemeHandler, PathsRoundTripThroughAddresses)
     EXPECT_EQ(EngineSchemeHandler::PathForUrl(QUrl(QStringLiteral("https://example.org/a.swf"))), QString());
     EXPECT_EQ(EngineMimeType(QStringLiteral("/a/B.SWF")), QByteArray("application/x-shockwave-flash"));
     EXPECT_EQ(EngineMimeType(QStringLiteral("/a/x.wasm")), QByteArray("application/wasm"));
+}
+
+// The fake control keeps what the real one keeps, so that player tests see the same values.
+TEST(FakeFlashControl, KeepsOnlyValuesTheControlTakes)
+{
+    EXPECT_EQ(BackgroundDigits(QStringLiteral("#00ff80")), QStringLiteral("00FF80"));
+    EXPECT_EQ(BackgroundDigits(QString()), QLatin1String(""));
+    EXPECT_FALSE(BackgroundDigits(QString()).isNull());
+    for (const char* bad : {"0x12AB", "+12345", "12345", "1234567", "GGGGGG"})
+        EXPECT_TRUE(BackgroundDigits(QLatin1String(bad)).isNull()) << bad;
+
+    FakeFlashControl fake;
+    fake.SetBGColor(QStringLiteral("ffffff"));
+    fake.SetBGColor(QStringLiteral("0x1234"));
+    EXPECT_EQ(fake.BGColor(), QStringLiteral("FFFFFF"));
+    fake.SetScaleMode(3);
+    fake.SetScaleMode(7);
+    EXPECT_EQ(fake.ScaleMode(), 3);
+    fake.SetQuality2(QStringLiteral("autohigh"));
+    EXPECT_EQ(fake.Quality2(), QStringLiteral("AutoHigh"));
+    EXPECT_EQ(fake.Quality(), 3);
 }
 
 TEST(RuffleFlashControlPaths, NamesSeenFromLevelZero)

@@ -2,6 +2,8 @@
 #include "TestMovies.h"
 
 #include "common/TestSupport.h"
+#include "media/Avm1Assembler.h"
+#include "media/SwfWriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,8 +36,13 @@ RuffleFlashControl& LoadFresh(const QString& path, bool waitForHost = true)
 
 TEST(RuffleFlashControl, GotoFrameShowsThatFramesColour)
 {
-    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("colours.swf"), BuildColourMovie(kColours)));
-    EXPECT_EQ(control.FlashVersion() >> 16, 32);
+    const QByteArray movie = BuildColourMovie(kColours);
+    const QString path = WriteMovie(QStringLiteral("colours.swf"), movie);
+    RuffleFlashControl& control = LoadFresh(path);
+    EXPECT_EQ(control.FlashVersion(), 32 << 16);
+    // The host loader is inserted in memory only.
+    EXPECT_TRUE(control.HostInserted());
+    EXPECT_EQ(ReadAll(path), movie);
     for (int frame : {2, 0, 4, 1, 3}) {
         control.GotoFrame(frame);
         const QImage image = control.GrabFrame();
@@ -50,7 +57,7 @@ TEST(RuffleFlashControl, GotoFrameShowsThatFramesColour)
 // The host movie keeps frame members working whatever version the movie was made for.
 TEST(RuffleFlashControl, FrameMembersForSwfVersions4To10)
 {
-    for (int version : {4, 6, 8, 10}) {
+    for (int version : {4, 5, 6, 7, 8, 9, 10}) {
         SCOPED_TRACE(version);
         ColourMovieOptions options;
         options.version = version;
@@ -84,6 +91,40 @@ TEST(RuffleFlashControl, FrameMembersForSwfVersions4To10)
         EXPECT_FALSE(control.Playing());
         EXPECT_LE(std::abs(control.CurrentFrame() - stopped), 1);
     }
+}
+
+// Values outside what the members take are ignored; names and numbers map both ways.
+TEST(RuffleFlashControl, SettersTakeOnlyTheirValues)
+{
+    RuffleFlashControl& control = SharedControl();
+    control.SetBGColor(QStringLiteral("00ff80"));
+    EXPECT_EQ(control.BGColor(), QStringLiteral("00FF80"));
+    for (const char* bad : {"0x12AB", "+12345", " 1234F", "12345", "1234567", "GGGGGG"}) {
+        control.SetBGColor(QLatin1String(bad));
+        EXPECT_EQ(control.BGColor(), QStringLiteral("00FF80")) << bad;
+    }
+    control.SetBGColor(QString());
+    EXPECT_EQ(control.BGColor(), QString());
+
+    for (const char* name : {"Low", "Medium", "High", "AutoLow", "AutoHigh"}) {
+        control.SetQuality2(QLatin1String(name));
+        EXPECT_EQ(control.Quality2(), QLatin1String(name));
+    }
+    control.SetQuality(0);
+    EXPECT_EQ(control.Quality2(), QStringLiteral("Low"));
+    control.SetQuality2(QStringLiteral("Ultra"));
+    EXPECT_EQ(control.Quality2(), QStringLiteral("Low"));
+    control.SetQuality(1);
+    EXPECT_EQ(control.Quality2(), QStringLiteral("High"));
+    EXPECT_EQ(control.Quality(), 1);
+
+    for (int mode : {3, 1, 2, 0}) {
+        control.SetScaleMode(mode);
+        EXPECT_EQ(control.ScaleMode(), mode);
+    }
+    control.SetScaleMode(4);
+    control.SetScaleMode(-1);
+    EXPECT_EQ(control.ScaleMode(), 0);
 }
 
 // A movie halted by its own script counts as not playing after two frames.
@@ -158,6 +199,53 @@ TEST(RuffleFlashControl, SetVariableReachesTheMovie)
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0, 255, 255)));
 }
 
+// Scale mode set while the movie plays: exact fit fills a wider view, show all leaves the
+// background beside the movie.
+TEST(RuffleFlashControl, ScaleModeChangesTheShownMovie)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("scale.swf"), BuildColourMovie(kColours)));
+    control.widget()->resize(400, 150);
+    control.SetScaleMode(2);
+    control.GotoFrame(1);
+    const QImage fitted = control.GrabFrame();
+    control.SetScaleMode(0);
+    control.GotoFrame(1);
+    const QImage whole = control.GrabFrame();
+    control.widget()->resize(200, 150);
+    EXPECT_EQ(control.ScaleMode(), 0);
+    EXPECT_TRUE(Near(fitted.pixelColor(10, 75), kColours[1])) << fitted.pixelColor(10, 75).name().toStdString();
+    EXPECT_TRUE(Near(whole.pixelColor(10, 75), QColor(0, 255, 255))) << whole.pixelColor(10, 75).name().toStdString();
+    EXPECT_TRUE(Near(whole.pixelColor(200, 75), kColours[1]));
+}
+
+// The player sets BGColor once the movie has loaded: it replaces the movie's own background
+// at once, and clearing it brings that back.
+TEST(RuffleFlashControl, BGColorSetAfterTheLoadReplacesTheMoviesBackground)
+{
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("background.swf"), BuildColourMovie(kColours)));
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("0"));
+    control.SetBGColor(QStringLiteral("3050A0"));
+    control.GotoFrame(1);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0x30, 0x50, 0xA0)))
+        << CentreColour(control.GrabFrame()).name().toStdString();
+    // Beside a movie shown whole in a wider view, too.
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("100"));
+    control.widget()->resize(400, 150);
+    control.GotoFrame(1);
+    const QImage wide = control.GrabFrame();
+    control.widget()->resize(200, 150);
+    ASSERT_EQ(wide.size(), QSize(400, 150));
+    EXPECT_TRUE(Near(wide.pixelColor(200, 75), kColours[1]));
+    EXPECT_TRUE(Near(wide.pixelColor(10, 75), QColor(0x30, 0x50, 0xA0))) << wide.pixelColor(10, 75).name().toStdString();
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("0"));
+    control.SetBGColor(QString());
+    control.GotoFrame(2);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0, 255, 255)));
+    control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("100"));
+    control.GotoFrame(2);
+    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[2]));
+}
+
 TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
 {
     RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("sound_base.swf"), BuildColourMovie(kColours)));
@@ -168,6 +256,84 @@ TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
     EXPECT_EQ(control.CurrentFrame(), 4);
     control.GotoFrame(1);
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[1]));
+}
+
+// The query string of a layer-0 load reaches the movie as variables of its root; the time
+// of day the player appends is not encoded.
+TEST(RuffleFlashControl, QueryStringBecomesRootVariables)
+{
+    Avm1Assembler report;
+    report.pushString("FSCommand:query").getVariable("myXML").getUrl2(0).op(Avm1Op::Stop);
+    SwfWriter writer;
+    writer.setVersion(6).setFrameSize(100, 100).setFrameRate(30);
+    writer.addRaw(report.doActionTag()).showFrame();
+    const QString path = WriteMovie(QStringLiteral("query.swf"), writer.toBytes());
+    RuffleFlashControl& control = SharedControl();
+    QSignalSpy commands(&control, &FlashControl::FSCommand);
+    LoadFresh(path + QStringLiteral("?myXML=C%3A%5Cdocs%5Ca%20b.xml&time=8:38:01 PM&noanim=False"), false);
+    EXPECT_TRUE(control.WaitFor([&] { return !commands.isEmpty(); }, 5000));
+    ASSERT_FALSE(commands.isEmpty());
+    EXPECT_EQ(commands.first().at(1).toString(), QStringLiteral("C:\\docs\\a b.xml"));
+}
+
+// The wheel value the player hands to interface movies: _root.mwheel, then the label "MWH".
+TEST(RuffleFlashControl, WheelVariableAndLabelReachTheMovie)
+{
+    for (int version : {5, 8}) {
+        SCOPED_TRACE(version);
+        Avm1Assembler stop;
+        stop.op(Avm1Op::Stop);
+        Avm1Assembler wheel;
+        wheel.pushString("FSCommand:wheel").getVariable("_root").getMember("mwheel").getUrl2(0);
+        SwfWriter writer;
+        writer.setVersion(version).setFrameSize(100, 100).setFrameRate(30);
+        writer.addRaw(stop.doActionTag()).showFrame();
+        writer.addTag(43, QByteArray("MWH", 4)).addRaw(wheel.doActionTag()).showFrame();
+        RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("wheel%1.swf").arg(version), writer.toBytes()));
+        QSignalSpy commands(&control, &FlashControl::FSCommand);
+        control.SetVariable(QStringLiteral("_root.mwheel"), QStringLiteral("-3"));
+        control.TCallLabel(QStringLiteral("/"), QStringLiteral("MWH"));
+        EXPECT_TRUE(control.WaitFor([&] { return !commands.isEmpty(); }, 3000));
+        ASSERT_FALSE(commands.isEmpty());
+        EXPECT_EQ(commands.first().at(0).toString(), QStringLiteral("wheel"));
+        EXPECT_EQ(commands.first().at(1).toString(), QStringLiteral("-3"));
+        EXPECT_EQ(control.CurrentFrame(), 0);
+    }
+}
+
+// sound.swf takes volume and pan from its query string and sets them for everything: a
+// movie's own global Sound object reads them back (frame label "check" sends them).
+TEST(RuffleFlashControl, SoundMovieSetsVolumeAndPanFromItsQuery)
+{
+    Avm1Assembler stop;
+    stop.op(Avm1Op::Stop);
+    Avm1Assembler check;
+    for (const char* property : {"getVolume", "getPan"}) {
+        check.pushString(QByteArray("FSCommand:") + property).pushInt(0);
+        check.pushInt(0).pushString("Sound").op(Avm1Op::NewObject).callMethod(property).getUrl2(0);
+    }
+    SwfWriter writer;
+    writer.setVersion(8).setFrameSize(100, 100).setFrameRate(30);
+    writer.addRaw(stop.doActionTag()).showFrame();
+    writer.addTag(43, QByteArray("check", 6)).addRaw(check.doActionTag()).showFrame();
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("sound_check.swf"), writer.toBytes()));
+    QSignalSpy commands(&control, &FlashControl::FSCommand);
+    control.LoadMovie(6000, RuffleFlashControl::SoundMoviePath() + QStringLiteral("?volume=40&pan=-20"));
+    // The sound movie arrives a little later: ask until the values are there.
+    const bool applied = control.WaitFor(
+        [&] {
+            commands.clear();
+            control.TCallLabel(QStringLiteral("/"), QStringLiteral("check"));
+            control.WaitFor([&] { return commands.size() >= 2; }, 300);
+            return commands.size() >= 2 && commands[0].at(1).toString() == QLatin1String("40");
+        },
+        5000);
+    EXPECT_TRUE(applied);
+    ASSERT_GE(commands.size(), 2);
+    EXPECT_EQ(commands[0].at(0).toString(), QStringLiteral("getVolume"));
+    EXPECT_EQ(commands[0].at(1).toString(), QStringLiteral("40"));
+    EXPECT_EQ(commands[1].at(0).toString(), QStringLiteral("getPan"));
+    EXPECT_EQ(commands[1].at(1).toString(), QStringLiteral("-20"));
 }
 
 TEST(RuffleFlashControl, MovieLoadedIntoALayerShowsAboveTheMovie)
