@@ -113,6 +113,8 @@ const vorlen = {
     vorlen.paintBackground();
     const player = window.RufflePlayer.newest().createPlayer();
     vorlen.player = player;
+    // The stage is transparent: the element and its container show the page background.
+    player.style.background = "transparent";
     stage.appendChild(player);
     player.onFSCommand = (command, args) => {
       if (vorlen.bridge) vorlen.bridge.fsCommand(String(command), String(args));

@@ -241,6 +241,9 @@ TEST(RuffleFlashControl, BGColorSetAfterTheLoadReplacesTheMoviesBackground)
     control.SetBGColor(QString());
     control.GotoFrame(2);
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), QColor(0, 255, 255)));
+    // What the view shows on screen, not only the shot composed from the engine's canvas.
+    EXPECT_TRUE(Near(CentreColour(control.widget()->grab().toImage()), QColor(0, 255, 255)))
+        << CentreColour(control.widget()->grab().toImage()).name().toStdString();
     control.SetVariable(QStringLiteral("_alpha"), QStringLiteral("100"));
     control.GotoFrame(2);
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[2]));
