@@ -1,6 +1,7 @@
 #include "app/FileNames.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -59,4 +60,10 @@ QString WithTrailingSlash(const QString& path)
     if (path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
         return path;
     return path + QLatin1Char('/');
+}
+
+QString AbsoluteWhenPresent(const QString& path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.exists() ? info.absoluteFilePath() : path;
 }

@@ -27,3 +27,7 @@ QString TrimAtNull(const QString& text);
 
 // Appends "/" unless the path already ends in a separator.
 QString WithTrailingSlash(const QString& path);
+
+// Names given on a command line are used from elsewhere (a playlist file, a running player):
+// the name of an existing file or folder made absolute; any other text as given.
+QString AbsoluteWhenPresent(const QString& path);

@@ -1,6 +1,7 @@
 #include "app/AppFolders.h"
 #include "app/CommandLine.h"
 #include "app/ExecutionLog.h"
+#include "app/FileNames.h"
 #include "app/InstanceServer.h"
 #include "app/PlaylistCommandLineHost.h"
 #include "app/RunningInstance.h"
@@ -13,7 +14,6 @@
 #include "playlist/Playlist.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -25,8 +25,7 @@ QString CommandLineText(const QStringList& arguments)
 {
     QStringList parts;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QFileInfo file(arguments[i]);
-        const QString argument = file.isRelative() && file.exists() ? file.absoluteFilePath() : arguments[i];
+        const QString argument = AbsoluteWhenPresent(arguments[i]);
         parts << (argument.contains(QLatin1Char(' ')) ? QLatin1Char('"') + argument + QLatin1Char('"') : argument);
     }
     return parts.join(QLatin1Char(' '));

@@ -72,14 +72,6 @@ void RecentMovies::LoadRecent(bool history, const QStringList& slotValues)
     }
 }
 
-QStringList RecentMovies::SavedSlots(bool history) const
-{
-    QStringList values;
-    for (int i = 0; i < kMaxItems; ++i)
-        values.append(history && i <= count() ? m_items[i].tag : QString());
-    return values;
-}
-
 QString RecentMovies::Tag(int index) const
 {
     return index >= 0 && index < m_items.size() ? m_items[index].tag : QString();

@@ -41,8 +41,7 @@ public:
     // Builds the list from the option values "0" to "4" ("0" the newest) at start-up; paths
     // whose file is gone are left out. With history off the list stays empty.
     void LoadRecent(bool history, const QStringList& slotValues);
-    // The option values "0" to "4" to save: the tags, or all empty with history off.
-    QStringList SavedSlots(bool history) const;
+    // Saving goes through the option store ("Recent"/"0" to "4"), which reads the tags.
     // Whether the "Recent" menu is shown (set by LoadRecent).
     bool IsMenuVisible() const { return m_menuVisible; }
 

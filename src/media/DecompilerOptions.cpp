@@ -1,16 +1,11 @@
 #include "media/DecompilerOptions.h"
 
-#include "app/FileNames.h"
-#include "app/ShellServices.h"
-
-namespace {
-// The classic id of the documents folder.
-constexpr int kDocumentsFolder = 5;
-}  // namespace
+#include "options/MyFlashFolder.h"
 
 DecompilerOptions DefaultDecompilerOptions()
 {
+    // The same "Ve Zedaz" folder the option store starts from.
     DecompilerOptions options;
-    options.destination = WithTrailingSlash(SpecialFolderPath(kDocumentsFolder)) + QStringLiteral("Ve Zedaz/");
+    options.destination = NormalizeMyFlashFolder(DefaultMyFlashText());
     return options;
 }

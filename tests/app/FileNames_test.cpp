@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 TEST(FileNames, NameExtensionAndFolder)
 {
@@ -50,6 +51,19 @@ TEST(FileNames, CreateFolderMakesOneLevelAndIgnoresFailures)
     CreateFolder(dir.path() + QStringLiteral("/one"));  // exists: no error
     CreateFolder(dir.path() + QStringLiteral("/two/three"));
     EXPECT_FALSE(QDir(dir.path() + QStringLiteral("/two")).exists());
+}
+
+TEST(FileNames, AbsoluteWhenPresentOnlyForExistingNames)
+{
+    QTemporaryDir dir;
+    WriteAll(dir.path() + QStringLiteral("/a b.swf"), "x");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(AbsoluteWhenPresent(QStringLiteral("a b.swf")), QDir(dir.path()).absoluteFilePath(QStringLiteral("a b.swf")));
+    EXPECT_EQ(AbsoluteWhenPresent(QStringLiteral("missing.swf")), QStringLiteral("missing.swf"));
+    EXPECT_EQ(AbsoluteWhenPresent(QStringLiteral("/exec ZoomFlash 2")), QStringLiteral("/exec ZoomFlash 2"));
+    EXPECT_EQ(AbsoluteWhenPresent(QString()), QString());
+    QDir::setCurrent(before);
 }
 
 TEST(ShellServices, FormatByteSizeUsesThreeSignificantDigits)

@@ -3,6 +3,7 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
+#include "app/FileNames.h"
 #include "options/LoadSaveOptions.h"
 #include "options/OptionServices.h"
 #include "playlist/Playlist.h"
@@ -25,14 +26,6 @@ PlaylistServices ToolServices(int& notices)
         ToolErr(QStringLiteral("vorlen-tool: ") + line);
     };
     return services;
-}
-
-// Entries of a playlist file are used from anywhere, so names given relative to the current
-// folder are made absolute; other texts are kept as given.
-QString AbsoluteWhenPresent(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() ? info.absoluteFilePath() : path;
 }
 
 int MakePlaylist(const QStringList& arguments)
