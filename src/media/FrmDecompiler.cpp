@@ -52,18 +52,18 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     setWindowTitle(QStringLiteral("Resource Extractor"));
     setModal(true);
 
-    m_lblDest = Named(new QLabel(Text("lblDest", "Destination Folder:")), "lblDest");
+    m_lblDest = Named(new QLabel(QStringLiteral("Destination Folder:")), "lblDest");
     m_txtDest = Named(new QLineEdit, "txtDest");
-    m_cbBrowse = Named(new QPushButton(Text("cbBrowse", "Browse...")), "cbBrowse");
-    m_chkJPEG = Named(new QCheckBox(Text("chkJPEG", "JPEG Images")), "chkJPEG");
-    m_chkPNG = Named(new QCheckBox(Text("chkPNG", "PNG Images")), "chkPNG");
-    m_chkEvent = Named(new QCheckBox(Text("chkEvent", "Event Sounds (MP3)")), "chkEvent");
-    m_chkStream = Named(new QCheckBox(Text("chkStream", "Sound Streams (MP3)")), "chkStream");
-    m_chkVideo = Named(new QCheckBox(Text("chkVideo", "Video Streams")), "chkVideo");
-    m_cbGo = Named(new QPushButton(Text("cbGo", "Extract")), "cbGo");
-    m_cbCancel = Named(new QPushButton(Text("cbCancel", "Cancel")), "cbCancel");
-    m_cbDone = Named(new QPushButton(Text("cbDone", "Done")), "cbDone");
-    m_cbHelp = Named(new QPushButton(Text("cbHelp", "Help")), "cbHelp");
+    m_cbBrowse = Named(new QPushButton(QStringLiteral("Browse...")), "cbBrowse");
+    m_chkJPEG = Named(new QCheckBox(QStringLiteral("JPEG Images")), "chkJPEG");
+    m_chkPNG = Named(new QCheckBox(QStringLiteral("PNG Images")), "chkPNG");
+    m_chkEvent = Named(new QCheckBox(QStringLiteral("Event Sounds (MP3)")), "chkEvent");
+    m_chkStream = Named(new QCheckBox(QStringLiteral("Sound Streams (MP3)")), "chkStream");
+    m_chkVideo = Named(new QCheckBox(QStringLiteral("Video Streams")), "chkVideo");
+    m_cbGo = Named(new QPushButton(QStringLiteral("Extract")), "cbGo");
+    m_cbCancel = Named(new QPushButton(QStringLiteral("Cancel")), "cbCancel");
+    m_cbDone = Named(new QPushButton(QStringLiteral("Done")), "cbDone");
+    m_cbHelp = Named(new QPushButton(QStringLiteral("Help")), "cbHelp");
     m_progress = Named(new QProgressBar, "Progress");
     m_progress->setRange(0, kProgressSteps);
     m_cubes = Named(new QLabel, "picCubes");
@@ -125,7 +125,8 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     m_chkVideo->setChecked(m_options.video);
     m_progress->hide();
     m_cbCancel->hide();
-    // The title and the interface font follow the language like every other window.
+    // Title, captions and font follow the language like every other window (the texts above
+    // are the design texts, kept when the language has none).
     TranslateForm(this);
 }
 
