@@ -4,7 +4,7 @@
 //
 // Usage: bench_decompress [compressed megabytes, default 50]
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "media/CompressedMovieCache.h"
 #include "media/MediaFileInfo.h"
 

@@ -6,11 +6,11 @@
 //
 //   bench_extract [SIZE_MB] [WORK_FOLDER]
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"
 #include "media/ResourceExtractor.h"
-#include "media/SwfWriter.h"
+#include "swf/SwfWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 // the whole string on every append, so only the script's figure is shown for it).
 // Prints the best of three runs.
 
-#include "platform/script/ScriptEngine.h"
+#include "script/ScriptEngine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,8 +6,8 @@
 
 #include "TestMovies.h"
 
-#include "app/AppFolders.h"
-#include "platform/RuffleFlashControl.h"
+#include "base/AppFolders.h"
+#include "engine/RuffleFlashControl.h"
 
 #include <QApplication>
 #include <QDir>

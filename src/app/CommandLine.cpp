@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/ExecutionLog.h"
+#include "base/ExecutionLog.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "app/StartWindow.h"
 
-#include "app/ExecutionLog.h"
-#include "app/Version.h"
+#include "base/ExecutionLog.h"
+#include "base/Version.h"
+#include "engine/RuffleFlashControl.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"
-#include "platform/RuffleFlashControl.h"
 
 #include <QLabel>
 #include <QStackedLayout>

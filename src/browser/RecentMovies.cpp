@@ -1,6 +1,6 @@
 #include "browser/RecentMovies.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 #include "browser/RecentlyUsedFile.h"
 
 #include <QFileInfo>

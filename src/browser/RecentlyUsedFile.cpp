@@ -1,7 +1,7 @@
 #include "browser/RecentlyUsedFile.h"
 
-#include "app/FileNames.h"
-#include "app/Version.h"
+#include "base/FileNames.h"
+#include "base/Version.h"
 
 #include <QDateTime>
 #include <QDir>

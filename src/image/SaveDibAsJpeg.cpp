@@ -1,7 +1,7 @@
 #include "image/SaveDibAsJpeg.h"
 
-#include "app/ErrorContext.h"
-#include "app/Version.h"
+#include "base/ErrorContext.h"
+#include "base/Version.h"
 #include "image/cDIBSection.h"
 
 #include <QDateTime>

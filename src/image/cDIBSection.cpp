@@ -1,6 +1,6 @@
 #include "image/cDIBSection.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

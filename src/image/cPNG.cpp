@@ -1,9 +1,9 @@
 #include "image/cPNG.h"
 
+#include "base/ByteReader.h"
 #include "image/PixelBlend.h"
 #include "image/PngDecoder.h"
 #include "image/cDIBSection.h"
-#include "media/ByteReader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 #include "lang/Locales.h"
 #include "lang/UIFont.h"
 
-#include "app/AppFolders.h"
-#include "app/ExecutionLog.h"
+#include "base/AppFolders.h"
+#include "base/ExecutionLog.h"
 #include "options/RegistryStore.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/XmlDocument.h"
+#include "base/XmlDocument.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "lang/Locales.h"
 
-#include "app/ExecutionLog.h"
+#include "base/ExecutionLog.h"
 
 #include <QStringEncoder>
 

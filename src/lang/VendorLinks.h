@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ExecutionLog.h"
+#include "base/ExecutionLog.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "media/CacheFileWriter.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 
 CacheFileWriter::CacheFileWriter(const QString& target)
     : m_target(NormalizePath(target))

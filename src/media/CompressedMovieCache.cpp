@@ -1,8 +1,8 @@
 #include "media/CompressedMovieCache.h"
 
-#include "app/AppFolders.h"
-#include "app/ExecutionLog.h"
-#include "app/FileNames.h"
+#include "base/AppFolders.h"
+#include "base/ExecutionLog.h"
+#include "base/FileNames.h"
 #include "media/CacheFileWriter.h"
 #include "media/MediaFileInfo.h"
 

@@ -1,7 +1,7 @@
 #include "media/FileVersion.h"
 
-#include "app/FileNames.h"
-#include "media/ByteReader.h"
+#include "base/ByteReader.h"
+#include "base/FileNames.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "media/FlashVideo.h"
 
-#include "app/AppFolders.h"
-#include "app/XmlText.h"
-#include "media/ByteReader.h"
+#include "base/AppFolders.h"
+#include "base/ByteReader.h"
+#include "base/XmlText.h"
 #include "media/MediaFileInfo.h"
 
 #include <QTime>

@@ -1,7 +1,7 @@
 #include "media/MediaFileInfo.h"
 
-#include "app/Rounding.h"
-#include "media/ByteReader.h"
+#include "base/ByteReader.h"
+#include "base/Rounding.h"
 
 void ResetMediaInfo(MediaFileInfo& info)
 {

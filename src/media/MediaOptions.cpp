@@ -1,6 +1,6 @@
 #include "media/MediaOptions.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 
 namespace {
 MediaOptions g_options;

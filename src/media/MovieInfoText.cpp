@@ -1,8 +1,8 @@
 #include "media/MovieInfoText.h"
 
-#include "app/FileNames.h"
-#include "app/Rounding.h"
-#include "app/ShellServices.h"
+#include "base/FileNames.h"
+#include "base/Rounding.h"
+#include "base/ShellServices.h"
 #include "media/MediaFileInfo.h"
 
 #include <QFileInfo>

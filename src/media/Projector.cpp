@@ -1,9 +1,9 @@
 #include "media/Projector.h"
 
-#include "app/ErrorContext.h"
-#include "app/ExecutionLog.h"
-#include "app/FileNames.h"
-#include "app/RuntimeErrors.h"
+#include "base/ErrorContext.h"
+#include "base/ExecutionLog.h"
+#include "base/FileNames.h"
+#include "base/RuntimeErrors.h"
 #include "media/CacheFileWriter.h"
 #include "media/CompressedMovieCache.h"
 #include "media/FileVersion.h"

@@ -1,10 +1,10 @@
 #include "media/ResourceExtractor.h"
 
-#include "app/ErrorContext.h"
-#include "app/ExecutionLog.h"
-#include "app/FileNames.h"
-#include "app/RuntimeErrors.h"
-#include "media/ByteReader.h"
+#include "base/ByteReader.h"
+#include "base/ErrorContext.h"
+#include "base/ExecutionLog.h"
+#include "base/FileNames.h"
+#include "base/RuntimeErrors.h"
 #include "media/MediaFileInfo.h"
 
 #include <QFile>

@@ -5,11 +5,11 @@
 #include "options/OptionTable.h"
 #include "options/RegistryStore.h"
 
-#include "app/AppFolders.h"
-#include "app/ExecutionLog.h"
-#include "app/FileNames.h"
-#include "app/Rounding.h"
-#include "app/Version.h"
+#include "base/AppFolders.h"
+#include "base/ExecutionLog.h"
+#include "base/FileNames.h"
+#include "base/Rounding.h"
+#include "base/Version.h"
 #include "lang/Language.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "options/MyFlashFolder.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 
 #include <QStandardPaths>
 

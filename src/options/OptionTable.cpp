@@ -2,7 +2,7 @@
 
 #include "options/MyFlashFolder.h"
 
-#include "app/Version.h"
+#include "base/Version.h"
 
 namespace {
 

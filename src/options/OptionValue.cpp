@@ -1,6 +1,6 @@
 #include "options/OptionValue.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 
 #include <cmath>
 #include <limits>

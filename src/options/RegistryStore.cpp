@@ -1,6 +1,6 @@
 #include "options/RegistryStore.h"
 
-#include "app/Version.h"
+#include "base/Version.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,8 +1,8 @@
 #include "playlist/Playlist.h"
 
-#include "app/ExecutionLog.h"
-#include "app/FileNames.h"
-#include "app/XmlText.h"
+#include "base/ExecutionLog.h"
+#include "base/FileNames.h"
+#include "base/XmlText.h"
 #include "playlist/PlaylistFile.h"
 
 #include <QDir>

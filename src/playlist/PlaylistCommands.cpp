@@ -1,7 +1,7 @@
 // The playlist commands of the main window: playing, stepping, moving, removing, showing.
 #include "playlist/Playlist.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 #include "playlist/PlaylistFile.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "playlist/PlaylistFile.h"
 
-#include "app/FileNames.h"
-#include "app/Version.h"
-#include "app/XmlText.h"
-#include "platform/XmlDocument.h"
+#include "base/FileNames.h"
+#include "base/Version.h"
+#include "base/XmlDocument.h"
+#include "base/XmlText.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 #include "playlist/PlaylistModel.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 
 PlaylistModel::PlaylistModel(QObject* parent)
     : QAbstractListModel(parent)

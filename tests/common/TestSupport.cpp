@@ -1,6 +1,6 @@
 #include "common/TestSupport.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 
 #include <QDir>
 #include <QFile>

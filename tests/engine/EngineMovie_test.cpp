@@ -2,14 +2,14 @@
 
 #include "common/TestSupport.h"
 
-#include "media/Avm1Assembler.h"
-#include "media/ByteReader.h"
-#include "media/EngineMovie.h"
-#include "media/EngineMovies.h"
-#include "media/SwfWriter.h"
-#include "platform/EngineSchemeHandler.h"
-#include "platform/FakeFlashControl.h"
-#include "platform/RuffleFlashControl.h"
+#include "base/ByteReader.h"
+#include "common/FakeFlashControl.h"
+#include "engine/EngineMovie.h"
+#include "engine/EngineMovies.h"
+#include "engine/EngineSchemeHandler.h"
+#include "engine/RuffleFlashControl.h"
+#include "swf/Avm1Assembler.h"
+#include "swf/SwfWriter.h"
 
 #include <QDir>
 #include <QFile>

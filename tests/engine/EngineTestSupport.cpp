@@ -2,7 +2,7 @@
 
 #include "common/TestSupport.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RuffleFlashControl.h"
+#include "engine/RuffleFlashControl.h"
 
 #include <QColor>
 #include <QImage>

@@ -2,8 +2,8 @@
 #include "TestMovies.h"
 
 #include "common/TestSupport.h"
-#include "media/Avm1Assembler.h"
-#include "media/SwfWriter.h"
+#include "swf/Avm1Assembler.h"
+#include "swf/SwfWriter.h"
 
 #include <QApplication>
 #include <QDir>

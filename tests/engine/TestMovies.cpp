@@ -1,7 +1,7 @@
 #include "TestMovies.h"
 
-#include "media/Avm1Assembler.h"
-#include "media/SwfWriter.h"
+#include "swf/Avm1Assembler.h"
+#include "swf/SwfWriter.h"
 
 QByteArray SolidRectangleShape(uint16_t id, int width, int height, const QColor& colour)
 {

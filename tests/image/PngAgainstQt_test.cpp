@@ -1,5 +1,5 @@
 #include "PngBuilder.h"
-#include "app/ExecutionLog.h"
+#include "base/ExecutionLog.h"
 #include "common/TestSupport.h"
 #include "image/cDIBSection.h"
 #include "image/cPNG.h"

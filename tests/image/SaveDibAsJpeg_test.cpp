@@ -1,4 +1,4 @@
-#include "app/ErrorContext.h"
+#include "base/ErrorContext.h"
 #include "image/SaveDibAsJpeg.h"
 #include "image/cDIBSection.h"
 

@@ -1,6 +1,6 @@
 #include "options/OptionsTestSupport.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "lang/Language.h"
 #include "lang/Locales.h"
 #include "lang/TranslateForm.h"

@@ -1,10 +1,10 @@
 #include "MediaTestSupport.h"
 #include "common/TestSupport.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "media/CompressedMovieCache.h"
 #include "media/MediaFileInfo.h"
-#include "media/SwfWriter.h"
+#include "swf/SwfWriter.h"
 
 #include <QBuffer>
 #include <QDir>

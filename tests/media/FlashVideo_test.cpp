@@ -1,8 +1,8 @@
 #include "MediaTestSupport.h"
 #include "common/TestSupport.h"
 
-#include "app/AppFolders.h"
-#include "media/ByteReader.h"
+#include "base/AppFolders.h"
+#include "base/ByteReader.h"
 #include "media/FlashVideo.h"
 #include "media/MediaFileInfo.h"
 

@@ -1,12 +1,12 @@
 #include "MediaTestSupport.h"
 #include "common/TestSupport.h"
 
-#include "app/AppFolders.h"
-#include "media/ByteReader.h"
+#include "base/AppFolders.h"
+#include "base/ByteReader.h"
 #include "media/CompressedMovieCache.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"
-#include "media/SwfWriter.h"
+#include "swf/SwfWriter.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "MediaTestSupport.h"
 
 #include "common/TestSupport.h"
-#include "media/SwfWriter.h"
+#include "swf/SwfWriter.h"
 
 QByteArray MakeTestMovie(int version, bool compressed)
 {

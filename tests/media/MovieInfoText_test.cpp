@@ -1,11 +1,11 @@
 #include "MediaTestSupport.h"
 #include "common/TestSupport.h"
 
-#include "app/ShellServices.h"
+#include "base/ShellServices.h"
+#include "base/XmlDocument.h"
 #include "lang/Language.h"
 #include "media/MediaFileInfo.h"
 #include "media/MovieInfoText.h"
-#include "platform/XmlDocument.h"
 
 #include <QLocale>
 #include <QTemporaryDir>

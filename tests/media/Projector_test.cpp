@@ -2,7 +2,7 @@
 #include "TestExecutable.h"
 #include "common/TestSupport.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "media/CompressedMovieCache.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"

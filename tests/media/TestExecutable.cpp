@@ -1,6 +1,6 @@
 #include "TestExecutable.h"
 
-#include "media/SwfWriter.h"
+#include "swf/SwfWriter.h"
 
 namespace {
 

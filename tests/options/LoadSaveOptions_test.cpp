@@ -5,7 +5,7 @@
 #include "options/OptionTable.h"
 #include "options/RegistryStore.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 
 #include <QDate>
 #include <QDir>

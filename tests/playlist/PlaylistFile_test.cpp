@@ -1,4 +1,4 @@
-#include "app/Version.h"
+#include "base/Version.h"
 #include "common/TestSupport.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistFile.h"

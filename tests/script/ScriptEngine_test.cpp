@@ -1,7 +1,7 @@
 #include "ScriptTestSupport.h"
 
-#include "app/ErrorContext.h"
-#include "app/RuntimeErrors.h"
+#include "base/ErrorContext.h"
+#include "base/RuntimeErrors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/script/ScriptEngine.h"
-#include "platform/script/ScriptHostObject.h"
+#include "script/ScriptEngine.h"
+#include "script/ScriptHostObject.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"
 

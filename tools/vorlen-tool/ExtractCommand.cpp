@@ -2,7 +2,7 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 #include "media/DecompilerOptions.h"
 #include "media/ExtractSummary.h"
 #include "media/IdentifyMedia.h"

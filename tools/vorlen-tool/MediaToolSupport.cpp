@@ -1,6 +1,6 @@
 #include "MediaToolSupport.h"
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "media/MediaFileInfo.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 #include "options/LoadSaveOptions.h"
 #include "options/OptionServices.h"
 #include "playlist/Playlist.h"

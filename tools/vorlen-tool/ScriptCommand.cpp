@@ -1,9 +1,9 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
-#include "app/XmlText.h"
-#include "platform/script/ScriptEngine.h"
-#include "platform/script/ScriptHostObject.h"
+#include "base/XmlText.h"
+#include "script/ScriptEngine.h"
+#include "script/ScriptHostObject.h"
 
 #include <QFileInfo>
 

@@ -1,12 +1,12 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
-#include "app/ErrorContext.h"
+#include "base/ErrorContext.h"
+#include "engine/EngineMovie.h"
+#include "engine/RuffleFlashControl.h"
 #include "image/SaveDibAsJpeg.h"
 #include "image/cDIBSection.h"
 #include "image/ui/DibImage.h"
-#include "media/EngineMovie.h"
-#include "platform/RuffleFlashControl.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
-#include "app/AppFolders.h"
-#include "app/Version.h"
+#include "base/AppFolders.h"
+#include "base/Version.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "image/ui/PngPainter.h"
 
-#include "app/ExecutionLog.h"
+#include "base/ExecutionLog.h"
 #include "image/PixelBlend.h"
 #include "image/cPNG.h"
 
