@@ -1,10 +1,10 @@
 #include "browser/FrmDecompiler.h"
 
 #include "base/AppFolders.h"
+#include "browser/ExtractSummary.h"
 #include "image/ui/PngPainter.h"
 #include "lang/LangText.h"
 #include "lang/TranslateForm.h"
-#include "media/ExtractSummary.h"
 #include "media/IdentifyMedia.h"
 
 #include <QAction>

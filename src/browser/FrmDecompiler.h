@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/DecompilerOptions.h"
+#include "browser/DecompilerOptions.h"
 #include "media/MediaFileInfo.h"
 #include "media/ResourceExtractor.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "browser/DecompilerOptions.h"
 #include "lang/UIFont.h"
-#include "media/DecompilerOptions.h"
 
 #include <QString>
 

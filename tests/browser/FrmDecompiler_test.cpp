@@ -2,10 +2,10 @@
 
 #include "base/AppFolders.h"
 #include "base/XmlDocument.h"
+#include "browser/ExtractSummary.h"
 #include "browser/FrmDecompiler.h"
 #include "common/TestSupport.h"
 #include "lang/Language.h"
-#include "media/ExtractSummary.h"
 #include "options/RegistryStore.h"
 #include "swf/SwfWriter.h"
 

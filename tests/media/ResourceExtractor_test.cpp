@@ -1,7 +1,7 @@
 #include "ExtractTestSupport.h"
 
+#include "browser/ExtractSummary.h"
 #include "common/TestSupport.h"
-#include "media/ExtractSummary.h"
 #include "media/IdentifyMedia.h"
 #include "media/ResourceExtractor.h"
 #include "swf/SwfWriter.h"

@@ -3,8 +3,8 @@
 #include "ToolCommands.h"
 
 #include "base/FileNames.h"
-#include "media/DecompilerOptions.h"
-#include "media/ExtractSummary.h"
+#include "browser/DecompilerOptions.h"
+#include "browser/ExtractSummary.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"
 #include "media/ResourceExtractor.h"

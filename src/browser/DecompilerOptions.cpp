@@ -1,4 +1,4 @@
-#include "media/DecompilerOptions.h"
+#include "browser/DecompilerOptions.h"
 
 #include "options/MyFlashFolder.h"
 

@@ -1,4 +1,4 @@
-#include "media/ExtractSummary.h"
+#include "browser/ExtractSummary.h"
 
 #include "lang/LangText.h"
 
