@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/InstanceServer.h"
 #include "app/PlaylistCommandLineHost.h"
+#include "app/ProgramOptions.h"
 #include "app/RunningInstance.h"
 #include "app/StartWindow.h"
 #include "base/AppFolders.h"
@@ -9,8 +10,7 @@
 #include "base/Version.h"
 #include "engine/RuffleFlashControl.h"
 #include "options/LoadSaveOptions.h"
-#include "options/OptionHolders.h"
-#include "options/OptionServices.h"
+#include "playlist/OptionPlaylistServices.h"
 #include "playlist/Playlist.h"
 
 #include <QApplication>
@@ -45,6 +45,8 @@ int main(int argc, char* argv[])
 
     const QString commandLine = CommandLineText(QCoreApplication::arguments());
 
+    RegisterProgramOptions();
+
     // A player that is already running gets the command line and this process ends before it
     // writes a log or shows a window.
     SetRunningInstanceHandle(FindRunningInstance(CaptionPrefix()));
@@ -66,7 +68,7 @@ int main(int argc, char* argv[])
     // Command lines fill the real playlist (its log lines appear), and the window plays the
     // playlist's movies. The skinned player window takes over both roles.
     LoadOption(QStringLiteral("System"), QStringLiteral("GenericProjectors"));
-    PublishMediaOptions();
+    PublishMediaOptions(Options());
     StartWindow window;
     Playlist playlist(OptionPlaylistServices(), &window);
     PlaylistCommandLineHost commandLineHost(playlist, window);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "options/OptionRow.h"
+
 #include <QString>
+
+#include <vector>
 
 // The resource extractor's settings, section "Decompiler" of the options: the output
 // folder and the five kinds of resources, in counter order.
@@ -16,3 +20,9 @@ struct DecompilerOptions {
 // The defaults: the user's "Ve Zedaz" folder (documents folder + "Ve Zedaz/") and
 // JPEG, Event and Stream chosen.
 DecompilerOptions DefaultDecompilerOptions();
+
+// The program's single instance: the settings the extractor dialog edits.
+DecompilerOptions& ExtractorOptions();
+
+// The rows of section "Decompiler", loaded and saved last.
+std::vector<OptionRow> DecompilerOptionRows(DecompilerOptions& extractor);

@@ -5,7 +5,6 @@
 
 #include "base/AppFolders.h"
 #include "base/ExecutionLog.h"
-#include "options/RegistryStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,9 +33,8 @@ QString AttributeOf(const XmlDocument& doc, const QString& xpath, const QString&
     return GetXmlText(doc.asNode(), xpath, fallback);
 }
 
-int ChooseCurrent()
+int ChooseCurrent(const QString& saved)
 {
-    const QString saved = ReadRegistryString(QStringLiteral("System"), QStringLiteral("Language"), QString());
     if (!saved.isEmpty()) {
         for (size_t i = 0; i < g_languages.size(); ++i) {
             if (g_languages[i].Name.compare(saved, Qt::CaseInsensitive) == 0)
@@ -68,7 +66,7 @@ const XmlDocument& LangDoc()
     return g_langDoc;
 }
 
-void EnumerateLanguages()
+void EnumerateLanguages(const QString& savedName)
 {
     LogLocale();
     LogEmptyLine();
@@ -109,7 +107,7 @@ void EnumerateLanguages()
         info.CharSet = CharSetFromLocale(info.LangID);
         g_languages.push_back(info);
     }
-    g_current = ChooseCurrent();
+    g_current = ChooseCurrent(savedName);
 }
 
 void LoadLanguage()

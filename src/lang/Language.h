@@ -23,9 +23,10 @@ struct LanguageInfo {
 const std::vector<LanguageInfo>& Languages();
 int CurrentLanguage();
 
-// Builds the catalogue and chooses the current language: the saved name (letter case ignored),
-// else the first file written for the user's locale, else English.
-void EnumerateLanguages();
+// Builds the catalogue and chooses the current language: the saved name (option
+// "System"/"Language", letter case ignored), else the first file written for the user's
+// locale, else English. Start-up reads the saved name from the options.
+void EnumerateLanguages(const QString& savedName);
 
 // Loads the current language's file (an empty document when it is missing) and gives the
 // interface font its character set.

@@ -124,9 +124,9 @@ bool IsFontInstalled(const QString& family)
     return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
 }
 
-void InitUIFont()
+void InitUIFont(const QString& storedName, std::optional<double> storedSize)
 {
-    ChooseUIFont(&IsFontInstalled);
+    ChooseUIFont(storedName, storedSize, &IsFontInstalled);
 }
 
 void TranslateForm(QWidget* window, const QString& section)

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 // Applies the current language and the interface font to a window and all its controls:
@@ -17,8 +19,9 @@ void TranslateForm(QWidget* window, const QString& section = QString());
 // The interface font as a font object.
 QFont UIQFont();
 
-// Chooses the interface font among its candidates by what the font system really has.
-void InitUIFont();
+// Chooses the interface font among the candidates of the stored name by what the font system
+// really has, with the stored size (none keeps the current one); see ChooseUIFont.
+void InitUIFont(const QString& storedName, std::optional<double> storedSize);
 
 // Whether the font system has a family of that name (letter case ignored).
 bool IsFontInstalled(const QString& family);

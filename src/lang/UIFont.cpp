@@ -1,8 +1,5 @@
 #include "lang/UIFont.h"
 
-#include "options/OptionValue.h"
-#include "options/RegistryStore.h"
-
 namespace {
 UIFontInfo g_font;
 }
@@ -12,10 +9,9 @@ UIFontInfo& UIFont()
     return g_font;
 }
 
-QStringList UIFontCandidates()
+QStringList UIFontCandidates(const QString& storedName)
 {
-    return {ReadRegistryString(QStringLiteral("Window"), QStringLiteral("FontName"), QStringLiteral("Century Gothic")),
-        QStringLiteral("Lucida Sans Unicode"), QStringLiteral("Tahoma")};
+    return {storedName, QStringLiteral("Lucida Sans Unicode"), QStringLiteral("Tahoma")};
 }
 
 QString ChooseUIFontName(const QStringList& candidates, const std::function<bool(const QString&)>& installed)
@@ -27,8 +23,10 @@ QString ChooseUIFontName(const QStringList& candidates, const std::function<bool
     return candidates.isEmpty() ? QString() : candidates.last();
 }
 
-void ChooseUIFont(const std::function<bool(const QString&)>& installed)
+void ChooseUIFont(
+    const QString& storedName, std::optional<double> storedSize, const std::function<bool(const QString&)>& installed)
 {
-    g_font.name = ChooseUIFontName(UIFontCandidates(), installed);
-    AssignOptionText(&g_font.size, ReadRegistryString(QStringLiteral("Window"), QStringLiteral("FontSize"), QStringLiteral("8")));
+    g_font.name = ChooseUIFontName(UIFontCandidates(storedName), installed);
+    if (storedSize)
+        g_font.size = *storedSize;
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // The user-interface font every window, menu and service movie uses: a plain description,
 // so that the core can hold it without a display. The default is the first candidate.
@@ -15,14 +16,16 @@ struct UIFontInfo {
 
 UIFontInfo& UIFont();
 
-// The names tried for the interface font, in order: option "Window"/"FontName" (default
-// "Century Gothic"), then "Lucida Sans Unicode", then "Tahoma".
-QStringList UIFontCandidates();
+// The names tried for the interface font, in order: the stored name (option "Window"/"FontName",
+// default "Century Gothic"), then "Lucida Sans Unicode", then "Tahoma".
+QStringList UIFontCandidates(const QString& storedName);
 
 // The first candidate the font system has; the last one when it has none of them (the font
 // system then substitutes a face of its own).
 QString ChooseUIFontName(const QStringList& candidates, const std::function<bool(const QString&)>& installed);
 
-// Chooses the font (name among the candidates by installed, size from option "Window"/"FontSize",
-// default 8; a size that does not convert keeps the current one).
-void ChooseUIFont(const std::function<bool(const QString&)>& installed);
+// Chooses the font: the name among the candidates of storedName by installed, and the stored
+// size (option "Window"/"FontSize", default 8) in points; no size (a stored text that does not
+// convert) keeps the current one. Start-up reads both from the options.
+void ChooseUIFont(
+    const QString& storedName, std::optional<double> storedSize, const std::function<bool(const QString&)>& installed);

@@ -14,6 +14,12 @@ enum class OptionType { Text, Boolean, Byte, Integer, Long, Single, Decimal };
 // (Byte = uint8_t, Integer = int16_t, Long = int32_t, Single = float, Decimal = double).
 using OptionRef = std::variant<std::monostate, QString*, bool*, uint8_t*, int16_t*, int32_t*, float*, double*>;
 
+// Whether a reference names a value (the empty one does not).
+inline bool IsHeld(const OptionRef& ref)
+{
+    return !std::holds_alternative<std::monostate>(ref);
+}
+
 // The type a reference stands for; Text for an empty reference.
 OptionType TypeOf(const OptionRef& ref);
 

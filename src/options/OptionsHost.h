@@ -1,11 +1,12 @@
 #pragma once
 
-#include "options/OptionHolders.h"
-
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+
+// The main window's place in twips, declared with the main window's settings.
+struct WindowGeometry;
 
 // What LoadOpts and SaveOpts ask of the main window and of the system around it. The main
 // window implements it; tests use a fake.
@@ -22,7 +23,7 @@ public:
     virtual void MoveWindow(const WindowGeometry& geometry) = 0;
     virtual void Center() = 0;
 
-    // The window as it is now.
+    // The window as it is now; the state is 0 normal, 1 minimised, 2 maximised.
     virtual int16_t WindowState() const = 0;
     virtual WindowGeometry CurrentGeometry() const = 0;
     // The Flash control's quality name, and the scale mode to keep (the one before the media

@@ -6,7 +6,6 @@
 #include "browser/FrmDecompiler.h"
 #include "common/TestSupport.h"
 #include "lang/Language.h"
-#include "options/RegistryStore.h"
 #include "swf/SwfWriter.h"
 
 #include <QAction>
@@ -285,23 +284,17 @@ TEST_F(FrmDecompilerTest, HelpOpensTheDecompilerTopic)
 
 TEST_F(FrmDecompilerTest, TitleAndCaptionsFollowTheChosenLanguage)
 {
-    QTemporaryDir config;
-    const QByteArray oldConfig = qgetenv("VORLEN_CONFIG_DIR");
-    qputenv("VORLEN_CONFIG_DIR", config.path().toUtf8());
     ASSERT_TRUE(QFile::copy(
         SourceDir() + QStringLiteral("/data/Languages/Deutsch.xml"), Folders().languages + QStringLiteral("Deutsch.xml")));
-    WriteRegistryString(QStringLiteral("System"), QStringLiteral("Language"), QStringLiteral("Deutsch"));
-    EnumerateLanguages();
+    EnumerateLanguages(QStringLiteral("Deutsch"));
     LoadLanguage();
     {
         FrmDecompiler dialog(m_movie, m_options);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ressourcen extrahieren"));
         EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("cbGo"))->text(), QStringLiteral("Extrahieren"));
     }
-    WriteRegistryString(QStringLiteral("System"), QStringLiteral("Language"), QStringLiteral("English"));
-    EnumerateLanguages();
+    EnumerateLanguages(QStringLiteral("English"));
     LoadLanguage();
     FrmDecompiler english(m_movie, m_options);
     EXPECT_EQ(english.windowTitle(), QStringLiteral("Resource Extractor"));
-    oldConfig.isNull() ? qunsetenv("VORLEN_CONFIG_DIR") : qputenv("VORLEN_CONFIG_DIR", oldConfig);
 }

@@ -1,4 +1,4 @@
-#include "options/OptionsTestSupport.h"
+#include "common/TestSupport.h"
 
 #include "base/AppFolders.h"
 #include "lang/Language.h"
@@ -107,11 +107,10 @@ TEST(LanguageFiles, EnglishCarriesTheBuiltInVendorAddresses)
 TEST(LanguageFiles, ShippedFilesAreListedAndChosenByLocale)
 {
     TempAppFolder app;
-    TempOptionStore store;
     for (const ShippedFile& shipped : kShipped)
         QFile::copy(ShippedFolder() + shipped.name + ".xml", Folders().languages + shipped.name + ".xml");
     SetSystemLCID(1036);
-    EnumerateLanguages();
+    EnumerateLanguages(QString());
     ASSERT_EQ(Languages().size(), 3u);
     EXPECT_EQ(CurrentLanguageName(), "Francais");
     LoadLanguage();

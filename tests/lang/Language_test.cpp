@@ -1,17 +1,15 @@
-#include "options/OptionsTestSupport.h"
+#include "common/TestSupport.h"
 
 #include "base/AppFolders.h"
 #include "lang/Language.h"
 #include "lang/Locales.h"
 #include "lang/UIFont.h"
-#include "options/RegistryStore.h"
 
 namespace {
 
 class LanguageTest : public ::testing::Test {
 protected:
     TempAppFolder app;
-    TempOptionStore store;
 
     void SetUp() override { SetSystemLCID(1033); }
 
@@ -43,7 +41,7 @@ protected:
 
 TEST_F(LanguageTest, WithoutFilesOnlyEnglishAndEveryTextIsItsDefault)
 {
-    EnumerateLanguages();
+    EnumerateLanguages(QString());
     ASSERT_EQ(Languages().size(), 1u);
     const LanguageInfo& english = Languages()[0];
     EXPECT_EQ(english.Title, "English");
@@ -58,7 +56,7 @@ TEST_F(LanguageTest, WithoutFilesOnlyEnglishAndEveryTextIsItsDefault)
 TEST_F(LanguageTest, CatalogueSkipsDashFilesAndReportsUnreadableOnes)
 {
     WriteCatalogue();
-    EnumerateLanguages();
+    EnumerateLanguages(QString());
     EXPECT_EQ(Names(), QStringList({"English", "Deutsch", "Russian"}));
     EXPECT_EQ(Languages()[0].Author, "Team");
     EXPECT_EQ(Languages()[1].Author, ".kel");
@@ -76,29 +74,27 @@ TEST_F(LanguageTest, ChoiceFollowsTheSavedNameThenTheLocaleThenEnglish)
 {
     WriteCatalogue();
     SetSystemLCID(1049);
-    EnumerateLanguages();
+    EnumerateLanguages(QString());
     EXPECT_EQ(CurrentLanguageName(), "Russian");
     LoadLanguage();
     EXPECT_EQ(UIFont().charSet, 204);
     EXPECT_EQ(LangText("Player/mnuOpen", "Open..."), "Открыть...");
 
-    WriteRegistryString("System", "Language", "deutsch");
-    EnumerateLanguages();
+    EnumerateLanguages("deutsch");
     EXPECT_EQ(CurrentLanguageName(), "Deutsch");
 
     // A saved language whose file is gone: the locale's, else English.
-    WriteRegistryString("System", "Language", "Klingon");
-    EnumerateLanguages();
+    EnumerateLanguages("Klingon");
     EXPECT_EQ(CurrentLanguageName(), "Russian");
     SetSystemLCID(1041);
-    EnumerateLanguages();
+    EnumerateLanguages("Klingon");
     EXPECT_EQ(CurrentLanguageName(), "English");
 }
 
 TEST_F(LanguageTest, ChoosingALanguageLoadsItsTexts)
 {
     WriteCatalogue();
-    EnumerateLanguages();
+    EnumerateLanguages(QString());
     LoadLanguage();
     EXPECT_EQ(LangText("Player/mnuOpen", "Open..."), "Open...");
     ChooseLanguage(1);
@@ -116,8 +112,7 @@ TEST_F(LanguageTest, LookupUpperCasesKeysAndFollowsOneRedirection)
         <FRMABOUT><STRSUPPORT text="!PLAYER/MNUOPEN"/><STRGONE text="!PLAYER/NOSUCHKEY"/>
           <STRCHAIN text="!FRMABOUT/STRSUPPORT"/></FRMABOUT>
       </LANG>)");
-    WriteRegistryString("System", "Language", "Test");
-    EnumerateLanguages();
+    EnumerateLanguages("Test");
     LoadLanguage();
     EXPECT_EQ(LangText("Player/mnuSavePL", "Save Playlist..."), "Save the list");
     EXPECT_EQ(LangText("frmAbout/strSupport", "x"), "Open it");

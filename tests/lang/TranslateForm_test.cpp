@@ -1,11 +1,10 @@
-#include "options/OptionsTestSupport.h"
+#include "common/TestSupport.h"
 
 #include "base/AppFolders.h"
 #include "lang/Language.h"
 #include "lang/Locales.h"
 #include "lang/TranslateForm.h"
 #include "lang/UIFont.h"
-#include "options/RegistryStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +46,6 @@ template <typename T> T* Add(QWidget* parent, const char* name, const QString& t
 class TranslateFormTest : public ::testing::Test {
 protected:
     TempAppFolder app;
-    TempOptionStore store;
 
     void SetUp() override
     {
@@ -65,8 +63,7 @@ protected:
 
     void UseLanguage(const QString& name)
     {
-        WriteRegistryString("System", "Language", name);
-        EnumerateLanguages();
+        EnumerateLanguages(name);
         LoadLanguage();
     }
 };
@@ -138,15 +135,11 @@ TEST_F(TranslateFormTest, InterfaceFontFallsBackToInstalledCandidates)
 {
     const QStringList families = QFontDatabase::families();
     ASSERT_FALSE(families.isEmpty());
-    WriteRegistryString("Window", "FontName", families.first());
-    WriteRegistryString("Window", "FontSize", "10.5");
-    InitUIFont();
+    InitUIFont(families.first(), 10.5);
     EXPECT_EQ(UIFont().name, families.first());
     EXPECT_EQ(UIFont().size, 10.5);
 
-    WriteRegistryString("Window", "FontName", "No Such Face 4711");
-    WriteRegistryString("Window", "FontSize", "big");
-    InitUIFont();
+    InitUIFont("No Such Face 4711", std::nullopt);
     const QString expected = IsFontInstalled("Lucida Sans Unicode") ? "Lucida Sans Unicode" : "Tahoma";
     EXPECT_EQ(UIFont().name, expected);
     EXPECT_EQ(UIFont().size, 10.5);

@@ -2,7 +2,6 @@
 
 #include "options/LoadSaveOptions.h"
 #include "options/MyFlashFolder.h"
-#include "options/OptionTable.h"
 #include "options/RegistryStore.h"
 
 #include "base/AppFolders.h"
@@ -291,11 +290,11 @@ TEST_F(LoadSaveOptions, EverySavedValueLoadsBackUnchanged)
 {
     Load();
     // Change every value LoadOpts and SaveOpts both move to something that is not its default.
-    const OptionHolders all = holders.all();
-    for (const OptionRow& row : OptionTable()) {
-        if (!row.target || row.access != (kLoaded | kSaved))
+    const OptionSet all = holders.all();
+    for (const OptionRow& row : all.Rows()) {
+        if (!IsHeld(row.target) || row.load.order == 0 || row.save.order == 0)
             continue;
-        const OptionRef ref = row.target(all);
+        const OptionRef ref = row.target;
         const QString name = QLatin1String(row.name);
         switch (row.type) {
         case OptionType::Boolean:
@@ -330,11 +329,14 @@ TEST_F(LoadSaveOptions, EverySavedValueLoadsBackUnchanged)
     Save();
 
     TestHolders loaded;
-    LoadOpts(host, loaded.all());
-    const OptionHolders before = const_cast<TestHolders&>(saved).all();
-    for (const OptionRow& row : OptionTable()) {
-        if (!row.target || row.access != (kLoaded | kSaved))
+    const OptionSet loadedSet = loaded.all();
+    LoadOpts(host, loadedSet);
+    const OptionSet before = const_cast<TestHolders&>(saved).all();
+    for (const OptionRow& row : before.Rows()) {
+        if (!IsHeld(row.target) || row.load.order == 0 || row.save.order == 0)
             continue;
-        EXPECT_EQ(OptionText(row.target(loaded.all())), OptionText(row.target(before))) << row.section << "/" << row.name;
+        const OptionRow* loadedRow = loadedSet.Find(QLatin1String(row.section), QLatin1String(row.name));
+        ASSERT_NE(loadedRow, nullptr);
+        EXPECT_EQ(OptionText(loadedRow->target), OptionText(row.target)) << row.section << "/" << row.name;
     }
 }

@@ -1,7 +1,6 @@
 #include "OptionsTestSupport.h"
 
 #include "options/LoadSaveOptions.h"
-#include "options/OptionTable.h"
 #include "options/OptionValue.h"
 
 #include <QSet>
@@ -73,25 +72,27 @@ TEST(OptionValue, RefusedTextLeavesTheValueAsItWas)
 TEST(OptionTable, RowsAgreeWithTheirHoldersAndTheLoadSaveOrder)
 {
     TestHolders holders;
-    const OptionHolders all = holders.all();
+    const OptionSet all = holders.all();
     QSet<QString> names;
-    for (const OptionRow& row : OptionTable()) {
+    for (const OptionRow& row : all.Rows()) {
+        if (!row.section)
+            continue;
         const QString name = QLatin1String(row.section) + "/" + QLatin1String(row.name);
         EXPECT_FALSE(names.contains(name)) << "twice: " << name.toStdString();
         names.insert(name);
-        if (row.target) {
-            EXPECT_EQ(TypeOf(row.target(all)), row.type) << name.toStdString();
+        if (IsHeld(row.target)) {
+            EXPECT_EQ(TypeOf(row.target), row.type) << name.toStdString();
         } else {
-            EXPECT_FALSE(row.access & kLoaded) << name.toStdString();
+            EXPECT_FALSE(row.load.order > 0 && !row.load.apply) << name.toStdString();
         }
         if (row.defaultKind == OptionDefault::Fixed) {
             EXPECT_TRUE(NormalizedOptionText(row.type, QLatin1String(row.defaultText)).has_value()) << name.toStdString();
         }
-        EXPECT_EQ(LoadOptsOrder().contains(name), bool(row.access & kLoaded)) << name.toStdString();
-        EXPECT_EQ(SaveOptsOrder().contains(name), bool(row.access & kSaved)) << name.toStdString();
+        EXPECT_EQ(LoadOptsOrder(all).contains(name), row.load.order > 0) << name.toStdString();
+        EXPECT_EQ(SaveOptsOrder(all).contains(name), row.save.order > 0) << name.toStdString();
     }
-    for (const QString& name : LoadOptsOrder() + SaveOptsOrder())
+    for (const QString& name : LoadOptsOrder(all) + SaveOptsOrder(all))
         EXPECT_TRUE(names.contains(name)) << "no row: " << name.toStdString();
-    EXPECT_EQ(LoadOptsOrder().removeDuplicates(), 0);
-    EXPECT_EQ(SaveOptsOrder().removeDuplicates(), 0);
+    EXPECT_EQ(LoadOptsOrder(all).removeDuplicates(), 0);
+    EXPECT_EQ(SaveOptsOrder(all).removeDuplicates(), 0);
 }

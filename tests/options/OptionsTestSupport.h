@@ -1,7 +1,15 @@
 #pragma once
 
+#include "app/ProgramOptions.h"
+#include "browser/DecompilerOptions.h"
+#include "browser/GeneratorSettings.h"
 #include "common/TestSupport.h"
+#include "lang/UIFont.h"
+#include "options/OptionSet.h"
 #include "options/OptionsHost.h"
+#include "options/OptionsModule.h"
+#include "player/PlayerSettings.h"
+#include "update/UpdateSettings.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -58,8 +66,14 @@ struct TestHolders {
     OptionsModule options;
     PlayerOptionState player;
     GeneratorSettings generator;
-    ExtractorSettings extractor;
+    DecompilerOptions extractor;
     UpdateSettings update;
     UIFontInfo font;
-    OptionHolders all() { return OptionHolders{&options, &player, &generator, &extractor, &update, &font}; }
+    // The program's option table over these holders.
+    OptionSet all()
+    {
+        OptionSet set(options);
+        AddProgramOptionRows(set, ProgramOptionHolders{&player, &generator, &extractor, &update, &font});
+        return set;
+    }
 };

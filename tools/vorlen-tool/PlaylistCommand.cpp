@@ -5,7 +5,7 @@
 
 #include "base/FileNames.h"
 #include "options/LoadSaveOptions.h"
-#include "options/OptionServices.h"
+#include "playlist/OptionPlaylistServices.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistFile.h"
 

@@ -1,15 +1,6 @@
-#include "options/OptionServices.h"
+#include "playlist/OptionPlaylistServices.h"
 
-#include "media/MediaOptions.h"
 #include "media/Projector.h"
-
-void PublishMediaOptions(const OptionsModule& options)
-{
-    MediaOptions media;
-    media.genericProjectors = options.genericProjectors;
-    media.projectorTemplate = options.projectorPath;
-    SetMediaOptions(media);
-}
 
 PlaylistServices OptionPlaylistServices(const OptionsModule& options)
 {

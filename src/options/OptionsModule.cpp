@@ -1,0 +1,7 @@
+#include "options/OptionsModule.h"
+
+OptionsModule& Options()
+{
+    static OptionsModule options;
+    return options;
+}
