@@ -20,9 +20,10 @@ bool IsExtension(const QString& ext, const char* wanted)
 
 }  // namespace
 
-Playlist::Playlist(PlaylistServices services, PlaylistHost* host)
+Playlist::Playlist(PlaylistServices services, PlaylistHost* host, PlaylistView* view)
     : m_services(std::move(services))
     , m_host(host ? host : &m_nullHost)
+    , m_view(view ? view : &m_nullView)
 {
     // A service left empty keeps its default.
     const PlaylistServices defaults;

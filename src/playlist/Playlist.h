@@ -3,6 +3,7 @@
 #include "playlist/PlaylistHost.h"
 #include "playlist/PlaylistModel.h"
 #include "playlist/PlaylistServices.h"
+#include "playlist/PlaylistView.h"
 
 #include <QSet>
 #include <QString>
@@ -13,8 +14,8 @@ class QFileInfo;
 // move and remove entries. The state and the list box model are in model().
 class Playlist {
 public:
-    // host may be null: then nothing is loaded or shown (the command-line tool).
-    explicit Playlist(PlaylistServices services = {}, PlaylistHost* host = nullptr);
+    // host and view may be null: then nothing is loaded or shown (the command-line tool).
+    explicit Playlist(PlaylistServices services = {}, PlaylistHost* host = nullptr, PlaylistView* view = nullptr);
 
     PlaylistModel& model() { return m_model; }
     const PlaylistModel& model() const { return m_model; }
@@ -26,6 +27,7 @@ public:
     void SetPLFile(const QString& path) { m_plFile = path; }
     QString PLFile() const { return m_plFile; }
     void SetHost(PlaylistHost* host) { m_host = host ? host : &m_nullHost; }
+    void SetView(PlaylistView* view) { m_view = view ? view : &m_nullView; }
     // Sets the current index without loading anything (closing the movie clears it).
     void SetCurrent(int index) { m_model.SetCurrent(index); }
 
@@ -66,6 +68,8 @@ private:
     PlaylistServices m_services;
     PlaylistHost m_nullHost;
     PlaylistHost* m_host;
+    PlaylistView m_nullView;
+    PlaylistView* m_view;
     PlaylistModel m_model;
     QString m_plFile;
     // The folders of the walk in progress (canonical paths), so that a link back to one of

@@ -140,14 +140,15 @@ void Playlist::AddFolder(const QString& folder)
 
 void Playlist::TogglePlaylist(int mode)
 {
-    const bool show = mode == 1 ? !m_host->IsPlaylistMenuChecked() : mode != 0;
-    const bool fullScreen = m_host->IsFullScreen();
-    m_host->SetListVisible(show && !(fullScreen && m_host->IsFSPlaylistShown()));
-    m_host->SetPlaylistMenuChecked(show);
-    // The plain window grows and shrinks by the list's width.
-    if (m_host->IsWindowNormal() && !fullScreen && !m_host->IsSkinLoaded())
-        m_host->SetWindowWidth(m_host->WindowWidth() + (show ? 1 : -1) * m_host->ListWidth());
-    m_host->RunSkinEvent(QStringLiteral("onLoad"));
-    m_host->RunSkinEvent(QStringLiteral("onPlayListToggle"));
-    m_host->UpdateSkin();
+    const bool show = mode == 1 ? !m_view->IsPlaylistMenuChecked() : mode != 0;
+    const PlaylistLayout before = m_view->Layout();
+    m_view->SetListVisible(show && !(before.fullScreen && before.fsPlaylistShown));
+    m_view->SetPlaylistMenuChecked(show);
+    // The plain window grows and shrinks by the list's width, as it is once the list is shown.
+    const PlaylistLayout after = m_view->Layout();
+    if (after.windowNormal && !before.fullScreen && !after.skinLoaded)
+        m_view->SetWindowWidth(after.windowWidth + (show ? 1 : -1) * after.listWidth);
+    m_view->RunSkinEvent(QStringLiteral("onLoad"));
+    m_view->RunSkinEvent(QStringLiteral("onPlayListToggle"));
+    m_view->UpdateSkin();
 }

@@ -3,10 +3,10 @@
 #include <QList>
 #include <QString>
 
-// What the playlist needs from the main window: loading and closing movies, the menu entries
-// that depend on the number of entries, the list box's selection and visibility, and the window
-// width. The main window implements it; the defaults do nothing, so a program without a window
-// (the command-line tool) and tests override only what they use.
+// What the playlist needs from the main window: loading and closing movies, the recent-files
+// list, the menu entries that depend on the number of entries, and the list box's selection.
+// The main window implements it; the defaults do nothing, so a program without a window (the
+// command-line tool) and tests override only what they use.
 class PlaylistHost {
 public:
     virtual ~PlaylistHost() = default;
@@ -29,21 +29,4 @@ public:
     virtual int FocusedListItem() const { return -1; }
     virtual void SetListItemSelected(int index, bool selected) { }
     virtual void LockListUpdates(bool locked) { }
-
-    // Showing and hiding the list.
-    virtual bool IsPlaylistMenuChecked() const { return false; }
-    virtual void SetPlaylistMenuChecked(bool checked) { }
-    virtual void SetListVisible(bool visible) { }
-    virtual bool IsFullScreen() const { return false; }
-    // The full-screen playlist state that ShowFSPlaylist keeps.
-    virtual bool IsFSPlaylistShown() const { return false; }
-    // Neither minimised nor maximised.
-    virtual bool IsWindowNormal() const { return true; }
-    virtual bool IsSkinLoaded() const { return false; }
-    // Window and list widths in pixels.
-    virtual int WindowWidth() const { return 0; }
-    virtual void SetWindowWidth(int width) { }
-    virtual int ListWidth() const { return 0; }
-    virtual void RunSkinEvent(const QString& event) { }
-    virtual void UpdateSkin() { }
 };

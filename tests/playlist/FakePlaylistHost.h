@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playlist/PlaylistHost.h"
+#include "playlist/PlaylistView.h"
 
 #include <QSet>
 #include <QStringList>
@@ -9,7 +10,7 @@
 
 // The main window as the playlist sees it: records what it is asked to do and keeps a list
 // box's selection and a window's width.
-class FakePlaylistHost : public PlaylistHost {
+class FakePlaylistHost : public PlaylistHost, public PlaylistView {
 public:
     QStringList loaded;      // paths given to LoadFlash
     QStringList closed;      // texts given to CloseMedia
@@ -59,13 +60,8 @@ public:
     bool IsPlaylistMenuChecked() const override { return menuChecked; }
     void SetPlaylistMenuChecked(bool checked) override { menuChecked = checked; }
     void SetListVisible(bool visible) override { listVisible = visible; }
-    bool IsFullScreen() const override { return fullScreen; }
-    bool IsFSPlaylistShown() const override { return fsPlaylist; }
-    bool IsWindowNormal() const override { return normal; }
-    bool IsSkinLoaded() const override { return skin; }
-    int WindowWidth() const override { return width; }
+    PlaylistLayout Layout() const override { return PlaylistLayout{fullScreen, fsPlaylist, normal, skin, width, listWidth}; }
     void SetWindowWidth(int value) override { width = value; }
-    int ListWidth() const override { return listWidth; }
     void RunSkinEvent(const QString& event) override { skinEvents.append(event); }
     void UpdateSkin() override { skinEvents.append(QStringLiteral("UpdateSkin")); }
 };

@@ -11,7 +11,7 @@ class PlaylistCommandsTest : public ::testing::Test {
 protected:
     TempAppFolder app;
     FakePlaylistHost host;
-    Playlist playlist{{}, &host};
+    Playlist playlist{{}, &host, &host};
 
     void Fill(int count)
     {

@@ -7,11 +7,6 @@
 
 namespace {
 
-QString Text(const QByteArray& bytes)
-{
-    return QString::fromUtf8(bytes);
-}
-
 class PlaylistFileTest : public ::testing::Test {
 protected:
     TempAppFolder app;
