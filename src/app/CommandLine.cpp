@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "base/ExecutionLog.h"
+#include "base/FileNames.h"
 
 namespace {
 
@@ -44,8 +45,9 @@ void HandleCommandLine(const QString& argument, CommandLineHost& host)
     }
     const QStringList names = SplitCommandLine(argument);
     host.ClearPlaylist();
+    // Paths enter the program here: from now on they have "/" separators.
     for (const QString& name : names)
-        host.AddToPlaylist(name, 0);
+        host.AddToPlaylist(NormalizePath(name), 0);
     host.PlayEntry(0);
 }
 

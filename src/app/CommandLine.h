@@ -25,7 +25,8 @@ public:
 QStringList SplitCommandLine(const QString& argument);
 
 // Opens what a command line names. "/exec..." (any letter case) goes whole to LoadFlash;
-// otherwise the playlist is replaced by the names (level 0) and its first entry played.
+// otherwise the playlist is replaced by the names (level 0, "\" separators made "/") and its
+// first entry played.
 void HandleCommandLine(const QString& argument, CommandLineHost& host);
 
 // A command line handed over by a second start of the program: logged as

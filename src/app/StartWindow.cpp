@@ -1,6 +1,7 @@
 #include "app/StartWindow.h"
 
 #include "base/ExecutionLog.h"
+#include "base/FileNames.h"
 #include "base/Version.h"
 #include "engine/RuffleFlashControl.h"
 #include "media/IdentifyMedia.h"
@@ -62,7 +63,8 @@ void StartWindow::LoadFlash(const QString& path, const QString& title, bool nati
         return;
     }
     MediaFileInfo info;
-    const QString error = IdentifyMedia(path, info, false);
+    // Playlist entries keep the text of their playlist file: the path gets "/" separators here.
+    const QString error = IdentifyMedia(NormalizePath(path), info, false);
     if (!error.isEmpty()) {
         CloseMedia(path + QStringLiteral("\n\n") + error);
         return;

@@ -46,7 +46,7 @@ QString FolderOf(const QString& path)
 
 void CreateFolder(const QString& path)
 {
-    QDir().mkdir(NormalizePath(path));
+    QDir().mkdir(path);
 }
 
 QString TrimAtNull(const QString& text)

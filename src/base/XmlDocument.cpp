@@ -1,7 +1,5 @@
 #include "base/XmlDocument.h"
 
-#include "base/FileNames.h"
-
 #include <QFile>
 #include <QSaveFile>
 
@@ -294,7 +292,7 @@ bool XmlDocument::parse(const QByteArray& bytes, bool forceUtf8)
 
 bool XmlDocument::load(const QString& path)
 {
-    QFile file(NormalizePath(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_doc = std::make_shared<pugi::xml_document>();
         m_error = XmlParseError();
@@ -337,7 +335,7 @@ bool XmlDocument::save(const QString& path) const
     }
     ByteWriter writer;
     m_doc->save(writer, "", pugi::format_raw | (encoding == pugi::encoding_utf16_le ? pugi::format_write_bom : 0u), encoding);
-    QSaveFile file(NormalizePath(path));
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(writer.bytes);

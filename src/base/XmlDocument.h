@@ -74,7 +74,7 @@ class XmlDocument {
 public:
     XmlDocument();
 
-    // Reads a file ("\" or "/" separators). False and parseError() set on failure.
+    // Reads a file, its path taken as given. False and parseError() set on failure.
     bool load(const QString& path);
     // Parses a document held in memory.
     bool loadXML(const QString& text);

@@ -1,7 +1,6 @@
 #include "base/XmlText.h"
 
 #include "base/ExecutionLog.h"
-#include "base/FileNames.h"
 #include "base/XmlDocument.h"
 
 #include <QFile>
@@ -53,9 +52,8 @@ QByteArray EncodeDocument(const QString& xmlText)
 
 void SaveXML(const QString& path, const QString& xmlText)
 {
-    const QString target = NormalizePath(path);
-    if (QFile::exists(target))
-        QFile::remove(target);
+    if (QFile::exists(path))
+        QFile::remove(path);
 
     XmlDocument document;
     if (!document.loadXML(xmlText)) {
@@ -67,7 +65,7 @@ void SaveXML(const QString& path, const QString& xmlText)
         return;
     }
     // The text parsed: it is written as given, so generated documents keep their exact form.
-    QSaveFile file(target);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
     file.write(EncodeDocument(xmlText));
@@ -76,7 +74,7 @@ void SaveXML(const QString& path, const QString& xmlText)
 
 QString ReadTextFile(const QString& path)
 {
-    QFile file(NormalizePath(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     const QString content = QString::fromUtf8(file.readAll());

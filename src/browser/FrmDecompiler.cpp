@@ -1,6 +1,7 @@
 #include "browser/FrmDecompiler.h"
 
 #include "base/AppFolders.h"
+#include "base/FileNames.h"
 #include "browser/ExtractSummary.h"
 #include "image/ui/PngPainter.h"
 #include "lang/LangText.h"
@@ -133,7 +134,7 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
 QString FrmDecompiler::Open(const QString& path, DecompilerOptions& options, QAction* extractionEntry, QWidget* parent)
 {
     MediaFileInfo movie;
-    const QString error = IdentifyMedia(path, movie, true);
+    const QString error = IdentifyMedia(NormalizePath(path), movie, true);
     if (!error.isEmpty())
         return error;
     FrmDecompiler dialog(movie, options, extractionEntry, parent);
@@ -195,7 +196,7 @@ void FrmDecompiler::go()
         m_progress->setFormat(caption);
     };
     progress.pump = [this] { pumpMessages(); };
-    ExtractResources(m_movie, m_txtDest->text(), progress, m_counters, m_cancel);
+    ExtractResources(m_movie, NormalizePath(m_txtDest->text()), progress, m_counters, m_cancel);
 
     setRunning(false);
     showMessage(m_cancel ? QMessageBox::Warning : QMessageBox::Information, ExtractSummaryMessage(m_counters, m_cancel));

@@ -1,9 +1,7 @@
 #include "media/CacheFileWriter.h"
 
-#include "base/FileNames.h"
-
 CacheFileWriter::CacheFileWriter(const QString& target)
-    : m_target(NormalizePath(target))
+    : m_target(target)
     , m_file(m_target + QStringLiteral(".part"))
 {
 }

@@ -247,14 +247,14 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
     LogLine(QStringLiteral(" :: DecompressFlash (") + (headerOnly ? QStringLiteral("Header Only") : QStringLiteral("Full"))
         + QStringLiteral(")"));
     const QString target = CachePathFor(info.SourcePath, QStringLiteral(".tmp"), true, false);
-    if (headerOnly && QFileInfo::exists(NormalizePath(target))) {
+    if (headerOnly && QFileInfo::exists(target)) {
         LogLine(QStringLiteral("Header exists - skipping"));
         return target;
     }
     LogLine(QStringLiteral("Target path: ") + target);
     LogLine(QStringLiteral("Reading data"));
 
-    QFile source(NormalizePath(info.WorkingPath));
+    QFile source(info.WorkingPath);
     if (!source.open(QIODevice::ReadOnly))
         return QString();
     const QByteArray header = source.read(kHeaderSize);
@@ -287,9 +287,9 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
     const int code = UncompressDevice(source, buffer.data(), capacity, capacity);
     source.close();
     WarnAbout(code);
-    if (QFileInfo::exists(NormalizePath(target))) {
+    if (QFileInfo::exists(target)) {
         LogLine(QStringLiteral("Removing persistent file"));
-        QFile::remove(NormalizePath(target));
+        QFile::remove(target);
     }
     LogLine(QStringLiteral("Writing decompressed data"));
     if (!buffer.commit())
@@ -320,7 +320,7 @@ void ClearCache(int mode)
     const QString folder = Folders().cache;
     if (folder.isEmpty())
         return;
-    QDir dir(NormalizePath(folder));
+    QDir dir(folder);
     for (const QString& pattern : patterns) {
         const QStringList names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
         for (const QString& name : names)

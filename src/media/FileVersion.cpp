@@ -222,7 +222,7 @@ QString TextValue(const QByteArray& value)
 FileVersionStrings ReadFileVersion(const QString& path)
 {
     FileVersionStrings result;
-    QFile file(NormalizePath(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
     ByteReader reader(&file);

@@ -30,7 +30,7 @@ void OpenForReading(QFile& file)
 // The 8-byte header; a shorter file reads as zeros past its end.
 QByteArray ReadFileHeader(const QString& path)
 {
-    QFile file(NormalizePath(path));
+    QFile file(path);
     OpenForReading(file);
     QByteArray header = file.read(kHeaderSize);
     header.append(QByteArray(kHeaderSize - header.size(), '\0'));
@@ -67,7 +67,7 @@ QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully
         info.SourcePath = path;
         info.FileName = FileNameOf(path);
         {
-            QFileInfo named(NormalizePath(path));
+            QFileInfo named(path);
             if (!named.exists())
                 RaiseError(RuntimeError::FileNotFound, QStringLiteral("IdentifyMedia"));
             info.FileSize = static_cast<int32_t>(named.size());
@@ -133,7 +133,7 @@ QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully
         }
 
         LogLine(QStringLiteral(" ... "), false);
-        QFile file(NormalizePath(readFrom));
+        QFile file(readFrom);
         OpenForReading(file);
         ByteReader reader(&file);
         if (info.IsVideo) {

@@ -1,6 +1,5 @@
 #include "media/MovieInfoText.h"
 
-#include "base/FileNames.h"
 #include "base/Rounding.h"
 #include "base/ShellServices.h"
 #include "media/MediaFileInfo.h"
@@ -73,7 +72,7 @@ MovieInfoTexts ComposeMovieInfo(const MediaFileInfo& info, const InfoTextLookup&
     texts.fileName = fileNameTitle + QStringLiteral(": ") + info.SourcePath;
     texts.fileNameToolTip = info.SourcePath;
 
-    const QFileInfo source(NormalizePath(info.SourcePath));
+    const QFileInfo source(info.SourcePath);
     if (info.SourcePath.isEmpty() || !source.exists()) {
         texts.version.clear();
         return texts;

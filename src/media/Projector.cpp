@@ -84,7 +84,7 @@ ExtractResult ExtractEXE(const QString& path)
     LogEmptyLine();
     LogLine(QStringLiteral(" :: ExtractEXE (") + path + QStringLiteral(")... "), false);
     const QString target = CachePathFor(path, QStringLiteral(".swf"), true, false);
-    if (QFileInfo::exists(NormalizePath(target))) {
+    if (QFileInfo::exists(target)) {
         result.moviePath = target;
         return result;
     }
@@ -95,7 +95,7 @@ ExtractResult ExtractEXE(const QString& path)
     const QString source = QStringLiteral("ExtractEXE");
     try {
         LogEmptyLine();
-        QFile file(NormalizePath(path));
+        QFile file(path);
         OpenForReading(file, source);
         const int64_t size = file.size();
         const QByteArray trailer = ReadAt(file, size - kTrailerSize, kTrailerSize, source);
@@ -140,7 +140,7 @@ QString CreateProjector(const QString& targetPath, const MediaFileInfo& info)
     const QString source = QStringLiteral("CreateProjector");
     try {
         const QString templatePath = ProjectorTemplatePath();
-        QFile player(NormalizePath(templatePath));
+        QFile player(templatePath);
         if (!player.exists())
             RaiseError(RuntimeError::FileNotFound, source, QStringLiteral("Projector template not found: ") + templatePath);
         OpenForReading(player, source);
@@ -152,16 +152,15 @@ QString CreateProjector(const QString& targetPath, const MediaFileInfo& info)
             if (trailer.left(4) == kProjectorMagic && length <= playerSize - kTrailerSize)
                 playerSize -= kTrailerSize + length;
         }
-        QFile movie(NormalizePath(info.WorkingPath));
+        QFile movie(info.WorkingPath);
         OpenForReading(movie, source);
         const int64_t movieSize = movie.size();
         if (movieSize > 0xFFFFFFFFLL)
             RaiseError(RuntimeError::Overflow, source);
 
-        const QString target = NormalizePath(targetPath);
-        if (QFileInfo::exists(target))
-            QFile::remove(target);
-        QSaveFile out(target);
+        if (QFileInfo::exists(targetPath))
+            QFile::remove(targetPath);
+        QSaveFile out(targetPath);
         OpenForWriting(out, source);
         player.seek(0);
         CopyBytes(player, out, playerSize, source);
@@ -200,12 +199,11 @@ QString ConvertMovie(const MediaFileInfo& info, const QString& targetPath, QStri
 
     const QString source = QStringLiteral("ConvertMovie");
     try {
-        QFile movie(NormalizePath(info.WorkingPath));
+        QFile movie(info.WorkingPath);
         OpenForReading(movie, source);
-        const QString normalized = NormalizePath(target);
-        if (QFileInfo::exists(normalized))
-            QFile::remove(normalized);
-        QSaveFile out(normalized);
+        if (QFileInfo::exists(target))
+            QFile::remove(target);
+        QSaveFile out(target);
         OpenForWriting(out, source);
         CopyBytes(movie, out, movie.size(), source);
         Commit(out, source);

@@ -78,7 +78,7 @@ class TagWalk {
 public:
     TagWalk(const ExtractSource& source, const QString& destination, const ExtractProgress& progress, ExtractCounters& counters)
         : m_source(source)
-        , m_base(WithTrailingSlash(NormalizePath(destination)) + source.fileName)
+        , m_base(WithTrailingSlash(destination) + source.fileName)
         , m_progress(progress)
         , m_counters(counters)
     {
@@ -135,7 +135,7 @@ void TagWalk::run(const bool& cancel)
         LogLine(QStringLiteral("Video Extraction is not supported"));
         return;
     }
-    QFile movie(NormalizePath(m_source.workingPath));
+    QFile movie(m_source.workingPath);
     if (!movie.open(QIODevice::ReadOnly)) {
         SetCurrentError(RuntimeError::FileNotFound, QStringLiteral("ExtractResources"), movie.errorString());
         LogErrorReport(QStringLiteral("ExtractResources"), m_source.workingPath);

@@ -47,16 +47,19 @@ void Playlist::AddPath(const QString& path, int level, const QFileInfo* known)
         AddPlaylistFile(path, level);
         return;
     }
-    const QFileInfo info = known ? *known : QFileInfo(NormalizePath(path));
+    // An entry keeps the text it was given; the file system gets it with "/" separators. Paths
+    // found in a folder have them already.
+    const QString local = known ? path : NormalizePath(path);
+    const QFileInfo info = known ? *known : QFileInfo(local);
     if (!path.isEmpty() && info.isDir()) {
-        AddFolderItems(path, level + 1);
+        AddFolderItems(local, level + 1);
         return;
     }
     bool accepted = false;
     for (const char* movie : kMovieExtensions)
         accepted = accepted || IsExtension(ext, movie);
     if (!accepted && IsExtension(ext, ".exe"))
-        accepted = !m_services.genericProjectors() || m_services.isProjector(NormalizePath(path));
+        accepted = !m_services.genericProjectors() || m_services.isProjector(local);
     if (accepted)
         AddEntry(path);
 }
@@ -68,7 +71,7 @@ void Playlist::AddFolderItems(const QString& folder, int level)
         ReportFull(folder);
         return;
     }
-    const QString folderPath = WithTrailingSlash(NormalizePath(folder));
+    const QString folderPath = WithTrailingSlash(folder);
     const QString canonical = QFileInfo(folderPath).canonicalFilePath();
     if (canonical.isEmpty() || m_walkedFolders.contains(canonical))
         return;
@@ -85,7 +88,7 @@ void Playlist::AddFolderItems(const QString& folder, int level)
 
 void Playlist::AddPlaylistFile(const QString& path, int level)
 {
-    const PlaylistReadResult read = ReadPlaylistFile(path);
+    const PlaylistReadResult read = ReadPlaylistFile(NormalizePath(path));
     if (read.status == PlaylistReadStatus::Unloadable) {
         Log(QStringLiteral("Failed to load PL XML"));
         return;

@@ -60,6 +60,7 @@ public:
 
 private:
     void AddPath(const QString& path, int level, const QFileInfo* known);
+    // folder has "/" separators.
     void AddFolderItems(const QString& folder, int level);
     void AddEntry(const QString& path);
     void ReportFull(const QString& path);

@@ -1,7 +1,6 @@
 // The playlist commands of the main window: playing, stepping, moving, removing, showing.
 #include "playlist/Playlist.h"
 
-#include "base/FileNames.h"
 #include "playlist/PlaylistFile.h"
 
 #include <QFile>
@@ -67,13 +66,13 @@ void Playlist::PlayPrev()
     // One entry: the playlist as last saved is read back and started again.
     const QString copy = m_plFile + QLatin1String(kPlaylistExtension);
     if (!m_plFile.isEmpty()) {
-        QFile::remove(NormalizePath(copy));
-        QFile::copy(NormalizePath(m_plFile), NormalizePath(copy));
+        QFile::remove(copy);
+        QFile::copy(m_plFile, copy);
     }
     ClearPlaylist();
     AddToPlaylist(copy, 0);
     if (!m_plFile.isEmpty())
-        QFile::remove(NormalizePath(copy));
+        QFile::remove(copy);
     PlayEntry(0);
 }
 

@@ -80,6 +80,13 @@ TEST(HandleCommandLine, ReplacesThePlaylistAndPlaysTheFirstEntry)
         (QStringList{QStringLiteral("ClearPlaylist"), QStringLiteral("Add [/p/a b.swf] 0"), QStringLiteral("Add [/p/c.flv] 0"),
             QStringLiteral("PlayEntry 0")}));
 
+    // Names enter with "/" separators; "/exec" statements below are left as they are.
+    host.calls.clear();
+    HandleCommandLine(QStringLiteral("C:\\m\\a.swf \"\\\\srv\\x y.flv\""), host);
+    EXPECT_EQ(host.calls,
+        (QStringList{QStringLiteral("ClearPlaylist"), QStringLiteral("Add [C:/m/a.swf] 0"),
+            QStringLiteral("Add [//srv/x y.flv] 0"), QStringLiteral("PlayEntry 0")}));
+
     // Nothing named still clears and plays entry 0.
     host.calls.clear();
     HandleCommandLine(QStringLiteral(" "), host);
@@ -89,7 +96,7 @@ TEST(HandleCommandLine, ReplacesThePlaylistAndPlaysTheFirstEntry)
 TEST(HandleCommandLine, ExecPrefixInAnyLetterCaseGoesWholeToLoadFlash)
 {
     for (const QString& argument : {QStringLiteral("/exec \"a b.swf\" c"), QStringLiteral("/EXEC x"), QStringLiteral("/ExEc"),
-             QStringLiteral("/execute.swf")}) {
+             QStringLiteral("/execute.swf"), QStringLiteral("/exec Out \"C:\\a\"")}) {
         RecordingHost host;
         HandleCommandLine(argument, host);
         EXPECT_EQ(host.calls, QStringList{QStringLiteral("LoadFlash [%1] [] 0").arg(argument)}) << argument.toStdString();

@@ -129,6 +129,24 @@ TEST_F(AddToPlaylistTest, NestingLevelsOfPlaylistFiles)
     EXPECT_EQ(plain.PLEntries(), QStringList{outer});
 }
 
+TEST_F(AddToPlaylistTest, BackslashPathsReachTheFileSystemButEntriesKeepTheirText)
+{
+    // A playlist written elsewhere names a nested playlist and a folder with "\" separators.
+    QDir().mkpath(dir + QStringLiteral("sub"));
+    WriteAll(dir + QStringLiteral("sub/in.swf"), "FWS");
+    const QString inner = WritePlaylist(QStringLiteral("inner.vorlen"), {QStringLiteral("C:\\m\\x.swf")});
+    QString innerBackslash = inner;
+    innerBackslash.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    QString subBackslash = dir + QStringLiteral("sub");
+    subBackslash.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    const QString outer = WritePlaylist(QStringLiteral("outer.vorlen"), {innerBackslash, subBackslash});
+
+    Playlist playlist({}, &host);
+    playlist.AddToPlaylist(outer, -1);
+    EXPECT_EQ(playlist.PLEntries(), (QStringList{QStringLiteral("C:\\m\\x.swf"), dir + QStringLiteral("sub/in.swf")}));
+    EXPECT_EQ(host.recent, (QStringList{outer, innerBackslash}));
+}
+
 TEST_F(AddToPlaylistTest, SelfReferencingPlaylistEnds)
 {
     const QString self = dir + QStringLiteral("self.vorlen");

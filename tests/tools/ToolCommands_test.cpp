@@ -60,6 +60,13 @@ TEST_F(ToolTest, InfoPrintsTheRecordInFieldOrder)
     EXPECT_EQ(run.out.value(32), QStringLiteral("Error=Not a Flash Movie"));
 
     EXPECT_EQ(Run({QStringLiteral("info"), movie}).status, 0);
+
+    // Paths enter with "/" separators whatever the command line used.
+    QString backslashed = movie;
+    backslashed.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    const ToolRun again = Run({QStringLiteral("info"), backslashed});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out.mid(8, 2), expected.mid(8, 2));
 }
 
 TEST_F(ToolTest, ExpandAndConvertWriteTheFiles)

@@ -2,7 +2,6 @@
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
-#include "base/FileNames.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"
 
@@ -26,10 +25,10 @@ int RunExpand(const QStringList& arguments)
         ToolErr(arguments[0] + QStringLiteral(": Flash Video is not a movie"));
         return 1;
     }
-    const QString target = NormalizePath(arguments[1]);
+    const QString target = arguments[1];
     if (QFile::exists(target))
         QFile::remove(target);
-    if (!QFile::copy(NormalizePath(info.WorkingPath), target)) {
+    if (!QFile::copy(info.WorkingPath, target)) {
         ToolErr(arguments[1] + QStringLiteral(": cannot write the expanded movie"));
         return 1;
     }

@@ -97,7 +97,7 @@ int RunExtract(const QStringList& arguments)
         ToolErr(paths[0] + QStringLiteral(": ") + error);
         return 1;
     }
-    const QString destination = WithTrailingSlash(NormalizePath(paths[1]));
+    const QString destination = WithTrailingSlash(paths[1]);
     if (!QDir().mkpath(destination)) {
         ToolErr(paths[1] + QStringLiteral(": cannot create the folder"));
         return 1;

@@ -2,6 +2,7 @@
 #include "ToolCommands.h"
 
 #include "base/AppFolders.h"
+#include "base/FileNames.h"
 #include "base/Version.h"
 
 #include <QApplication>
@@ -89,7 +90,9 @@ int main(int argc, char* argv[])
     }
     // The tool shares the player's folders (cache, Flash folder) but keeps no log.
     ComputeApplicationFolders(QCoreApplication::applicationDirPath());
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.erase(arguments.begin(), arguments.begin() + 2);
+    // Paths enter here: every argument gets "/" separators once, the commands take them as given.
+    QStringList arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(2))
+        arguments << NormalizePath(argument);
     return command->run(arguments);
 }
