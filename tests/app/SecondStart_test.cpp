@@ -122,7 +122,7 @@ TEST_F(SecondStartTest, SecondStartHandsItsCommandLineOverAndEndsWithoutALog)
     const QString logAfter = QString::fromUtf8(ReadAll(tree.log()));
     ASSERT_TRUE(logAfter.startsWith(QString::fromUtf8(logBefore) + expected)) << logAfter.toStdString();
     EXPECT_EQ(logAfter.count(QStringLiteral(" :: Start Up")), 1);
-    EXPECT_TRUE(logAfter.contains(QStringLiteral("File not found")));  // the first name was played
+    EXPECT_TRUE(logAfter.contains(QStringLiteral("Failed to load, since File Not Found")));  // the first name was played
     EXPECT_EQ(RegisteredHandle(), QString::number(first.processId()));
     EXPECT_EQ(first.state(), QProcess::Running);
 }
