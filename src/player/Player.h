@@ -249,7 +249,7 @@ private:
     void RebuildLanguageMenu();
     QString WelcomeDocument(const QString& errorText) const;
     QString WelcomeNotice(const QString& errorText) const;
-    void FailLoad(const QString& failure, bool interfaceMovie);
+    void FailLoad(const QString& failure, bool interfaceMovie, const QString& title);
     bool RemoveProjector(const QString& projectorPath);
     void SetCaption(const QString& caption);
     void OnFSCommand(const QString& command, const QString& args);

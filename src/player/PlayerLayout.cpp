@@ -155,6 +155,7 @@ void Player::ResizeOuter(const QSize& outer, const QPoint* topLeft)
         move(*topLeft);
     m_zooming = false;
     UpdateSkinFor(client);
+    UpdateZoomChecks();
 }
 
 void Player::ZoomWindow(int mode)

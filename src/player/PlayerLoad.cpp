@@ -66,7 +66,7 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
     const QFileInfo file(NormalizePath(filePath));
     if (!file.exists()) {
         LogLine(QStringLiteral("Not found"));
-        FailLoad(QStringLiteral("File Not Found"), interfaceMovie);
+        FailLoad(QStringLiteral("File Not Found"), interfaceMovie, requestedTitle);
         return;
     }
     if (file.isDir()) {
@@ -78,12 +78,12 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
     }
     if (file.size() < 8) {
         LogLine(QStringLiteral("File is too short!"));
-        FailLoad(QStringLiteral("File is Too Small to Be Valid"), interfaceMovie);
+        FailLoad(QStringLiteral("File is Too Small to Be Valid"), interfaceMovie, requestedTitle);
         return;
     }
     const QString failure = IdentifyMedia(filePath, m_info, false);
     if (!failure.isEmpty()) {
-        FailLoad(failure, interfaceMovie);
+        FailLoad(failure, interfaceMovie, requestedTitle);
         return;
     }
     if (m_info.IsProjector && OptionValues().removeProjectors && RemoveProjector(filePath))
@@ -132,7 +132,7 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
         m_skin->RunViewEvent(SkinViewEvent::MediaChange);
 }
 
-void Player::FailLoad(const QString& failure, bool interfaceMovie)
+void Player::FailLoad(const QString& failure, bool interfaceMovie, const QString& title)
 {
     ResetMediaInfo(m_info);
     if (!interfaceMovie) {
@@ -145,6 +145,8 @@ void Player::FailLoad(const QString& failure, bool interfaceMovie)
         // the window says what went wrong in place of the screen.
         m_swf->LoadMovie(0, QString());
         AdaptMenusToMovie();
+        if (!title.isEmpty())
+            SetCaption(CaptionPrefix() + title);
         m_view->ShowNotice(m_pendingNotice.isEmpty() ? failure : m_pendingNotice);
         m_pendingNotice.clear();
         m_tmrUpdate.start();

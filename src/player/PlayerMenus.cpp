@@ -21,6 +21,7 @@ PlayerMenus::PlayerMenus(QWidget* owner, QMenuBar* bar, Dispatch dispatch)
         if (row.kind == CommandKind::PopupMenu) {
             auto* popup = new QMenu(owner);
             popup->setObjectName(name);
+            popup->menuAction()->setVisible(false);  // shown by its callers, never on the menu bar
             m_menus.insert(name.toLower(), popup);
             continue;
         }
@@ -67,7 +68,7 @@ QAction* PlayerMenus::MakeItem(const CommandRow& row, QMenu* menu, int index, QA
             m_owner->addAction(action);
         }
         if (row.icon)
-            action->setProperty("icon", QLatin1String(row.icon));
+            action->setProperty("iconName", QLatin1String(row.icon));
         if (row.tag)
             action->setData(QLatin1String(row.tag));
         if (row.kind == CommandKind::Check || row.kind == CommandKind::Radio) {

@@ -47,7 +47,7 @@ void Player::TimerTick()
         const QString pause = LangText(QStringLiteral("Player/mnuPause"), QStringLiteral("Pause"));
         if (play && play->text() != pause) {
             play->setText(pause);
-            play->setProperty("icon", QStringLiteral("pause"));
+            play->setProperty("iconName", QStringLiteral("pause"));
         }
     } else {
         if (IsChecked(QStringLiteral("mnuNonStop")))
@@ -55,7 +55,7 @@ void Player::TimerTick()
         const QString playText = LangText(QStringLiteral("Player/mnuPlay"), QStringLiteral("Play"));
         if (play && play->text() != playText) {
             play->setText(playText);
-            play->setProperty("icon", QStringLiteral("play"));
+            play->setProperty("iconName", QStringLiteral("play"));
         }
     }
 
