@@ -94,8 +94,9 @@ TEST_F(PlayerTest, FailedLoadsShowTheirTextOnTheWelcomeScreenAndTouchNoFile)
         Mark();
         player().LoadFlash(path, QString(), false);
         const QStringList log = LogSinceMark();
-        if (*c.logLine)
+        if (*c.logLine) {
             EXPECT_GE(log.indexOf(QLatin1String(c.logLine) + QStringLiteral("<br>")), 0) << c.name;
+        }
         const int closed = log.indexOf(QStringLiteral(" :: Close Flash<br>"));
         const int failed
             = log.indexOf(QStringLiteral("Failed to load, since ") + QLatin1String(c.failure) + QStringLiteral("<br>"));

@@ -98,8 +98,9 @@ TEST_F(PlayerTest, EveryTableRowIsAMenuItemAndEveryHotKeyRunsOne)
         const QString key = name.toLower() + QLatin1Char('#') + QString::number(row.index);
         EXPECT_FALSE(seen.contains(key)) << "twice: " << row.name;
         seen.insert(key);
-        if (row.shortcut)
+        if (row.shortcut) {
             EXPECT_EQ(item->shortcut(), QKeySequence(QLatin1String(row.shortcut))) << row.name;
+        }
         EXPECT_EQ(item->isCheckable(), row.kind == CommandKind::Check || row.kind == CommandKind::Radio) << row.name;
     }
     for (int id = 0; id < kHotKeyCount; ++id) {
