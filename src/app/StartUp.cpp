@@ -180,6 +180,7 @@ int RunStartUp(const QStringList& arguments)
         window->playlist().ClearPlaylist();
         if (Options().history)
             window->playlist().AddToPlaylist(Options().playlistFile, -2);
+        window->MarkShownEntry();
         LogTiming(QStringLiteral("Movie Loaded"), false);
 
         // 18-19. The window appears.

@@ -16,7 +16,7 @@ MovieView::MovieView(QWidget* parent)
     m_notice->setObjectName(QStringLiteral("qt_notice"));
     m_notice->setAlignment(Qt::AlignCenter);
     m_notice->setWordWrap(true);
-    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setTextFormat(Qt::RichText);
     m_notice->setMargin(24);
     m_notice->setAutoFillBackground(true);
     QPalette noticePalette = m_notice->palette();

@@ -17,7 +17,8 @@ public:
     void SetControl(QWidget* control);
     QWidget* Control() const { return m_control; }
 
-    // Shows text over the movie area (nothing of the movie shows through); an empty text hides it.
+    // Shows a text (HTML) over the movie area, nothing of the movie showing through; an empty text
+    // hides it.
     void ShowNotice(const QString& text);
     QString Notice() const;
     bool IsNoticeShown() const;

@@ -337,6 +337,20 @@ void Player::PlayPaths(const QStringList& paths)
     m_playlist.PlayPaths(paths);
 }
 
+void Player::MarkShownEntry()
+{
+    if (m_interfaceMovie || m_info.SourcePath.isEmpty() || m_playlist.PLCurrent() >= 0)
+        return;
+    const QStringList entries = m_playlist.PLEntries();
+    for (int i = 0; i <= m_playlist.PLLast(); ++i) {
+        if (entries[i].compare(m_info.SourcePath, Qt::CaseInsensitive) == 0) {
+            m_playlist.SetCurrent(i);
+            SelectListItem(i);
+            return;
+        }
+    }
+}
+
 void Player::SetCaption(const QString& caption)
 {
     setWindowTitle(caption);

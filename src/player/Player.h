@@ -120,6 +120,9 @@ public:
     Playlist& playlist() { return m_playlist; }
     // Clears the playlist, adds the paths (level 0) and plays entry 0.
     void PlayPaths(const QStringList& paths);
+    // Makes the entry of the movie shown the current one, when the playlist holds it (the kept
+    // playlist read back at start-up names what the command line opened).
+    void MarkShownEntry();
     // The playlist's menu commands: save dialog, folder dialog, moving the selected entry, and
     // adding the media browser's selected item.
     void SavePlaylistDialog();
@@ -305,6 +308,7 @@ private:
     bool m_fsControlsHidden = false;
     bool m_fsPlaylistHidden = false;
     bool m_wasMaximized = false;
+    QRect m_normalGeometry;  // the window's place before full screen
     bool m_zooming = false;
     bool m_fullScreenFilter = false;
 

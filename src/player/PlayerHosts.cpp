@@ -79,7 +79,7 @@ int16_t Player::WindowState() const
 {
     if (isMinimized())
         return kWindowMinimized;
-    if (isMaximized() || isFullScreen())
+    if (isMaximized() || isFullScreen() || IsChecked(QStringLiteral("mnuFullScreen")))
         return kWindowMaximized;
     return kWindowNormal;
 }
@@ -225,7 +225,8 @@ bool Player::IsFSPlaylistShown() const
 
 bool Player::IsWindowNormal() const
 {
-    return !isMinimized() && !isMaximized() && !isFullScreen();
+    // The full-screen item counts too: without a window manager the window system may not know.
+    return !isMinimized() && !isMaximized() && !isFullScreen() && !IsChecked(QStringLiteral("mnuFullScreen"));
 }
 
 bool Player::IsSkinLoaded() const

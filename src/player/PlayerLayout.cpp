@@ -243,8 +243,11 @@ void Player::FullScreen(bool on, bool force)
     SetListVisible(IsChecked(QStringLiteral("mnuPlaylist")) && (!on || !m_fsPlaylistHidden));
     if (on) {
         m_wasMaximized = isMaximized();
+        m_normalGeometry = geometry();
         m_skin->SwitchView(QStringLiteral("viewFullScreen"));
         showFullScreen();
+        // Without a window manager to do it, the window covers the screen itself.
+        setGeometry(ScreenOf(this)->geometry());
         if (!m_fullScreenFilter) {
             qApp->installEventFilter(this);
             m_fullScreenFilter = true;
@@ -255,10 +258,13 @@ void Player::FullScreen(bool on, bool force)
             qApp->removeEventFilter(this);
             m_fullScreenFilter = false;
         }
-        if (m_wasMaximized)
+        if (m_wasMaximized) {
             showMaximized();
-        else
+        } else {
             showNormal();
+            if (m_normalGeometry.isValid())
+                setGeometry(m_normalGeometry);
+        }
     }
     if (!m_skin->IsActive())
         UpdateSkin();

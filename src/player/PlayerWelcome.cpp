@@ -72,12 +72,15 @@ QString Player::WelcomeDocument(const QString& errorText) const
 // how to open a movie.
 QString Player::WelcomeNotice(const QString& errorText) const
 {
-    QString text = LangText(QStringLiteral("Player/strWelcome"), QStringLiteral("Welcome"));
+    QString html = QStringLiteral("<p style=\"font-size:20pt; font-weight:600;\">")
+        + LangText(QStringLiteral("Player/strWelcome"), QStringLiteral("Welcome")).toHtmlEscaped() + QStringLiteral("</p>");
     if (!errorText.isEmpty())
-        text += QStringLiteral("\n\n") + errorText;
-    QAction* open = MenuItem(QStringLiteral("mnuOpen"));
-    if (open)
-        text += QStringLiteral("\n\n") + open->text().remove(QLatin1Char('&')) + QStringLiteral("  ")
-            + open->shortcut().toString(QKeySequence::NativeText);
-    return text;
+        html += QStringLiteral("<p style=\"font-size:13pt; color:#ffb35c;\">") + errorText.toHtmlEscaped()
+            + QStringLiteral("</p>");
+    if (QAction* open = MenuItem(QStringLiteral("mnuOpen"))) {
+        html += QStringLiteral("<p style=\"color:#aab2c0;\">") + open->text().remove(QLatin1Char('&')).toHtmlEscaped()
+            + QStringLiteral("&nbsp;&nbsp;") + open->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped()
+            + QStringLiteral("</p>");
+    }
+    return html;
 }

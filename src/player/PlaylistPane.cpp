@@ -18,8 +18,10 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (index.data(PlaylistModel::CurrentRole).toBool())
+        if (index.data(PlaylistModel::CurrentRole).toBool()) {
             option->font.setBold(true);
+            option->text = QStringLiteral("\u25B6  ") + option->text;
+        }
     }
 };
 
@@ -36,6 +38,8 @@ PlaylistPane::PlaylistPane(PlaylistModel& model, QWidget* parent)
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideMiddle);
     setFrameShape(QFrame::NoFrame);
+    setStyleSheet(QStringLiteral("PlaylistPane { background: #f4f5f7; border-left: 1px solid #c9cdd3; }"
+                                 "PlaylistPane::item { padding: 3px 6px; }"));
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) { Q_EMIT PlayRequested(index.row()); });
 }
 
