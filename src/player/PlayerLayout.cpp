@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -246,8 +247,10 @@ void Player::FullScreen(bool on, bool force)
         m_normalGeometry = geometry();
         m_skin->SwitchView(QStringLiteral("viewFullScreen"));
         showFullScreen();
-        // Without a window manager to do it, the window covers the screen itself.
-        setGeometry(ScreenOf(this)->geometry());
+        // Without a window manager to do it, the window covers the screen itself (through its
+        // window, which leaves the full-screen state as it is).
+        if (QWindow* window = windowHandle())
+            window->setGeometry(ScreenOf(this)->geometry());
         if (!m_fullScreenFilter) {
             qApp->installEventFilter(this);
             m_fullScreenFilter = true;
