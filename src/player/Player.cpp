@@ -64,6 +64,7 @@ Player::Player(PlayerParts parts)
     m_recent->SetLastPlayedPath(OptionValues().playlistFile);
     SetVisual();
     AdaptMenusToMovie();
+    m_skin->Attach(*this);
     m_skin->LoadCurrentSkin();
     UpdateSkin();
     m_loaded = true;
@@ -112,6 +113,11 @@ void Player::BuildWindow()
 }
 
 QWidget* Player::View() const
+{
+    return m_view;
+}
+
+QWidget* Player::MovieArea()
 {
     return m_view;
 }

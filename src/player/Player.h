@@ -144,6 +144,7 @@ public:
     QAction* MenuItem(const QString& name, int index = -1) const override;
     FlashControl& SWF() override { return *m_swf; }
     QWidget* Window() override { return this; }
+    QWidget* MovieArea() override;
     bool IsChecked(const QString& name, int index = -1) const;
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);

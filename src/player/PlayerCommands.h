@@ -97,4 +97,6 @@ public:
     virtual ScriptEngine& Script() = 0;
     virtual FlashControl& SWF() = 0;
     virtual QWidget* Window() = 0;
+    // The picture box "View" that holds the Flash control.
+    virtual QWidget* MovieArea() = 0;
 };

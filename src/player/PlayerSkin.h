@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class PlayerCommands;
+
 // What the skin layout is asked to lay out (pixels).
 struct SkinLayoutRequest {
     QSize client;  // the window's client area
@@ -38,6 +40,9 @@ class PlayerSkin {
 public:
     virtual ~PlayerSkin() = default;
 
+    // The window the skin dresses, given once by the window's creation, before the skin loads:
+    // its widget, movie area, script engine and commands.
+    virtual void Attach(PlayerCommands& player) { }
     // SkinLoaded: a skin is in force (NoSkin: never).
     virtual bool IsActive() const = 0;
     // The name saved as "View"/"Skin" ("" without a skin).

@@ -173,3 +173,39 @@ TEST_F(PlayerTest, AnUnknownFSCommandIsLogged)
     swf().raiseFSCommand(QStringLiteral("Whatever"), QStringLiteral("1"));
     EXPECT_EQ(LogSinceMark(), QStringList({QStringLiteral("<br>"), QStringLiteral("Unsupported FS Command (Whatever)<br>")}));
 }
+
+TEST_F(PlayerTest, ThePlaylistMenusSaveAddMoveAndRemove)
+{
+    const QString a = WriteMovie(QStringLiteral("a.swf"));
+    const QString b = WriteMovie(QStringLiteral("b.swf"));
+    WriteMovie(QStringLiteral("more/c.swf"));
+    WriteMovie(QStringLiteral("more/deeper/d.swf"));
+    MakePlayer();
+    EXPECT_FALSE(player().MenuItem(QStringLiteral("mnuSavePL"))->isEnabled());
+    player().PlayPaths({a, b});
+    EXPECT_TRUE(player().MenuItem(QStringLiteral("mnuSavePL"))->isEnabled());
+
+    m_dialogs.saveAnswer = FolderPath() + QStringLiteral("saved");
+    player().RunCommand(QStringLiteral("mnuSavePL"));
+    EXPECT_EQ(m_dialogs.lastFilter, QStringLiteral("Flash Playlist|*.vorlen"));
+    const QString saved = QString::fromUtf8(ReadAll(FolderPath() + QStringLiteral("saved.vorlen")));
+    EXPECT_TRUE(saved.contains(QStringLiteral("<FILE>") + b + QStringLiteral("</FILE>"))) << saved.toStdString();
+
+    m_dialogs.folderAnswer = FolderPath() + QStringLiteral("more");
+    player().RunCommand(QStringLiteral("mnuPLaddFolder"));
+    EXPECT_EQ(player().playlist().PLLast(), 3);
+    EXPECT_EQ(player().MediaInfo().SourcePath, a);  // nothing new plays
+
+    player().SelectListItem(0);
+    player().RunCommand(QStringLiteral("mnuMoveDown"));
+    EXPECT_EQ(player().playlist().PLEntries().mid(0, 2), QStringList({b, a}));
+    EXPECT_EQ(player().playlist().PLCurrent(), 1);  // the playing entry moved with its movie
+    EXPECT_EQ(player().FocusedListItem(), 1);
+    player().RunCommand(QStringLiteral("mnuRemove"));
+    EXPECT_EQ(player().playlist().PLLast(), 2);
+    EXPECT_FALSE(player().playlist().PLEntries().contains(a));
+    player().RunCommand(QStringLiteral("mnuRemoveAll"));
+    EXPECT_EQ(player().playlist().PLLast(), -1);
+    EXPECT_FALSE(player().MenuItem(QStringLiteral("mnuSavePL"))->isEnabled());
+    EXPECT_FALSE(player().MenuItem(QStringLiteral("mnuPlayNext"))->isEnabled());
+}
