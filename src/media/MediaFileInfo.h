@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class ByteReader;
+struct SwfRect;
 
 // What the player knows about one opened file: the movie header facts and the paths that lead
 // to it. The player keeps one for the movie in the control; the information box, the resource
@@ -40,6 +41,10 @@ struct FrameRect {
     uint16_t yMin = 0;
     uint16_t yMax = 0;
 };
+
+// The rectangle's fields as the record keeps them (16 bits each, unsigned), after storing
+// Width = Xmax / 20 and Height = Ymax / 20, rounded halves to even, into info.
+FrameRect StoreFrameRect(const SwfRect& rect, MediaFileInfo& info);
 
 // Reads a RECT record at the reader's position (5 bits of field width, then Xmin, Xmax, Ymin,
 // Ymax, most significant bit first), leaves the reader on the next whole byte and stores
