@@ -6,14 +6,13 @@
 #include "base/FileNames.h"
 #include "base/RuntimeErrors.h"
 #include "media/MediaFileInfo.h"
+#include "media/ResourceFile.h"
 #include "swf/SwfImages.h"
 #include "swf/SwfTag.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTime>
-
-#include <sys/stat.h>
 
 #include <cmath>
 #include <memory>
@@ -30,33 +29,6 @@ constexpr float kPumpInterval = 0.1f;
 float TimeOfDay()
 {
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
-}
-
-// Opens a new, empty output file. An existing file of that name is replaced, never appended
-// to: emptied in place when it can be (creating files anew after deleting them costs the file
-// system far more than the copy of the data), else deleted first; a link (symbolic, or a file
-// with other names) is always deleted, so nothing is written through it.
-bool OpenResourceFile(QFile& file)
-{
-    const QFileInfo existing(file.fileName());
-    struct stat status { };
-    const bool otherNames = ::lstat(QFile::encodeName(file.fileName()).constData(), &status) == 0 && status.st_nlink > 1;
-    if (existing.isSymLink() || otherNames || (existing.exists() && !existing.isFile()))
-        QFile::remove(file.fileName());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return true;
-    QFile::remove(file.fileName());
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-}
-
-bool WriteResourceFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!OpenResourceFile(file))
-        return false;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
 }
 
 // One walk over one movie. Positions are 0-based file offsets; a sprite's control tags are
@@ -90,8 +62,8 @@ private:
 
     bool chosen(ResourceKind kind) const { return m_counters[kind] >= 0; }
     // The stream file of the timeline being walked.
-    std::unique_ptr<QFile>& currentStream() { return m_inSprite ? m_spriteStream : m_rootStream; }
-    void closeStream(std::unique_ptr<QFile>& stream) { stream.reset(); }
+    std::unique_ptr<ResourceFile>& currentStream() { return m_inSprite ? m_spriteStream : m_rootStream; }
+    void closeStream(std::unique_ptr<ResourceFile>& stream) { stream.reset(); }
 
     const ExtractSource& m_source;
     const QString m_base;  // destination folder + movie file name
@@ -108,8 +80,8 @@ private:
     uint16_t m_spriteNumber = 0;
     bool m_inSprite = false;
     int64_t m_spriteEnd = 0;
-    std::unique_ptr<QFile> m_rootStream;
-    std::unique_ptr<QFile> m_spriteStream;
+    std::unique_ptr<ResourceFile> m_rootStream;
+    std::unique_ptr<ResourceFile> m_spriteStream;
     float m_lastPump = 0;
 };
 
@@ -300,12 +272,12 @@ void TagWalk::soundStreamHead(int64_t length)
     m_reader->readU16();  // average sample count
     if ((flags >> 4) != kMp3Format)
         return;
-    std::unique_ptr<QFile>& stream = currentStream();
+    std::unique_ptr<ResourceFile>& stream = currentStream();
     closeStream(stream);
     const QString path = m_base + QStringLiteral(".stream") + (m_spriteNumber != 0 ? QString::number(m_spriteNumber) : QString())
         + QStringLiteral(".mp3");
-    auto file = std::make_unique<QFile>(path);
-    if (!OpenResourceFile(*file))
+    auto file = std::make_unique<ResourceFile>(path);
+    if (!file->open())
         return;
     stream = std::move(file);
     ++m_counters[ResourceKind::Stream];
@@ -313,7 +285,7 @@ void TagWalk::soundStreamHead(int64_t length)
 
 void TagWalk::soundStreamBlock(int64_t length)
 {
-    std::unique_ptr<QFile>& stream = currentStream();
+    std::unique_ptr<ResourceFile>& stream = currentStream();
     if (length < 5 || !stream)
         return;
     // Sample count and seek samples (2 bytes each) precede the MP3 frames.
