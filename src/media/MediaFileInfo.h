@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/MovieDamage.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -12,7 +14,7 @@ struct SwfRect;
 // extractor and the shot window keep their own.
 struct MediaFileInfo {
     uint8_t Version = 0;           // byte 3 of the file (the FLV version byte for a video)
-    bool Compressed = false;       // a "CWS" movie of version 6 or later
+    bool Compressed = false;       // a "CWS" or "ZWS" movie of version 6 or later
     double UncompressedSize = 0;   // the header's length field; the file size for a video
     int32_t FileSize = 0;          // size of the file as named (the executable for a projector)
     int32_t Width = 0;             // frame width in pixels
@@ -26,6 +28,9 @@ struct MediaFileInfo {
     bool IsVideo = false;          // Flash Video
     QString BackgroundColor;       // six upper-case hexadecimal digits, red first
     uint8_t FirstTagPosition = 0;  // 1-based file position of the first tag
+    // Whether the movie is whole: filled by CheckMovieDamage, which looks through the whole
+    // file (identification reads only the header).
+    MovieDamage Damage;
 };
 
 // Every number 0, every flag false, every text empty.
