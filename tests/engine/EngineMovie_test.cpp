@@ -4,6 +4,7 @@
 
 #include "base/ByteReader.h"
 #include "common/FakeFlashControl.h"
+#include "common/LzmaMovie.h"
 #include "engine/EngineMovie.h"
 #include "engine/EngineMovies.h"
 #include "engine/EngineSchemeHandler.h"
@@ -432,4 +433,30 @@ TEST(RuffleFlashControlPaths, NamesSeenFromLevelZero)
     EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QString()), QStringLiteral("_level0"));
     EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QStringLiteral("/menu")), QStringLiteral("_level0/menu"));
     EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QStringLiteral("_root.menu")), QStringLiteral("_level0.menu"));
+}
+
+// LZMA movies are looked into: an AVM1 one gets the host loader and reaches the engine plain,
+// an ActionScript 3 one goes unchanged.
+TEST(EngineMovie, LzmaMoviesAreDecidedByTheirFileAttributes)
+{
+    ColourMovieOptions options;
+    options.version = 10;
+    const QByteArray plain = BuildColourMovie({Qt::red, Qt::green}, options);
+    const EngineMovie avm1 = PrepareEngineMovie(LzmaMovie(plain), "h.swf");
+    EXPECT_TRUE(avm1.error.isEmpty());
+    EXPECT_TRUE(avm1.compressed);
+    EXPECT_FALSE(avm1.actionScript3);
+    EXPECT_TRUE(avm1.hostInserted);
+    EXPECT_EQ(avm1.width, options.width);
+    EXPECT_EQ(avm1.frameCount, 2);
+    ASSERT_TRUE(avm1.bytes.startsWith("FWS\x0A"));
+    EXPECT_EQ(RootTags(avm1.bytes).size(), RootTags(plain).size() + 1);
+
+    options.actionScript3 = true;
+    const QByteArray as3 = LzmaMovie(BuildColourMovie({Qt::red, Qt::green}, options));
+    const EngineMovie left = PrepareEngineMovie(as3, "h.swf");
+    EXPECT_TRUE(left.actionScript3);
+    EXPECT_FALSE(left.hostInserted);
+    EXPECT_EQ(left.bytes, as3);
+    EXPECT_EQ(left.frameCount, 2);
 }
