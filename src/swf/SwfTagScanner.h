@@ -22,10 +22,11 @@ public:
     // Bytes fed and skipped so far.
     int64_t BodySize() const { return m_bodySize; }
     // With the data at its end: true when it ends inside the movie header, a tag header or a
-    // tag's data; then CutTagCode names that tag (when its header was read).
+    // tag's data.
     bool EndsInsideTag() const;
-    uint16_t CutTagCode() const { return m_codeKnown ? m_code : 0; }
+    // The data ends inside the data of a tag whose header was read: CutTagCode is its code.
     bool CutTagKnown() const { return m_codeKnown && m_state == State::TagData; }
+    uint16_t CutTagCode() const { return m_code; }
 
 private:
     enum class State { Header, TagHeader, TagData, Done };

@@ -169,32 +169,3 @@ TEST_F(LzmaTest, LengthFieldClaimingFourGigabytesEndsWithTheStream)
     ASSERT_EQ(IdentifyMedia(path, info, true), QString());
     EXPECT_LT(QFileInfo(info.WorkingPath).size(), plain.size());
 }
-
-TEST_F(LzmaTest, CorpusLzmaMoviesExpandAndExtract)
-{
-    SKIP_WITHOUT_CORPUS();
-    const QStringList names = QDir(CorpusDir() + QStringLiteral("/swf")).entryList({QStringLiteral("*.swf")}, QDir::Files);
-    int lzma = 0;
-    for (const QString& name : names) {
-        const QString path = CorpusDir() + QStringLiteral("/swf/") + name;
-        if (!ReadAll(path).startsWith("ZWS"))
-            continue;
-        SCOPED_TRACE(name.toStdString());
-        ++lzma;
-        MediaFileInfo info;
-        const QString error = IdentifyMedia(path, info, true);
-        if (name == QLatin1String("lzma-malformed-length.swf")) {
-            EXPECT_EQ(error, QStringLiteral("Error Reading Compressed Movie"));  // length field 1
-            continue;
-        }
-        ASSERT_EQ(error, QString());
-        const QByteArray expanded = ReadAll(info.WorkingPath);
-        EXPECT_TRUE(expanded.startsWith("FWS"));
-        EXPECT_GT(expanded.size(), 26);
-        ExtractCounters counters = ExtractCounters::Chosen(true, true, true, true, true);
-        const bool cancel = false;
-        ExtractResources(info, m_dir.path() + QStringLiteral("/out/"), {}, counters, cancel);
-        EXPECT_EQ(counters[ResourceKind::Jpeg], 0);  // no images in these movies
-    }
-    EXPECT_EQ(lzma, 9);
-}
