@@ -304,7 +304,8 @@ private:
 
     SkinLayout m_layout;
     QSize m_lastSize;
-    QSize m_userSize;  // the size before the last resize, for the aspect correction
+    QSize m_userSize;       // the size before the last resize, for the aspect correction
+    QSize m_requestedSize;  // the client size the player asked for last
     bool m_menuBarHidden = false;
     bool m_fsControlsHidden = false;
     bool m_fsPlaylistHidden = false;

@@ -151,6 +151,7 @@ void Player::ResizeOuter(const QSize& outer, const QPoint* topLeft)
     const QSize frame = FrameExtra();
     const QSize client(std::max(1, outer.width() - frame.width()), std::max(1, outer.height() - frame.height()));
     m_zooming = true;
+    m_requestedSize = client;
     resize(client);
     if (topLeft)
         move(*topLeft);
@@ -205,8 +206,10 @@ void Player::FormResize()
     }
     UpdateSkin();
     UpdateZoomChecks();
-    // A border dragged by the user: the movie's aspect ratio follows once the drag rests.
-    if (!m_zooming && isVisible() && IsWindowNormal() && IsChecked(QStringLiteral("mnuAspectRatio"))
+    // A border dragged by the user: the movie's aspect ratio follows once the drag rests. The
+    // sizes the player asked for itself arrive here too, later, and are left as they are.
+    const bool requested = m_zooming || size() == m_requestedSize;
+    if (!requested && isVisible() && IsWindowNormal() && IsChecked(QStringLiteral("mnuAspectRatio"))
         && !m_browser->IsBrowsing()) {
         if (!m_aspectTimer.isActive())
             m_userSize = before;

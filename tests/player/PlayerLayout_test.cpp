@@ -186,3 +186,20 @@ TEST_F(PlayerTest, CentringPutsTheWindowInTheMiddleOfTheScreen)
     player().Center();
     EXPECT_EQ(player().pos(), QPoint(10, 10));
 }
+
+TEST_F(PlayerTest, AfterTheUserResizesTheWindowItTakesTheMovieShapeAgain)
+{
+    MakePlayer();
+    player().LoadFlash(WriteMovie(QStringLiteral("a.swf"), TestMovie{400, 200}), QString(), false);
+    player().ShowPlayer();
+    int passes = 2;
+    player().ZoomFlash(100, passes);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player().View()->size() == QSize(400, 200); }, 5000));
+    QTest::qWait(400);
+    EXPECT_EQ(player().View()->size(), QSize(400, 200));  // its own size is left alone
+
+    // As a border drag would: the width grows, the height follows once the drag rests.
+    player().resize(player().width() + 200, player().height());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return player().View()->size() == QSize(600, 300); }, 5000))
+        << player().View()->width() << "x" << player().View()->height();
+}
