@@ -3,6 +3,8 @@
 
 #include <QProcess>
 
+#include <csignal>
+
 // The real player, started and driven the way a desktop does: command lines, second starts
 // with "/exec" statements, termination. Needs a display (label ui, run under xvfb-run).
 
@@ -144,4 +146,39 @@ TEST_F(PlayerEndToEndTest, QuitFromAStatementEndsTheProcessAndTheNextStartRestor
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - Welcome"));
     SecondStart({QStringLiteral("/exec PlayEntry 1")});
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - b.swf"));
+}
+
+TEST_F(PlayerEndToEndTest, TheStartUpRunsItsStepsInOrderAndOpensTheLastMovieWhenAsked)
+{
+    WriteRegistryString(QStringLiteral("System"), QStringLiteral("StartUp"), QStringLiteral("2"));
+    WriteRegistryString(QStringLiteral("System"), QStringLiteral("GPF"), QStringLiteral("True"));
+    WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("0"), movieB);
+    StartPlayer({});
+    EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - b.swf"));
+    const QStringList lines = Log().split(QStringLiteral("\r\n"));
+    const QStringList steps = {QStringLiteral(" :: Start Up<br>"), QStringLiteral("Initializing Visual Styles<br>"),
+        QStringLiteral("UAE Disabled<br>"), QStringLiteral("Application Path: ") + tree.root() + QStringLiteral("<br>"),
+        QStringLiteral("Cache Path: "), QStringLiteral("Argument: <br>"), QStringLiteral("Initialized in "),
+        QStringLiteral("Detected <B>Flash 32</B><br>"), QStringLiteral(" :: Load Options<br>"), QStringLiteral(" :: LoadFlash ("),
+        QStringLiteral("Movie Loaded in "), QStringLiteral("<B>Player Loaded</B> in ")};
+    int at = 0;
+    for (const QString& step : steps) {
+        while (at < lines.size() && !lines[at].startsWith(step))
+            ++at;
+        EXPECT_LT(at, lines.size()) << "missing or out of order: " << step.toStdString();
+    }
+}
+
+TEST_F(PlayerEndToEndTest, ASecondStartWhileAMoviePlaysOpensItsFiles)
+{
+    StartPlayer({movieA});
+    SecondStart({movieB, movieA});
+    EXPECT_TRUE(Log().contains(QStringLiteral("Other Instance Requested: \"") + movieB));
+    EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - b.swf"));
+    // Interrupted from its terminal, the player quits as it does on termination.
+    ::kill(pid_t(player.processId()), SIGINT);
+    ASSERT_TRUE(player.waitForFinished(20000));
+    EXPECT_EQ(player.exitCode(), 0);
+    EXPECT_TRUE(Log().endsWith(QStringLiteral("<B>Quit: Interrupted</B><br>\r\n")));
+    EXPECT_EQ(Option("Recent", "0"), movieB);
 }
