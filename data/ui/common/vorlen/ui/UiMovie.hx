@@ -1,0 +1,154 @@
+package vorlen.ui;
+
+import flash.display.DisplayObject;
+import flash.display.GradientType;
+import flash.display.Sprite;
+import flash.display.StageAlign;
+import flash.external.ExternalInterface;
+import flash.geom.Matrix;
+
+// What every interface movie shares: it reads its parameters (myXML: the document's path,
+// noanim: "True" for no animations), loads the document, takes its FONT and shows its texts.
+// It registers with the page:
+// - vorlenState(): what it shows now, as JSON (state, texts, the places of what can be
+//   clicked), for the player's tests and tools;
+// - vorlenSetVariable(name, value) and vorlenCallLabel(target, label): the player's
+//   SetVariable and TCallLabel on an ActionScript 3 movie arrive here.
+class UiMovie extends Sprite {
+    public var movieWidth(default, null):Float;
+    public var movieHeight(default, null):Float;
+
+    var documentPath:String;
+    var state = "loading";
+    var failure = "";
+    var variables:Map<String, String> = new Map();
+    var areas:Map<String, DisplayObject> = new Map();
+    var texts:Dynamic = {};
+
+    public function new(width:Float, height:Float) {
+        super();
+        movieWidth = width;
+        movieHeight = height;
+        var parameters:Dynamic = flash.Lib.current.loaderInfo.parameters;
+        documentPath = Reflect.field(parameters, "myXML");
+        var noAnimation:String = Reflect.field(parameters, "noanim");
+        Motion.enabled = noAnimation == null || noAnimation.toLowerCase() != "true";
+        if (ExternalInterface.available) {
+            try {
+                ExternalInterface.addCallback("vorlenState", describeAsJson);
+                ExternalInterface.addCallback("vorlenSetVariable", setVariable);
+                ExternalInterface.addCallback("vorlenCallLabel", callLabel);
+            } catch (e:Dynamic) {
+                // Without the page the movie still works; only the player's calls are lost.
+            }
+        }
+    }
+
+    // Starts loading the document; onDocument follows with it, or with null (the movie then
+    // shows its own defaults).
+    function start():Void {
+        flash.Lib.current.addChild(this);
+        Document.load(documentPath, function(document:Document, reason:String) {
+            state = document == null ? "failed" : "ready";
+            failure = reason;
+            if (document != null)
+                Theme.useFont(document.text("FONT"));
+            onDocument(document);
+        });
+    }
+
+    function onDocument(document:Document):Void {}
+
+    // A variable set by the player ("_root.mwheel" arrives as "mwheel").
+    function onVariable(name:String, value:String):Void {}
+
+    // A frame label called by the player on a clip ("vbCall", "MWH").
+    function onLabel(target:String, label:String):Void {}
+
+    function setVariable(name:String, value:String):Void {
+        var key = lastName(name);
+        variables.set(key, value);
+        onVariable(key, value);
+    }
+
+    function callLabel(target:String, label:String):Void {
+        onLabel(lastName(target), label);
+    }
+
+    // "_root.mwheel", "/:mwheel", "_level0/vbCall" and "vbCall" name the same thing.
+    public static function lastName(path:String):String {
+        if (path == null)
+            return "";
+        var parts = ~/[.:\/]/g.split(path);
+        var i = parts.length - 1;
+        while (i > 0 && parts[i] == "")
+            i--;
+        return parts[i];
+    }
+
+    // Sends a command to the player.
+    public static function send(command:String, args = ""):Void {
+        flash.Lib.fscommand(command, args);
+    }
+
+    // Something that can be clicked, reported by vorlenState under its name.
+    function area(name:String, target:DisplayObject):Void {
+        areas.set(name, target);
+    }
+
+    function describe():Dynamic {
+        var places:Dynamic = {};
+        for (name in areas.keys()) {
+            var target = areas.get(name);
+            if (target.stage == null || !visibleOnStage(target))
+                continue;
+            var bounds = target.getBounds(target.stage);
+            Reflect.setField(places, name, {x: bounds.x, y: bounds.y, w: bounds.width, h: bounds.height});
+        }
+        return {
+            state: state,
+            failure: failure,
+            font: Theme.font,
+            animations: Motion.enabled,
+            texts: texts,
+            areas: places
+        };
+    }
+
+    static function visibleOnStage(target:DisplayObject):Bool {
+        var node = target;
+        while (node != null) {
+            if (!node.visible || node.alpha == 0)
+                return false;
+            node = node.parent;
+        }
+        return true;
+    }
+
+    function describeAsJson():String {
+        try {
+            return haxe.Json.stringify(describe());
+        } catch (e:Dynamic) {
+            return haxe.Json.stringify({state: state, error: Std.string(e)});
+        }
+    }
+
+    // The page: a soft vertical gradient over the whole movie.
+    function paintPage(target:Sprite, width:Float, height:Float):Void {
+        var m = new Matrix();
+        m.createGradientBox(width, height, Math.PI / 2, 0, 0);
+        target.graphics.clear();
+        target.graphics.beginGradientFill(GradientType.LINEAR, [Theme.PAGE_TOP, Theme.PAGE_BOTTOM], [1, 1], [0, 255], m);
+        target.graphics.drawRect(0, 0, width, height);
+        target.graphics.endFill();
+    }
+
+    // Appears: a short fade and rise (nothing with animations off).
+    function reveal(target:DisplayObject):Void {
+        var y = target.y;
+        Motion.run(260, function(t) {
+            target.alpha = t;
+            target.y = y + 8 * (1 - t);
+        });
+    }
+}
