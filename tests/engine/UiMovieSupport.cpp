@@ -76,6 +76,15 @@ bool WaitForDocument(RuffleFlashControl& control, int timeoutMs)
         timeoutMs);
 }
 
+QJsonObject ShowUiMovie(RuffleFlashControl& control, const QString& movie, const QString& xmlPath, const QSize& size, bool noAnimation)
+{
+    control.widget()->resize(size);
+    control.LoadMovie(0, UiMovieAddress(movie, xmlPath, noAnimation));
+    if (!control.WaitForMovie(20000) || !WaitForDocument(control))
+        return QJsonObject();
+    return MovieState(control);
+}
+
 QPoint AreaCentre(const QJsonObject& area)
 {
     if (!area.contains(QStringLiteral("x")))

@@ -118,6 +118,7 @@ class BrowseMovie extends UiMovie {
             content.addChild(banner);
             top = banner.y + banner.bannerHeight;
             texts.error = banner.text();
+            area("error", banner);
         } else {
             texts.error = "";
         }

@@ -67,6 +67,7 @@ class WelcomeMovie extends UiMovie {
             content.addChild(banner);
             top += Math.round(banner.bannerHeight) + GAP;
             texts.error = banner.text();
+            area("error", banner);
         } else {
             texts.error = "";
         }

@@ -11,7 +11,7 @@ import flash.geom.Matrix;
 // noanim: "True" for no animations), loads the document, takes its FONT and shows its texts.
 // It registers with the page:
 // - vorlenState(): what it shows now, as JSON (state, texts, the places of what can be
-//   clicked), for the player's tests and tools;
+//   clicked and of the error banner), for the player's tests and tools;
 // - vorlenSetVariable(name, value) and vorlenCallLabel(target, label): the player's
 //   SetVariable and TCallLabel on an ActionScript 3 movie arrive here.
 class UiMovie extends Sprite {
@@ -91,7 +91,8 @@ class UiMovie extends Sprite {
         flash.Lib.fscommand(command, args);
     }
 
-    // Something that can be clicked, reported by vorlenState under its name.
+    // Something that can be clicked (or the error banner), reported by vorlenState under its
+    // name.
     function area(name:String, target:DisplayObject):Void {
         areas.set(name, target);
     }
