@@ -29,9 +29,6 @@ class AboutMovie extends UiMovie {
 
     function new() {
         super(WIDTH, HEIGHT);
-        var page = new Sprite();
-        paintPage(page, WIDTH, HEIGHT);
-        addChild(page);
         var mark = new Shape();
         Icons.logo(mark.graphics, MARGIN + 4, MARGIN, 64, Theme.ACCENT);
         addChild(mark);

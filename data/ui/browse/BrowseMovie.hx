@@ -13,27 +13,40 @@ import vorlen.ui.Theme;
 import vorlen.ui.UiMovie;
 
 // browse.swf: the media browser. Reads the BROWSE document (the folder, its movies, videos,
-// projectors and sub-folders with their thumbnails) and shows them as a grid. It tells the
-// player which item is under the mouse ("SHOTOVER"), which one was clicked ("SHOTCLICK",
-// items numbered from 1), where the view is scrolled to ("BROWSESCROLL", pixels), and goes
-// to the parent folder ("MEOWSEARCH" with the folder + "..") or lets the user pick another
-// ("MEOWBROWSE"). The player's wheel notice (variable mwheel, then label MWH of vbCall)
-// scrolls it.
+// projectors and sub-folders with their thumbnails) and shows them as a grid that fills the
+// window. It tells the player which item is under the mouse ("SHOTOVER"), which one was
+// clicked ("SHOTCLICK", items numbered from 1), where the view is scrolled to
+// ("BROWSESCROLL", pixels), and goes to the parent folder ("MEOWSEARCH" with the folder +
+// "..") or lets the user pick another ("MEOWBROWSE"). The player's wheel notice (variable
+// mwheel, then label MWH of vbCall) scrolls it.
 class BrowseMovie extends UiMovie {
     static inline var WIDTH = 640;
     static inline var HEIGHT = 480;
+    static inline var MIN_WIDTH = 400;
+    static inline var MIN_HEIGHT = 300;
     static inline var HEADER = 72;
     static inline var FOOTER = 30;
     static inline var MARGIN = 20;
 
+    var bands:Shape;
+    var content:Sprite;
     var grid:ThumbnailGrid;
+    var titleLabel:Label;
+    var folderLabel:Label;
+    var foundLabel:Label;
+    var upButton:Button;
+    var exploreButton:Button;
+    var banner:ErrorBanner;
+    var errorText = "";
+    var empty:Shape;
     var waitLabel:Label;
     var waitText = "Loading";
     var spinner:Shape;
-    var content:Sprite;
+    var spinning = false;
+    var viewWidth:Float = WIDTH;
+    var viewHeight:Float = HEIGHT;
     // The player's wheel notices take over from the engine's own wheel events once seen.
     var wheelNotices = false;
-    var pendingWheel = 0;
     var wheelTimer:haxe.Timer;
 
     static function main() {
@@ -41,24 +54,12 @@ class BrowseMovie extends UiMovie {
     }
 
     function new() {
-        super(WIDTH, HEIGHT);
-        var page = new Sprite();
-        paintPage(page, WIDTH, HEIGHT);
-        var bands = page.graphics;
-        bands.beginFill(Theme.BAND);
-        bands.drawRect(0, 0, WIDTH, HEADER);
-        bands.drawRect(0, HEIGHT - FOOTER, WIDTH, FOOTER);
-        bands.endFill();
-        bands.beginFill(Theme.HAIRLINE);
-        bands.drawRect(0, HEADER, WIDTH, 1);
-        bands.drawRect(0, HEIGHT - FOOTER - 1, WIDTH, 1);
-        bands.endFill();
-        Icons.browse(bands, MARGIN - 2, 15, 24, Theme.ACCENT);
-        addChild(page);
+        super(WIDTH, HEIGHT, true);
+        bands = new Shape();
+        addChild(bands);
         content = new Sprite();
         addChild(content);
         waitLabel = new Label(waitText, Theme.SIZE_SMALL, Theme.TEXT_SOFT);
-        waitLabel.y = HEIGHT - FOOTER + 7;
         addChild(waitLabel);
         spinner = new Shape();
         addChild(spinner);
@@ -76,54 +77,33 @@ class BrowseMovie extends UiMovie {
         var title = doc.text("BROWSE", "Browse Media");
         var found = doc.text("FOUND", "Media Files Found: " + Lambda.count(items, function(i) return i.type != BrowseItems.FOLDER));
         var explore = doc.text("EXPLORE", "Explore This Folder");
-        var error = StringTools.trim(doc.text("ERROR"));
+        errorText = StringTools.trim(doc.text("ERROR"));
         waitText = doc.text("WAIT", "Loading");
         var scroll = Std.parseFloat(doc.text("SCROLL", "0"));
 
-        // Header: title and folder on the left, the folder buttons on the right.
         var exploreWidth = Math.min(220, Math.max(120, new Label(explore, 13, 0).textWidth() + 62));
-        var exploreButton = new Button(explore, Icons.explore, exploreWidth, 36, 18, 13);
-        exploreButton.x = WIDTH - MARGIN - exploreWidth;
-        exploreButton.y = 18;
+        exploreButton = new Button(explore, Icons.explore, exploreWidth, 36, 18, 13);
         exploreButton.onClick = function() UiMovie.send("MEOWBROWSE", folder);
         content.addChild(exploreButton);
         area("explore", exploreButton);
-        var upButton = new Button("", Icons.up, 36, 36, 20);
-        upButton.x = exploreButton.x - 8 - 36;
-        upButton.y = 18;
+        upButton = new Button("", Icons.up, 36, 36, 20);
         upButton.enabled = hasParent(folder);
         upButton.onClick = function() UiMovie.send("MEOWSEARCH", parentOf(folder));
         content.addChild(upButton);
         area("up", upButton);
-        var titleLabel = new Label(title, Theme.SIZE_HEADING, Theme.TEXT, true);
-        titleLabel.maxWidth = upButton.x - 62;
+        titleLabel = new Label(title, Theme.SIZE_HEADING, Theme.TEXT, true);
         titleLabel.x = MARGIN + 32;
         titleLabel.y = 11;
         content.addChild(titleLabel);
-        var folderLabel = new Label(folder, Theme.SIZE_SMALL, Theme.TEXT_FAINT, false, Label.CUT_MIDDLE);
-        folderLabel.maxWidth = upButton.x - 62;
+        folderLabel = new Label(folder, Theme.SIZE_SMALL, Theme.TEXT_FAINT, false, Label.CUT_MIDDLE);
         folderLabel.x = MARGIN + 33;
         folderLabel.y = 40;
         content.addChild(folderLabel);
-        var foundLabel = new Label(found, Theme.SIZE_SMALL, Theme.TEXT_SOFT);
+        foundLabel = new Label(found, Theme.SIZE_SMALL, Theme.TEXT_SOFT);
         foundLabel.x = MARGIN;
-        foundLabel.y = HEIGHT - FOOTER + 7;
         content.addChild(foundLabel);
 
-        var top = HEADER + 1.0;
-        if (error != "") {
-            var banner = new ErrorBanner(error, WIDTH - 2 * MARGIN, 2);
-            banner.x = MARGIN;
-            banner.y = top + 12;
-            content.addChild(banner);
-            top = banner.y + banner.bannerHeight;
-            texts.error = banner.text();
-            area("error", banner);
-        } else {
-            texts.error = "";
-        }
-        grid = new ThumbnailGrid(items, cache, WIDTH, HEIGHT - FOOTER - 1 - top);
-        grid.y = top;
+        grid = new ThumbnailGrid(items, cache);
         grid.onHover = function(number) UiMovie.send("SHOTOVER", Std.string(number));
         grid.onClick = function(number) UiMovie.send("SHOTCLICK", Std.string(number));
         grid.onScrolled = function(at) UiMovie.send("BROWSESCROLL", Std.string(at));
@@ -132,14 +112,15 @@ class BrowseMovie extends UiMovie {
         for (cell in grid.cells)
             area("item" + cell.index, cell);
         if (items.length == 0) {
-            var empty = new Shape();
-            Icons.browse(empty.graphics, (WIDTH - 80) / 2, top + (grid.viewHeight - 80) / 2 - 10, 80, Theme.HAIRLINE);
+            empty = new Shape();
+            Icons.browse(empty.graphics, 0, 0, 80, Theme.HAIRLINE);
             content.addChild(empty);
         }
+        layout();
         // Back where the player last left this listing.
         grid.scrollTo(Math.isNaN(scroll) ? 0 : scroll, false, false);
         grid.loadNearby();
-        if (grid.cells.length == 0 || !Lambda.exists(grid.cells, function(c) return c.thumbnail == "loading"))
+        if (!Lambda.exists(grid.cells, function(c) return c.thumbnail == "loading"))
             showWaiting(false);
 
         texts.title = title;
@@ -147,9 +128,61 @@ class BrowseMovie extends UiMovie {
         texts.found = found;
         texts.explore = explore;
         texts.wait = waitText;
+        texts.error = errorText;
         reveal(content);
         if (stage != null)
             stage.addEventListener(KeyboardEvent.KEY_DOWN, key);
+    }
+
+    override function resized(width:Float, height:Float):Void {
+        viewWidth = Math.max(MIN_WIDTH, width);
+        viewHeight = Math.max(MIN_HEIGHT, height);
+        layout();
+    }
+
+    // Places everything for the current window size: header and footer bands across it, the
+    // folder buttons at its right, the grid in between.
+    function layout():Void {
+        var g = bands.graphics;
+        g.clear();
+        g.beginFill(Theme.BAND);
+        g.drawRect(0, 0, viewWidth, HEADER);
+        g.drawRect(0, viewHeight - FOOTER, viewWidth, FOOTER);
+        g.endFill();
+        g.beginFill(Theme.HAIRLINE);
+        g.drawRect(0, HEADER, viewWidth, 1);
+        g.drawRect(0, viewHeight - FOOTER - 1, viewWidth, 1);
+        g.endFill();
+        Icons.browse(g, MARGIN - 2, 15, 24, Theme.ACCENT);
+        waitLabel.y = viewHeight - FOOTER + 7;
+        showWaiting(waitLabel.visible);
+        if (grid == null)
+            return;
+        exploreButton.x = viewWidth - MARGIN - exploreButton.buttonWidth;
+        exploreButton.y = 18;
+        upButton.x = exploreButton.x - 8 - 36;
+        upButton.y = 18;
+        titleLabel.maxWidth = upButton.x - titleLabel.x - 12;
+        folderLabel.maxWidth = upButton.x - folderLabel.x - 12;
+        foundLabel.y = viewHeight - FOOTER + 7;
+        var top = HEADER + 1.0;
+        if (errorText != "") {
+            // The banner is made again for the new width.
+            if (banner != null)
+                content.removeChild(banner);
+            banner = new ErrorBanner(errorText, viewWidth - 2 * MARGIN, 2);
+            banner.x = MARGIN;
+            banner.y = top + 12;
+            content.addChild(banner);
+            area("error", banner);
+            top = banner.y + banner.bannerHeight;
+        }
+        grid.y = top;
+        grid.resize(viewWidth, viewHeight - FOOTER - 1 - top);
+        if (empty != null) {
+            empty.x = Math.round((viewWidth - 80) / 2);
+            empty.y = Math.round(top + (grid.viewHeight - 80) / 2 - 10);
+        }
     }
 
     override function describe():Dynamic {
@@ -182,17 +215,27 @@ class BrowseMovie extends UiMovie {
 
     function showWaiting(waiting:Bool):Void {
         waitLabel.text = waitText;
-        waitLabel.x = WIDTH - MARGIN - waitLabel.textWidth() - 4;
+        waitLabel.x = viewWidth - MARGIN - waitLabel.textWidth() - 4;
         waitLabel.visible = waiting;
         spinner.visible = waiting;
         spinner.x = waitLabel.x - 14;
-        spinner.y = HEIGHT - FOOTER / 2;
-        if (waiting)
+        spinner.y = viewHeight - FOOTER / 2;
+        if (waiting && !spinning) {
+            spinning = true;
             spin(0);
+        }
     }
 
-    // A turning arc beside "Loading" (still with animations off).
+    // A turning arc beside the waiting text (standing still with animations off).
     function spin(turn:Float):Void {
+        drawSpinner(turn);
+        if (waitLabel.visible && vorlen.ui.Motion.enabled)
+            haxe.Timer.delay(function() spin(turn + 0.35), 50);
+        else
+            spinning = false;
+    }
+
+    function drawSpinner(turn:Float):Void {
         var g = spinner.graphics;
         g.clear();
         for (i in 0...13) {
@@ -203,8 +246,6 @@ class BrowseMovie extends UiMovie {
                 g.lineTo(6 * Math.cos(a), 6 * Math.sin(a));
         }
         g.lineStyle();
-        if (waitLabel.visible && vorlen.ui.Motion.enabled)
-            haxe.Timer.delay(function() spin(turn + 0.35), 50);
     }
 
     // The player's wheel notice: mwheel holds 1 (forward), -1 (backward) or 0.
@@ -223,9 +264,8 @@ class BrowseMovie extends UiMovie {
     function engineWheel(e:MouseEvent):Void {
         if (wheelNotices || grid == null || e.delta == 0)
             return;
-        pendingWheel = e.delta > 0 ? 1 : -1;
+        var notch = e.delta > 0 ? 1 : -1;
         cancelEngineWheel();
-        var notch = pendingWheel;
         wheelTimer = haxe.Timer.delay(function() {
             wheelTimer = null;
             if (!wheelNotices)

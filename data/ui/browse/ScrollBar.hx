@@ -13,28 +13,20 @@ class ScrollBar extends Sprite {
 
     var track:Shape;
     var thumb:Sprite;
-    var trackHeight:Float;
+    var trackHeight = 0.0;
     var range = 0.0;
     var page = 0.0;
     var position = 0.0;
     var dragOffset = -1.0;
     var hovered = false;
 
-    public function new(height:Float) {
+    public function new() {
         super();
-        trackHeight = height;
         track = new Shape();
         addChild(track);
         thumb = new Sprite();
         thumb.buttonMode = true;
         addChild(thumb);
-        // A wider strip than the bar catches the mouse.
-        graphics.beginFill(0, 0.001);
-        graphics.drawRect(-4, 0, WIDTH + 8, height);
-        graphics.endFill();
-        track.graphics.beginFill(Theme.HAIRLINE);
-        track.graphics.drawRoundRect(0, 0, WIDTH, height, WIDTH, WIDTH);
-        track.graphics.endFill();
         thumb.addEventListener(MouseEvent.ROLL_OVER, function(_) {
             hovered = true;
             paint();
@@ -43,7 +35,7 @@ class ScrollBar extends Sprite {
             hovered = false;
             paint();
         });
-        thumb.addEventListener(MouseEvent.MOUSE_DOWN, startDrag_);
+        thumb.addEventListener(MouseEvent.MOUSE_DOWN, beginDrag);
         addEventListener(MouseEvent.MOUSE_DOWN, function(e:MouseEvent) {
             if (e.target == thumb || range <= 0)
                 return;
@@ -53,8 +45,21 @@ class ScrollBar extends Sprite {
         });
     }
 
-    // The range of positions (0 when everything fits), one page and the current position.
-    public function update(range:Float, page:Float, position:Float):Void {
+    // The bar's height, the range of positions (0 when everything fits), one page and the
+    // current position.
+    public function update(height:Float, range:Float, page:Float, position:Float):Void {
+        if (height != trackHeight) {
+            trackHeight = height;
+            // A wider strip than the bar catches the mouse.
+            graphics.clear();
+            graphics.beginFill(0, 0.001);
+            graphics.drawRect(-4, 0, WIDTH + 8, height);
+            graphics.endFill();
+            track.graphics.clear();
+            track.graphics.beginFill(Theme.HAIRLINE);
+            track.graphics.drawRoundRect(0, 0, WIDTH, height, WIDTH, WIDTH);
+            track.graphics.endFill();
+        }
         this.range = Math.max(0, range);
         this.page = page;
         this.position = position;
@@ -63,7 +68,7 @@ class ScrollBar extends Sprite {
     }
 
     function thumbHeight():Float {
-        return Math.max(32, trackHeight * page / (page + range));
+        return Math.min(trackHeight, Math.max(32, trackHeight * page / (page + range)));
     }
 
     function paint():Void {
@@ -76,7 +81,7 @@ class ScrollBar extends Sprite {
         g.endFill();
     }
 
-    function startDrag_(e:MouseEvent):Void {
+    function beginDrag(e:MouseEvent):Void {
         dragOffset = mouseY - thumb.y;
         stage.addEventListener(MouseEvent.MOUSE_MOVE, drag);
         stage.addEventListener(MouseEvent.MOUSE_UP, endDrag);

@@ -21,42 +21,27 @@ class ThumbnailGrid extends Sprite {
     public var onScrolled:Int->Void;
     public var onLoading:Bool->Void;
 
-    public var viewWidth(default, null):Float;
-    public var viewHeight(default, null):Float;
+    public var viewWidth(default, null) = 0.0;
+    public var viewHeight(default, null) = 0.0;
     var inner:Sprite;
+    var clip:Shape;
     var bar:ScrollBar;
-    var columns:Int;
+    var columns = 1;
     var cacheFolder:String;
     var loading = 0;
     var glide:Transition;
     var target = 0.0;
 
-    public function new(items:Array<BrowseItem>, cacheFolder:String, width:Float, height:Float) {
+    public function new(items:Array<BrowseItem>, cacheFolder:String) {
         super();
-        viewWidth = width;
-        viewHeight = height;
         this.cacheFolder = cacheFolder;
         inner = new Sprite();
         addChild(inner);
-        var clip = new Shape();
-        clip.graphics.beginFill(0);
-        clip.graphics.drawRect(0, 0, width, height);
-        clip.graphics.endFill();
+        clip = new Shape();
         addChild(clip);
         inner.mask = clip;
-        // The empty parts of the view catch the wheel too.
-        graphics.beginFill(0, 0.001);
-        graphics.drawRect(0, 0, width, height);
-        graphics.endFill();
-
-        var usable = width - ScrollBar.WIDTH - 2 * PADDING;
-        columns = Std.int(Math.max(1, Math.floor((usable + GAP) / (GridCell.WIDTH + GAP))));
-        var gridWidth = columns * GridCell.WIDTH + (columns - 1) * GAP;
-        var left = Math.round((width - ScrollBar.WIDTH - gridWidth) / 2);
         for (i in 0...items.length) {
             var cell = new GridCell(items[i], i + 1);
-            cell.x = left + (i % columns) * (GridCell.WIDTH + GAP);
-            cell.y = PADDING + Math.floor(i / columns) * (GridCell.HEIGHT + GAP);
             var number = i + 1;
             cell.addEventListener(MouseEvent.ROLL_OVER, function(_) if (onHover != null) onHover(number));
             cell.addEventListener(MouseEvent.ROLL_OUT, function(_) if (onHover != null) onHover(0));
@@ -64,12 +49,36 @@ class ThumbnailGrid extends Sprite {
             inner.addChild(cell);
             cells.push(cell);
         }
-        bar = new ScrollBar(height - 12);
-        bar.x = width - ScrollBar.WIDTH - 4;
-        bar.y = 6;
+        bar = new ScrollBar();
         bar.onScroll = function(at, finished) scrollTo(at, false, finished);
         addChild(bar);
-        bar.update(maxScroll(), height, 0);
+    }
+
+    // Lays the cells out for a view of that size: as many columns as fit, centred.
+    public function resize(width:Float, height:Float):Void {
+        viewWidth = width;
+        viewHeight = height;
+        clip.graphics.clear();
+        clip.graphics.beginFill(0);
+        clip.graphics.drawRect(0, 0, width, height);
+        clip.graphics.endFill();
+        // The empty parts of the view catch the mouse too.
+        graphics.clear();
+        graphics.beginFill(0, 0.001);
+        graphics.drawRect(0, 0, width, height);
+        graphics.endFill();
+        var usable = width - ScrollBar.WIDTH - 2 * PADDING;
+        columns = Std.int(Math.max(1, Math.floor((usable + GAP) / (GridCell.WIDTH + GAP))));
+        var gridWidth = columns * GridCell.WIDTH + (columns - 1) * GAP;
+        var left = Math.round((width - ScrollBar.WIDTH - gridWidth) / 2);
+        for (i in 0...cells.length) {
+            cells[i].x = left + (i % columns) * (GridCell.WIDTH + GAP);
+            cells[i].y = PADDING + Math.floor(i / columns) * (GridCell.HEIGHT + GAP);
+        }
+        bar.x = width - ScrollBar.WIDTH - 4;
+        bar.y = 6;
+        place(Math.max(0, Math.min(maxScroll(), position)));
+        target = position;
     }
 
     public function contentHeight():Float {
@@ -106,7 +115,7 @@ class ThumbnailGrid extends Sprite {
     function place(at:Float):Void {
         position = at;
         inner.y = -Math.round(at);
-        bar.update(maxScroll(), viewHeight, at);
+        bar.update(viewHeight - 12, maxScroll(), viewHeight, at);
         loadNearby();
     }
 

@@ -8,8 +8,9 @@ import flash.utils.ByteArray;
 import flash.utils.Endian;
 
 // What a Flash Video file holds, read from its tags: whether it has pictures and in which
-// codec, its sound format, its length and (for the codecs that carry it plainly) the size of
-// its pictures. The stream's own metadata may be missing; this reading is not.
+// codec, its sound format, its length (the latest time stamp) and, for the codecs that carry
+// it plainly, the size of its pictures. The stream's own metadata may be missing; this
+// reading is not.
 class FlvProbe {
     // "ok", "unreadable" (no file) or "not-flv".
     public var status(default, null) = "unreadable";
@@ -49,17 +50,20 @@ class FlvProbe {
             return probe;
         }
         probe.status = "ok";
-        // The header's flags say whether to look for sound; pictures are looked for anyway.
-        var lookForSound = bytes[4] & 0x04 != 0;
         bytes.position = 5;
         var at = Std.int(bytes.readUnsignedInt()) + 4;
-        // Tag by tag until the first picture (and the first sound) are known.
-        while (at + 11 <= Std.int(bytes.length) && (probe.videoCodec < 0 || lookForSound && probe.audioFormat < 0)) {
+        var length = Std.int(bytes.length);
+        // Every whole tag: the first picture and sound packets, and the latest time stamp
+        // (a cut file has no trustworthy end).
+        while (at + 11 <= length) {
             var type = bytes[at] & 0x1F;
             var size = (bytes[at + 1] << 16) | (bytes[at + 2] << 8) | bytes[at + 3];
             var data = at + 11;
-            if (data + size > Std.int(bytes.length))
+            if (data + size > length)
                 break;
+            var stamp = ((bytes[at + 7] << 24) | (bytes[at + 4] << 16) | (bytes[at + 5] << 8) | bytes[at + 6]) / 1000;
+            if (stamp > probe.duration)
+                probe.duration = stamp;
             if (type == 9 && size > 0 && probe.videoCodec < 0) {
                 probe.videoCodec = bytes[data] & 0x0F;
                 probe.readPictureSize(bytes, data + 1, size - 1);
@@ -67,16 +71,6 @@ class FlvProbe {
                 probe.audioFormat = bytes[data] >> 4;
             }
             at = data + size + 4;
-        }
-        // The length: the time stamp of the last tag, found through the size written after it.
-        if (Std.int(bytes.length) >= 15) {
-            bytes.position = Std.int(bytes.length) - 4;
-            var lastSize = Std.int(bytes.readUnsignedInt());
-            var last = Std.int(bytes.length) - 4 - lastSize;
-            if (lastSize >= 11 && last >= 9) {
-                var stamp = (bytes[last + 7] << 24) | (bytes[last + 4] << 16) | (bytes[last + 5] << 8) | bytes[last + 6];
-                probe.duration = stamp / 1000;
-            }
         }
         return probe;
     }

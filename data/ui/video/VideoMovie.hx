@@ -1,7 +1,5 @@
 import flash.display.Shape;
 import flash.display.Sprite;
-import flash.display.StageAlign;
-import flash.display.StageScaleMode;
 import flash.events.Event;
 import flash.events.MouseEvent;
 import flash.events.NetStatusEvent;
@@ -31,7 +29,7 @@ class VideoMovie extends UiMovie {
     static var DECODED = [2, 3, 4, 5, 7];
     static var CODEC_NAMES = ["", "JPEG", "Sorenson H.263", "Screen Video", "On2 VP6", "On2 VP6 with alpha", "Screen Video 2", "H.264"];
 
-    var backdrop:Shape;
+    var screen:Shape;
     var video:Video;
     var picture:Sprite;
     var bar:ControlBar;
@@ -56,12 +54,10 @@ class VideoMovie extends UiMovie {
     }
 
     function new() {
-        super(WIDTH, HEIGHT);
+        super(WIDTH, HEIGHT, true);
         var stage = flash.Lib.current.stage;
-        stage.scaleMode = StageScaleMode.NO_SCALE;
-        stage.align = StageAlign.TOP_LEFT;
-        backdrop = new Shape();
-        addChild(backdrop);
+        screen = new Shape();
+        addChild(screen);
         picture = new Sprite();
         video = new Video(WIDTH, HEIGHT);
         video.smoothing = true;
@@ -82,7 +78,6 @@ class VideoMovie extends UiMovie {
         area("seek", bar.seek);
         area("picture", picture);
         area("bigButton", bigButton);
-        stage.addEventListener(Event.RESIZE, function(_) layout());
         stage.addEventListener(MouseEvent.MOUSE_MOVE, function(_) wake());
         stage.addEventListener(Event.MOUSE_LEAVE, function(_) lastMove = -IDLE_MS);
         addEventListener(Event.ENTER_FRAME, function(_) tick());
@@ -281,23 +276,17 @@ class VideoMovie extends UiMovie {
         explain(icon, Theme.ERROR_ICON, title, detail);
     }
 
-    function stageWidth():Float {
-        var w = flash.Lib.current.stage.stageWidth;
-        return w > 0 ? w : WIDTH;
-    }
-
-    function stageHeight():Float {
-        var h = flash.Lib.current.stage.stageHeight;
-        return h > 0 ? h : HEIGHT;
+    override function resized(width:Float, height:Float):Void {
+        layout();
     }
 
     function layout():Void {
         var width = stageWidth();
         var height = stageHeight();
-        backdrop.graphics.clear();
-        backdrop.graphics.beginFill(0x000000);
-        backdrop.graphics.drawRect(0, 0, width, height);
-        backdrop.graphics.endFill();
+        screen.graphics.clear();
+        screen.graphics.beginFill(0x000000);
+        screen.graphics.drawRect(0, 0, width, height);
+        screen.graphics.endFill();
         // The picture at its own proportions, as large as the window allows.
         var w = naturalWidth > 0 ? naturalWidth : width;
         var h = naturalHeight > 0 ? naturalHeight : height;

@@ -28,9 +28,6 @@ class WelcomeMovie extends UiMovie {
 
     function new() {
         super(WIDTH, HEIGHT);
-        var page = new Sprite();
-        paintPage(page, WIDTH, HEIGHT);
-        addChild(page);
         var brand = new Brand(40, Theme.SIZE_BRAND);
         brand.x = MARGIN;
         brand.y = 18;

@@ -2,13 +2,19 @@ package vorlen.ui;
 
 import flash.display.DisplayObject;
 import flash.display.GradientType;
+import flash.display.Shape;
 import flash.display.Sprite;
 import flash.display.StageAlign;
+import flash.display.StageScaleMode;
+import flash.events.Event;
 import flash.external.ExternalInterface;
 import flash.geom.Matrix;
 
 // What every interface movie shares: it reads its parameters (myXML: the document's path,
 // noanim: "True" for no animations), loads the document, takes its FONT and shows its texts.
+// It is never stretched: the page fills the window, and the movie's own layout is either
+// centred at its native size (shrunk only when the window is smaller) or, for an adaptive
+// movie, laid out again to the window's size.
 // It registers with the page:
 // - vorlenState(): what it shows now, as JSON (state, texts, the places of what can be
 //   clicked and of the error banner), for the player's tests and tools;
@@ -18,6 +24,9 @@ class UiMovie extends Sprite {
     public var movieWidth(default, null):Float;
     public var movieHeight(default, null):Float;
 
+    var adaptive:Bool;
+    var backdrop:Shape;
+
     var documentPath:String;
     var state = "loading";
     var failure = "";
@@ -25,10 +34,11 @@ class UiMovie extends Sprite {
     var areas:Map<String, DisplayObject> = new Map();
     var texts:Dynamic = {};
 
-    public function new(width:Float, height:Float) {
+    public function new(width:Float, height:Float, adaptive = false) {
         super();
         movieWidth = width;
         movieHeight = height;
+        this.adaptive = adaptive;
         var parameters:Dynamic = flash.Lib.current.loaderInfo.parameters;
         documentPath = Reflect.field(parameters, "myXML");
         var noAnimation:String = Reflect.field(parameters, "noanim");
@@ -47,7 +57,14 @@ class UiMovie extends Sprite {
     // Starts loading the document; onDocument follows with it, or with null (the movie then
     // shows its own defaults).
     function start():Void {
+        var stage = flash.Lib.current.stage;
+        stage.scaleMode = StageScaleMode.NO_SCALE;
+        stage.align = StageAlign.TOP_LEFT;
+        backdrop = new Shape();
+        flash.Lib.current.addChild(backdrop);
         flash.Lib.current.addChild(this);
+        stage.addEventListener(Event.RESIZE, function(_) fit());
+        fit();
         Document.load(documentPath, function(document:Document, reason:String) {
             state = document == null ? "failed" : "ready";
             failure = reason;
@@ -58,6 +75,34 @@ class UiMovie extends Sprite {
     }
 
     function onDocument(document:Document):Void {}
+
+    // An adaptive movie lays itself out to this size (the window's, never below the movie's
+    // smallest).
+    function resized(width:Float, height:Float):Void {}
+
+    public function stageWidth():Float {
+        var stage = flash.Lib.current.stage;
+        return stage != null && stage.stageWidth > 0 ? stage.stageWidth : movieWidth;
+    }
+
+    public function stageHeight():Float {
+        var stage = flash.Lib.current.stage;
+        return stage != null && stage.stageHeight > 0 ? stage.stageHeight : movieHeight;
+    }
+
+    function fit():Void {
+        var width = stageWidth();
+        var height = stageHeight();
+        paintPage(backdrop.graphics, width, height);
+        if (adaptive) {
+            resized(width, height);
+            return;
+        }
+        var scale = Math.min(1, Math.min(width / movieWidth, height / movieHeight));
+        scaleX = scaleY = scale;
+        x = Math.round((width - movieWidth * scale) / 2);
+        y = Math.round((height - movieHeight * scale) / 2);
+    }
 
     // A variable set by the player ("_root.mwheel" arrives as "mwheel").
     function onVariable(name:String, value:String):Void {}
@@ -134,14 +179,14 @@ class UiMovie extends Sprite {
         }
     }
 
-    // The page: a soft vertical gradient over the whole movie.
-    function paintPage(target:Sprite, width:Float, height:Float):Void {
+    // The page: a soft vertical gradient over the whole window.
+    function paintPage(g:flash.display.Graphics, width:Float, height:Float):Void {
         var m = new Matrix();
         m.createGradientBox(width, height, Math.PI / 2, 0, 0);
-        target.graphics.clear();
-        target.graphics.beginGradientFill(GradientType.LINEAR, [Theme.PAGE_TOP, Theme.PAGE_BOTTOM], [1, 1], [0, 255], m);
-        target.graphics.drawRect(0, 0, width, height);
-        target.graphics.endFill();
+        g.clear();
+        g.beginGradientFill(GradientType.LINEAR, [Theme.PAGE_TOP, Theme.PAGE_BOTTOM], [1, 1], [0, 255], m);
+        g.drawRect(0, 0, width, height);
+        g.endFill();
     }
 
     // Appears: a short fade and rise (nothing with animations off).
