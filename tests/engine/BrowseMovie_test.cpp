@@ -238,3 +238,23 @@ TEST(BrowseMovie, ScrollPositionIsRestoredAndWheelNoticesScroll)
     EXPECT_EQ(
         commands.ArgumentsOf(QStringLiteral("BROWSESCROLL")).mid(3), (QStringList{QStringLiteral("0"), QStringLiteral("0")}));
 }
+
+// The player's wheel notice goes through the control: SetVariable("_root.mwheel", ...) and
+// TCallLabel("vbCall", "MWH") reach the movie's vorlenSetVariable and vorlenCallLabel.
+TEST(BrowseMovie, WheelNoticeThroughTheControlScrolls)
+{
+    RuffleFlashControl& control = SharedControl();
+    const ThumbnailFolder thumbnails;
+    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(40), 0));
+    ShowUiMovie(control, QStringLiteral("browse.swf"), document.path(), kBrowseSize);
+    CommandLog commands(control);
+    control.SetVariable(QStringLiteral("_root.mwheel"), QStringLiteral("-1"));
+    control.TCallLabel(QStringLiteral("vbCall"), QStringLiteral("MWH"));
+    ASSERT_TRUE(commands.WaitFor(QStringLiteral("BROWSESCROLL")));
+    const int down = commands.ArgumentsOf(QStringLiteral("BROWSESCROLL")).last().toInt();
+    EXPECT_GT(down, 0);
+    control.SetVariable(QStringLiteral("_root.mwheel"), QStringLiteral("1"));
+    control.TCallLabel(QStringLiteral("vbCall"), QStringLiteral("MWH"));
+    ASSERT_TRUE(commands.WaitFor(QStringLiteral("BROWSESCROLL"), 5000, 1));
+    EXPECT_EQ(commands.ArgumentsOf(QStringLiteral("BROWSESCROLL")).last(), QStringLiteral("0"));
+}

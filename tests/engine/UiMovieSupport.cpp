@@ -76,7 +76,8 @@ bool WaitForDocument(RuffleFlashControl& control, int timeoutMs)
         timeoutMs);
 }
 
-QJsonObject ShowUiMovie(RuffleFlashControl& control, const QString& movie, const QString& xmlPath, const QSize& size, bool noAnimation)
+QJsonObject ShowUiMovie(
+    RuffleFlashControl& control, const QString& movie, const QString& xmlPath, const QSize& size, bool noAnimation)
 {
     control.widget()->resize(size);
     control.LoadMovie(0, UiMovieAddress(movie, xmlPath, noAnimation));

@@ -47,8 +47,8 @@ bool WaitForDocument(RuffleFlashControl& control, int timeoutMs = 15000);
 // Sizes the control's view to size, loads the interface movie with the document at xmlPath
 // as the player does, and waits until the movie has read it. Returns the movie's state
 // (empty when it did not load).
-QJsonObject ShowUiMovie(RuffleFlashControl& control, const QString& movie, const QString& xmlPath, const QSize& size,
-    bool noAnimation = true);
+QJsonObject ShowUiMovie(
+    RuffleFlashControl& control, const QString& movie, const QString& xmlPath, const QSize& size, bool noAnimation = true);
 
 // The centre of a named hit area the movie reports ({"x","y","w","h"} in stage pixels),
 // in widget coordinates; a null point when the movie reports no such area.
