@@ -4,6 +4,7 @@ import flash.events.TextEvent;
 import flash.text.TextField;
 import flash.text.TextFieldAutoSize;
 import flash.text.TextFormat;
+import vorlen.ui.Brand;
 import vorlen.ui.Document;
 import vorlen.ui.Html;
 import vorlen.ui.Icons;
@@ -43,9 +44,8 @@ class AboutMovie extends UiMovie {
 
     override function onDocument(document:Document):Void {
         var doc = document != null ? document : Document.parse("<ABOUT/>");
-        var info = doc.text("INFO", "<B><FONT size=\"14\">" + vorlen.ui.Brand.NAME + "</FONT></B>");
-        var support = doc.text("SUPPORT",
-            "<A href=\"mailto:support@vorlen.org\">Support: support@vorlen.org</A><BR><A href=\"http://www.vorlen.org\">Web Site: www.vorlen.org</A>");
+        var info = doc.text("INFO", "<B><FONT size=\"14\">" + Brand.NAME + "</FONT></B>");
+        var support = doc.text("SUPPORT", Brand.SUPPORT_LINKS);
 
         var field = new TextField();
         field.x = TEXT_LEFT;

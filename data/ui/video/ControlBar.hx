@@ -78,10 +78,6 @@ class ControlBar extends Sprite {
         paintButton();
     }
 
-    public function buttonMode_():String {
-        return mode;
-    }
-
     public function showTime(text:String):Void {
         var widthBefore = time.textWidth();
         time.text = text;

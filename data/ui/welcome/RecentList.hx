@@ -10,8 +10,9 @@ import vorlen.ui.Theme;
 
 typedef RecentMovie = {caption:String, file:String};
 
-// The recent movies as a panel of rows: the movie's name over its (shortened) path. A row
-// lights up under the mouse; a click asks the player to play that file ("MEOWLOAD").
+// The recent movies as a panel of rows: the movie's name over its (shortened) path, with a
+// film for movies and videos and a program window for projectors. A row lights up under the
+// mouse; a click asks the player to play that file ("MEOWLOAD").
 class RecentList extends Sprite {
     public var rows(default, null):Array<Sprite> = [];
 
@@ -63,7 +64,8 @@ class RecentList extends Sprite {
         row.graphics.endFill();
         var icon = new Shape();
         var iconSize = Math.min(22, height - 10);
-        Icons.film(icon.graphics, 10, (height - 2 - iconSize) / 2, iconSize, Theme.ACCENT);
+        var projector = StringTools.endsWith(movie.file.toLowerCase(), ".exe");
+        (projector ? Icons.projector : Icons.film)(icon.graphics, 10, (height - 2 - iconSize) / 2, iconSize, Theme.ACCENT);
         row.addChild(icon);
         var textLeft = 10 + iconSize + 10;
         var name = new Label(Address.fileName(movie.file), Theme.SIZE_BODY, Theme.TEXT);

@@ -53,8 +53,7 @@ class WelcomeMovie extends UiMovie {
             plus: doc.text("PLUS", "Goodies..."),
             help: doc.text("HELP", "Help"),
         };
-        var support = doc.text("SUPPORT",
-            "<A href=\"mailto:support@vorlen.org\">Support: support@vorlen.org</A><BR><A href=\"http://www.vorlen.org\">Web Site: www.vorlen.org</A>");
+        var support = doc.text("SUPPORT", Brand.SUPPORT_LINKS);
 
         var top = 90.0;
         if (StringTools.trim(error) != "") {

@@ -21,10 +21,4 @@ class Address {
         var cut = Std.int(Math.max(path.lastIndexOf("/"), path.lastIndexOf("\\")));
         return path.substr(cut + 1);
     }
-
-    // The folder part of a path, with its separator.
-    public static function folderOf(path:String):String {
-        var cut = Std.int(Math.max(path.lastIndexOf("/"), path.lastIndexOf("\\")));
-        return path.substr(0, cut + 1);
-    }
 }

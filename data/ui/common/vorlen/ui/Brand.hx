@@ -6,6 +6,9 @@ import flash.display.Sprite;
 // The program's mark and its name.
 class Brand extends Sprite {
     public static inline var NAME = "Vorlen";
+    // The support links shown when the document gives none.
+    public static inline var SUPPORT_LINKS = "<A href=\"mailto:support@vorlen.org\">Support: support@vorlen.org</A><BR>"
+        + "<A href=\"http://www.vorlen.org\">Web Site: www.vorlen.org</A>";
 
     public function new(markSize:Float, textSize:Int) {
         super();

@@ -73,10 +73,6 @@ class Button extends Sprite {
         paint();
     }
 
-    public function labelText():String {
-        return label == null ? "" : label.fullText;
-    }
-
     function set_enabled(value:Bool):Bool {
         enabled = value;
         buttonMode = value;

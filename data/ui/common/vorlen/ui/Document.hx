@@ -52,14 +52,6 @@ class Document {
         return fallback;
     }
 
-    public function has(name:String):Bool {
-        for (entry in entries) {
-            if (entry.name == name)
-                return true;
-        }
-        return false;
-    }
-
     // Loads and parses the document at path (see Address); calls done with the document, or
     // with null and a reason.
     public static function load(path:String, done:Document->String->Void):Void {

@@ -127,8 +127,4 @@ class Label extends Sprite {
     public function textHeight():Float {
         return fields[0].textHeight;
     }
-
-    public function isCut():Bool {
-        return fields[0].text != fullText;
-    }
 }
