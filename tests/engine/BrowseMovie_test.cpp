@@ -240,9 +240,8 @@ TEST(BrowseMovie, ScrollPositionIsRestoredAndWheelNoticesScroll)
 }
 
 // The player's wheel notice goes through the control: SetVariable("_root.mwheel", ...) and
-// TCallLabel("vbCall", "MWH") reach the movie's vorlenSetVariable and vorlenCallLabel. It needs
-// the control to route those two calls of an ActionScript 3 movie to its callbacks; it is
-// switched on together with that routing.
+// TCallLabel("vbCall", "MWH") reach the movie's vorlenSetVariable and vorlenCallLabel. Disabled:
+// it needs a control that routes those two calls of an ActionScript 3 movie to its callbacks.
 TEST(BrowseMovie, DISABLED_WheelNoticeThroughTheControlScrolls)
 {
     RuffleFlashControl& control = SharedControl();
