@@ -75,7 +75,9 @@ Player::~Player()
     m_tmrUpdate.stop();
     if (m_fullScreenFilter)
         qApp->removeEventFilter(this);
-    // The control goes first: its widget lives in the view, which the window deletes after.
+    // The control goes first and takes its widget with it, as it does when it stands alone.
+    if (QWidget* widget = m_swf->widget())
+        widget->setParent(nullptr);
     m_swf.reset();
 }
 
