@@ -89,6 +89,7 @@ const Operation kOperations[] = {
     {"UpdateRegion", 0, 1, [](Player& p, ScriptArgs& a) { p.UpdateRegion(Flag(a, 0)); return Done(); }},
     {"Center", 0, 0, [](Player& p, ScriptArgs&) { p.Center(); return Done(); }},
     {"MoveWindow", 0, 0, [](Player& p, ScriptArgs&) { p.MoveWindow(); return Done(); }},
+    // The skin's objects live in the main window: moving one's window is moving the player.
     {"MoveObject", 1, 1, [](Player& p, ScriptArgs&) { p.MoveWindow(); return Done(); }},
     {"ResizeWindow", 0, 0, [](Player& p, ScriptArgs&) { p.ResizeWindow(); return Done(); }},
     {"UpdateSkin", 0, 0, [](Player& p, ScriptArgs&) { p.UpdateSkin(); return Done(); }},
