@@ -167,7 +167,7 @@ public:
     // checked, else normal).
     void RestoreMinimisedWindow();
 
-    // State (Part 3.2 fields and the loaded movie).
+    // State: sound, opacity, time mode and the loaded movie.
     int Volume() const;
     int Pan() const;
     bool IsMuted() const;
