@@ -140,11 +140,11 @@ void Playlist::AddFolder(const QString& folder)
 void Playlist::TogglePlaylist(int mode)
 {
     const bool show = mode == 1 ? !m_view->IsPlaylistMenuChecked() : mode != 0;
-    const PlaylistLayout before = m_view->Layout();
+    const PlaylistLayout before = m_view->ListLayout();
     m_view->SetListVisible(show && !(before.fullScreen && before.fsPlaylistShown));
     m_view->SetPlaylistMenuChecked(show);
     // The plain window grows and shrinks by the list's width, as it is once the list is shown.
-    const PlaylistLayout after = m_view->Layout();
+    const PlaylistLayout after = m_view->ListLayout();
     if (after.windowNormal && !before.fullScreen && !after.skinLoaded)
         m_view->SetWindowWidth(after.windowWidth + (show ? 1 : -1) * after.listWidth);
     m_view->RunSkinEvent(QStringLiteral("onLoad"));

@@ -21,7 +21,7 @@ public:
     // mnuPlaylist's check mark: whether the list is meant to be shown.
     virtual bool IsPlaylistMenuChecked() const { return false; }
     virtual void SetPlaylistMenuChecked(bool checked) { }
-    virtual PlaylistLayout Layout() const { return {}; }
+    virtual PlaylistLayout ListLayout() const { return {}; }
     virtual void SetListVisible(bool visible) { }
     virtual void SetWindowWidth(int width) { }
     virtual void RunSkinEvent(const QString& event) { }

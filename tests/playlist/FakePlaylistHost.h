@@ -60,7 +60,7 @@ public:
     bool IsPlaylistMenuChecked() const override { return menuChecked; }
     void SetPlaylistMenuChecked(bool checked) override { menuChecked = checked; }
     void SetListVisible(bool visible) override { listVisible = visible; }
-    PlaylistLayout Layout() const override { return PlaylistLayout{fullScreen, fsPlaylist, normal, skin, width, listWidth}; }
+    PlaylistLayout ListLayout() const override { return PlaylistLayout{fullScreen, fsPlaylist, normal, skin, width, listWidth}; }
     void SetWindowWidth(int value) override { width = value; }
     void RunSkinEvent(const QString& event) override { skinEvents.append(event); }
     void UpdateSkin() override { skinEvents.append(QStringLiteral("UpdateSkin")); }
