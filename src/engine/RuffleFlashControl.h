@@ -24,6 +24,8 @@ class QWebChannel;
 // effect at the next load, since the engine reads its configuration only then. A movie given
 // as a web address is not read beforehand, so it gets no host movie and is handled like an
 // ActionScript 3 movie.
+// An ActionScript 3 movie that answers the host's callbacks itself and says so
+// (vorlenHostReady), as the player's video wrapper does, gets the frame members all the same.
 class RuffleFlashControl : public FlashControl {
     Q_OBJECT
 public:
@@ -37,6 +39,7 @@ public:
 
     int FlashVersion() const override;
     void LoadMovie(int layer, const QString& url) override;
+    void AllowFolder(const QString& folder) override;
     void Play() override;
     void Stop() override;
     void Back() override;
@@ -95,7 +98,8 @@ private:
     void RunScript(const QString& script);
     // Calls a callback of the host movie (queued by the page until the host is ready).
     void CallHost(const char* name, const QJsonArray& arguments = QJsonArray());
-    bool HasFrameControl() const { return m_hostInserted; }
+    // A movie may answer the host's callbacks itself (the player's video wrapper does).
+    bool HasFrameControl() const { return m_hostInserted || m_hostReady; }
     void LoadRoot(const QString& path, const QString& query, const QString& remoteUrl);
     void LoadLevel(int layer, const QString& path, const QString& query, const QString& remoteUrl);
     void Unload();

@@ -113,6 +113,9 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
     }
     Center();
 
+    // The video wrapper reads the video from where it lies.
+    if (m_info.IsVideo)
+        m_swf->AllowFolder(FolderOf(m_info.SourcePath));
     m_swf->LoadMovie(0, m_info.WorkingPath + query);
     SetFlashAlpha(State().flashAlpha);
     m_swf->SetBGColor(m_info.BackgroundColor);
