@@ -9,11 +9,13 @@
 #include "base/ShellServices.h"
 #include "base/Version.h"
 #include "engine/FlashControl.h"
+#include "media/FlashVideo.h"
 #include "media/IdentifyMedia.h"
 #include "player/MovieView.h"
 #include "player/PlayerBrowser.h"
 #include "player/PlayerSkin.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -23,6 +25,20 @@ constexpr const char* kExec = "/exec";
 bool IsExecStatement(const QString& path)
 {
     return path.left(5).compare(QLatin1String(kExec), Qt::CaseInsensitive) == 0;
+}
+
+// A video that begins with a metadata tag has no picture where the wrapper's description reads
+// its size: the window takes the size of the video's first picture instead.
+void FitVideoFrameSize(MediaFileInfo& info)
+{
+    constexpr qint64 kHead = 256 * 1024;
+    QFile file(NormalizePath(info.SourcePath));
+    int width = 0;
+    int height = 0;
+    if (file.open(QIODevice::ReadOnly) && FindVideoFrameSize(file.read(kHead), &width, &height) && width > 0 && height > 0) {
+        info.Width = width;
+        info.Height = height;
+    }
 }
 
 }  // namespace
@@ -88,6 +104,8 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
     }
     if (m_info.IsProjector && OptionValues().removeProjectors && RemoveProjector(filePath))
         return;
+    if (m_info.IsVideo)
+        FitVideoFrameSize(m_info);
 
     m_view->ShowNotice(QString());
     AdaptMenusToMovie();
