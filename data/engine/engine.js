@@ -119,6 +119,7 @@ const vorlen = {
     player.onFSCommand = (command, args) => {
       if (vorlen.bridge) vorlen.bridge.fsCommand(String(command), String(args));
     };
+    vorlen.watch(player, serial);
     player.addEventListener("loadedmetadata", () => {
       if (player !== vorlen.player) return;
       const m = player.ruffle().metadata || {};
@@ -140,9 +141,35 @@ const vorlen = {
       forceScale: false,
       wmode: "transparent",
     };
+    if (options.maxExecutionDuration) config.maxExecutionDuration = options.maxExecutionDuration;
     player.ruffle().load(config).catch((e) => {
       if (player === vorlen.player) vorlen.bridge.failed(serial, String(e));
     });
+  },
+
+  // The engine shows its own screen when it fails (a movie it refuses, a panic): that screen
+  // is hidden at once and the control told why.
+  watch(player, serial) {
+    const root = player.shadowRoot;
+    if (!root || typeof MutationObserver === "undefined") return;
+    const observer = new MutationObserver(() => {
+      if (player !== vorlen.player) {
+        observer.disconnect();
+        return;
+      }
+      const panic = root.getElementById("panic");
+      const overlay = root.getElementById("message-overlay");
+      if (overlay) overlay.remove();
+      if (!panic) return;
+      observer.disconnect();
+      player.style.visibility = "hidden";
+      vorlen.paintBackground();
+      const title = root.getElementById("panic-title");
+      const body = root.getElementById("panic-body");
+      const detail = [title, body].map((e) => (e ? e.textContent.trim() : "")).filter((t) => t).join(" ");
+      if (vorlen.bridge) vorlen.bridge.failed(serial, "the Flash engine failed: " + (detail || "unknown error"));
+    });
+    observer.observe(root, { childList: true, subtree: true });
   },
 
   unload() {
@@ -158,10 +185,44 @@ const vorlen = {
   // Calls a callback of the host movie, or keeps it until the host is ready.
   host(name, ...args) {
     if (!vorlen.player) return;
-    if (!vorlen.hostReady) {
+    if (!vorlen.hostReady || vorlen.queue.length) {
       vorlen.queue.push([name, args]);
       return;
     }
+    return vorlen.callMovie(name, ...args);
+  },
+
+  // Runs then once the host is ready, in order with the host calls made before.
+  afterHost(then) {
+    if (!vorlen.player) return;
+    if (!vorlen.hostReady || vorlen.queue.length) vorlen.queue.push([null, [then]]);
+    else then();
+  },
+
+  // Runs the queued host calls, outside the movie's own call (the engine takes no calls
+  // while it runs the movie).
+  flush() {
+    const queue = vorlen.queue;
+    vorlen.queue = [];
+    for (const [name, args] of queue) {
+      if (name === null) args[0]();
+      else vorlen.callMovie(name, ...args);
+    }
+  },
+
+  // SetVariable and TCallLabel of an ActionScript 3 movie: the movie's own callbacks
+  // (vorlenSetVariable, vorlenCallLabel) when it registered them, else the frame host.
+  hasOwnCallback(name) {
+    return !!vorlen.player && Object.prototype.hasOwnProperty.call(vorlen.player, name);
+  },
+  setVariable(name, levelPath, value) {
+    if (vorlen.hasOwnCallback("vorlenSetVariable")) vorlen.callMovie("vorlenSetVariable", name, value);
+    else vorlen.host("vorlenSet", levelPath, value);
+  },
+  callLabel(target, label) {
+    if (vorlen.hasOwnCallback("vorlenCallLabel")) vorlen.callMovie("vorlenCallLabel", target, label);
+  },
+  callMovie(name, ...args) {
     try {
       return vorlen.player.ruffle().callExternalInterface(name, ...args);
     } catch (e) {
@@ -172,8 +233,35 @@ const vorlen = {
   // Goes to a frame through the host and tells the control once the engine has painted it
   // (two animation frames later).
   gotoFrame(frame, play, ticket) {
-    vorlen.host("vorlenGoto", frame, play);
-    vorlen.whenPainted(ticket, false);
+    const player = vorlen.player;
+    vorlen.afterHost(() =>
+      vorlen.whenFrameLoaded(player, frame, () => {
+        vorlen.callMovie("vorlenGoto", frame, play);
+        vorlen.whenPainted(ticket, false, false);
+      })
+    );
+  },
+
+  // Runs then once the engine has read the movie up to frame, or has stopped reading it for
+  // a second (a movie cut short). Only the ActionScript 3 frame host says how far it is.
+  whenFrameLoaded(player, frame, then) {
+    let last = -1;
+    let since = performance.now();
+    const check = () => {
+      if (player !== vorlen.player) return;
+      const loaded = vorlen.callMovie("vorlenLoaded");
+      const total = vorlen.callMovie("vorlenTotal");
+      if (typeof loaded !== "number" || loaded >= frame || loaded >= total) return then();
+      const now = performance.now();
+      if (loaded !== last) {
+        last = loaded;
+        since = now;
+      } else if (now - since > 1000) {
+        return then();
+      }
+      setTimeout(check, 10);
+    };
+    check();
   },
 
   whenPainted(ticket, waitTick = true, afterHostReady = true) {
@@ -189,8 +277,8 @@ const vorlen = {
         }));
       }, period + 5);
     };
-    if (!afterHostReady || vorlen.hostReady || vorlen.actionScript3 || !vorlen.hostExpected || !vorlen.player) afterHost();
-    else vorlen.queue.push([null, [afterHost]]);
+    if (!afterHostReady || !vorlen.hostExpected || !vorlen.player) afterHost();
+    else vorlen.afterHost(afterHost);
   },
 
   // The frame the engine painted last, as a PNG data address ("" when there is none).
@@ -237,12 +325,7 @@ const vorlen = {
 // Called by the host movie (ExternalInterface.call).
 function vorlenHostReady() {
   vorlen.hostReady = true;
-  const queue = vorlen.queue;
-  vorlen.queue = [];
-  for (const [name, args] of queue) {
-    if (name === null) args[0]();
-    else vorlen.host(name, ...args);
-  }
+  setTimeout(vorlen.flush, 0);
   if (vorlen.bridge) vorlen.bridge.hostReady(vorlen.serial);
 }
 

@@ -1,6 +1,7 @@
 #include "engine/EngineMovie.h"
 
 #include "base/ByteReader.h"
+#include "engine/Avm2Host.h"
 #include "engine/EngineMovies.h"
 #include "swf/Avm1Assembler.h"
 #include "swf/SwfWriter.h"
@@ -59,7 +60,7 @@ QByteArray HostLoaderTag(int version, const QByteArray& hostUrl)
     return a.doActionTag();
 }
 
-EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl)
+EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl, const QByteArray& frameHostAbc)
 {
     EngineMovie result;
     if (movie.size() < 8) {
@@ -116,6 +117,7 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
     }
 
     // Walk the root tags up to the first ShowFrame (or the End tag, or the end of the data).
+    const qsizetype firstTag = reader.pos();
     qsizetype insertAt = -1;
     while (!reader.atEnd()) {
         const int64_t tagStart = reader.pos();
@@ -137,14 +139,20 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
         if (!reader.skip(length))
             break;
     }
+    QByteArray loader;
     if (result.actionScript3) {
-        result.bytes = movie;
-        return result;
+        const FrameHostSlot slot = frameHostAbc.isEmpty() ? FrameHostSlot() : FreeFrameHostSlot(body, firstTag);
+        if (!slot.ok) {
+            result.bytes = movie;
+            return result;
+        }
+        loader = FrameHostTags(frameHostAbc, slot);
+    } else {
+        loader = HostLoaderTag(result.version, hostUrl);
     }
     if (insertAt < 0)
         insertAt = body.size();
 
-    const QByteArray loader = HostLoaderTag(result.version, hostUrl);
     QByteArray out("FWS");
     AppendU8(out, static_cast<uint8_t>(result.version));
     AppendU32(out, static_cast<uint32_t>(8 + body.size() + loader.size()));

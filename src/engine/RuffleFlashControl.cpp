@@ -2,6 +2,7 @@
 
 #include "base/AppFolders.h"
 #include "base/FileNames.h"
+#include "engine/Avm2Host.h"
 #include "engine/EngineBridge.h"
 #include "engine/EngineMovie.h"
 #include "engine/EngineMovies.h"
@@ -41,6 +42,7 @@ const char* const kScaleModes[] = {"showAll", "noBorder", "exactFit", "noScale"}
 struct SharedEngine {
     QWebEngineProfile* profile = nullptr;
     EngineSchemeHandler* handler = nullptr;
+    QByteArray frameHostAbc;  // empty when as3host.swf is missing
 };
 
 // One profile and one scheme handler for every control of the process.
@@ -58,6 +60,9 @@ SharedEngine& Engine()
         engine.handler->hold(RuffleFlashControl::EngineFolder() + QStringLiteral("blank.swf"), BuildBlankMovie());
         if (!QFileInfo::exists(RuffleFlashControl::SoundMoviePath()))
             engine.handler->hold(RuffleFlashControl::SoundMoviePath(), BuildSoundMovie());
+        QFile frameHost(RuffleFlashControl::EngineFolder() + QStringLiteral("as3host.swf"));
+        if (frameHost.open(QIODevice::ReadOnly))
+            engine.frameHostAbc = FrameHostAbcTag(frameHost.readAll());
     }
     return engine;
 }
@@ -201,12 +206,12 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
         if (serial == m_serial)
             m_hostReady = true;
     });
-    connect(m_bridge, &EngineBridge::Failed, this, [this](int serial, const QString& message) {
-        if (serial == m_serial)
-            m_lastError = message;
-    });
+    connect(m_bridge, &EngineBridge::Failed, this, &RuffleFlashControl::Fail);
     connect(m_bridge, &EngineBridge::FsCommand, this, &RuffleFlashControl::FSCommand);
     connect(m_bridge, &EngineBridge::Painted, this, [this](int ticket) { m_paintedTicket = std::max(m_paintedTicket, ticket); });
+
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+        [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { OnRenderProcessTerminated(status); });
 
     // The input widget of the view is made (and replaced) by the web engine.
     m_view->installEventFilter(this);
@@ -259,6 +264,16 @@ void RuffleFlashControl::CallHost(const char* name, const QJsonArray& arguments)
 
 void RuffleFlashControl::LoadMovie(int layer, const QString& url)
 {
+    if (layer == 0 && url.isEmpty()) {
+        // Empties the control.
+        if (!m_heldPath.isEmpty())
+            Engine().handler->release(m_heldPath);
+        m_heldPath.clear();
+        m_lastError.clear();
+        m_movieSize = QSize();
+        Unload();
+        return;
+    }
     const MovieAddress address = SplitAddress(url);
     if (layer == 0)
         LoadRoot(address.path, address.query, address.remote);
@@ -288,22 +303,25 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
         m_heldPath.clear();
     }
     m_lastError.clear();
+    m_movieSize = QSize();
     MovieAddress address{path, query, remoteUrl};
     EngineMovie movie;
     if (remoteUrl.isEmpty()) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            m_lastError = QStringLiteral("cannot read %1").arg(path);
             Unload();
+            Fail(m_serial, QStringLiteral("cannot read %1").arg(path));
             return;
         }
         const QByteArray hostUrl = EngineSchemeHandler::UrlForPath(HostMoviePath()).toEncoded();
-        movie = PrepareEngineMovie(file.readAll(), hostUrl);
+        movie = PrepareEngineMovie(file.readAll(), hostUrl, engine.frameHostAbc);
         if (!movie.error.isEmpty()) {
-            m_lastError = movie.error;
             Unload();
+            Fail(m_serial, movie.error);
             return;
         }
+        if (movie.width > 0 && movie.height > 0)
+            m_movieSize = QSize(movie.width, movie.height);
         engine.handler->hold(path, movie.bytes);
         m_heldPath = QDir::cleanPath(path);
         engine.handler->allowFolder(FolderOf(path));
@@ -320,6 +338,8 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
     options.insert(QStringLiteral("host"), m_hostInserted);
     options.insert(QStringLiteral("quality"), ActionScriptQuality(m_quality).toLower());
     options.insert(QStringLiteral("scale"), QLatin1String(kScaleModes[m_scaleMode]));
+    if (m_scriptTimeLimit > 0)
+        options.insert(QStringLiteral("maxExecutionDuration"), m_scriptTimeLimit);
     if (!m_bgColor.isEmpty())
         options.insert(QStringLiteral("backgroundColor"), QLatin1Char('#') + m_bgColor);
     // A shot right after the load waits for the movie's first frame to be painted.
@@ -334,8 +354,8 @@ void RuffleFlashControl::LoadLevel(int layer, const QString& path, const QString
     if (remoteUrl.isEmpty())
         Engine().handler->allowFolder(FolderOf(path));
     const bool soundMovie = remoteUrl.isEmpty() && FileNameOf(path).compare(QLatin1String("sound.swf"), Qt::CaseInsensitive) == 0;
-    if (!HasFrameControl()) {
-        // Without the host movie only the volume of sound.swf can be applied.
+    if (!HasFrameControl() || m_actionScript3) {
+        // Without the AVM1 host movie only the volume of sound.swf can be applied.
         if (soundMovie) {
             const QString volume = QUrlQuery(query).queryItemValue(QStringLiteral("volume"));
             bool ok = false;
@@ -371,16 +391,17 @@ void RuffleFlashControl::OnFrame(int serial, int frame, int total, bool playing)
 void RuffleFlashControl::Play()
 {
     m_playing = true;
-    if (HasFrameControl())
-        CallHost(HostCallback::kPlay);
-    else
+    // An ActionScript 3 movie may have been suspended before its frame host answered.
+    if (m_actionScript3 || !HasFrameControl())
         RunScript(QStringLiteral("vorlen.resume()"));
+    if (HasFrameControl() && !WithoutAs3Host())
+        CallHost(HostCallback::kPlay);
 }
 
 void RuffleFlashControl::Stop()
 {
     m_playing = false;
-    if (HasFrameControl())
+    if (HasFrameControl() && !WithoutAs3Host())
         CallHost(HostCallback::kStop);
     else
         RunScript(QStringLiteral("vorlen.suspend()"));
@@ -511,40 +532,74 @@ QString RuffleFlashControl::LevelZeroTarget(const QString& target)
 
 void RuffleFlashControl::SetVariable(const QString& name, const QString& value)
 {
+    if (m_actionScript3) {
+        // The movie's own callback, else the frame host.
+        RunScript(QStringLiteral("vorlen.setVariable(%1)").arg(JsonArguments({name, LevelZeroVariable(name), value})));
+        return;
+    }
     if (HasFrameControl())
         CallHost(HostCallback::kSet, {LevelZeroVariable(name), value});
 }
 
 void RuffleFlashControl::TCallLabel(const QString& target, const QString& label)
 {
+    if (m_actionScript3) {
+        RunScript(QStringLiteral("vorlen.callLabel(%1)").arg(JsonArguments({target, label})));
+        return;
+    }
     if (HasFrameControl())
         CallHost(HostCallback::kCall, {LevelZeroTarget(target) + QLatin1Char(':') + label});
+}
+
+void RuffleFlashControl::Repaint()
+{
+    RunScript(QStringLiteral("vorlen.whenPainted(%1, true, false)").arg(++m_paintTicket));
+}
+
+QImage RuffleFlashControl::Capture(int timeoutMs)
+{
+    // The engine's own canvas holds exactly the frame it painted; the view's copy of it may
+    // still be on its way from the compositor.
+    if (!m_pageReady)
+        return QImage();
+    // Shared with the callback, which may come after this call gave up waiting.
+    auto answer = std::make_shared<std::pair<bool, QImage>>(false, QImage());
+    m_view->page()->runJavaScript(QStringLiteral("vorlen.capture()"), [answer](const QVariant& result) {
+        const QString text = result.toString();
+        const qsizetype comma = text.indexOf(QLatin1Char(','));
+        if (text.startsWith(QLatin1String("data:image/png;base64,")) && comma > 0)
+            answer->second.loadFromData(QByteArray::fromBase64(text.mid(comma + 1).toLatin1()), "PNG");
+        answer->first = true;
+    });
+    WaitFor([answer] { return answer->first; }, timeoutMs);
+    return answer->second;
+}
+
+QImage RuffleFlashControl::AtViewSize(QImage image) const
+{
+    if (image.isNull())
+        return image;
+    if (image.size() != m_view->size() && !m_view->size().isEmpty())
+        image = image.scaled(m_view->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+QImage RuffleFlashControl::GrabPaintedFrame(int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (!WaitFor([this] { return m_paintedTicket >= m_paintTicket; }, timeoutMs))
+        return QImage();
+    return AtViewSize(Capture(static_cast<int>(std::max<qint64>(1, timeoutMs - timer.elapsed()))));
 }
 
 QImage RuffleFlashControl::GrabFrame()
 {
     WaitFor([this] { return m_paintedTicket >= m_paintTicket; }, 3000);
-    // The engine's own canvas holds exactly the frame it painted; the view's copy of it may
-    // still be on its way from the compositor.
-    QImage image;
-    if (m_pageReady) {
-        // Shared with the callback, which may come after this call gave up waiting.
-        auto answer = std::make_shared<std::pair<bool, QImage>>(false, QImage());
-        m_view->page()->runJavaScript(QStringLiteral("vorlen.capture()"), [answer](const QVariant& result) {
-            const QString text = result.toString();
-            const qsizetype comma = text.indexOf(QLatin1Char(','));
-            if (text.startsWith(QLatin1String("data:image/png;base64,")) && comma > 0)
-                answer->second.loadFromData(QByteArray::fromBase64(text.mid(comma + 1).toLatin1()), "PNG");
-            answer->first = true;
-        });
-        WaitFor([answer] { return answer->first; }, 3000);
-        image = answer->second;
-    }
+    QImage image = Capture(3000);
     if (image.isNull())
         image = m_view->grab().toImage();
-    else if (image.size() != m_view->size() && !m_view->size().isEmpty())
-        image = image.scaled(m_view->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image.convertToFormat(QImage::Format_RGB888);
+    return AtViewSize(image);
 }
 
 void RuffleFlashControl::SetInputFilter(QObject* filter)
@@ -609,4 +664,45 @@ bool RuffleFlashControl::WaitForMovie(int timeoutMs)
 bool RuffleFlashControl::WaitForHost(int timeoutMs)
 {
     return WaitFor([this] { return m_hostReady; }, timeoutMs);
+}
+
+bool RuffleFlashControl::Responsive(int timeoutMs)
+{
+    if (!m_pageReady)
+        return false;
+    auto answered = std::make_shared<bool>(false);
+    m_view->page()->runJavaScript(QStringLiteral("1"), [answered](const QVariant&) { *answered = true; });
+    return WaitFor([answered] { return *answered; }, timeoutMs);
+}
+
+void RuffleFlashControl::Fail(int serial, const QString& reason)
+{
+    if (serial != m_serial)
+        return;
+    m_lastError = reason;
+    QTimer::singleShot(0, this, [this, serial, reason] {
+        if (serial == m_serial && m_lastError == reason)
+            Q_EMIT EngineFailed(reason);
+    });
+}
+
+void RuffleFlashControl::RestartEngine()
+{
+    m_pageReady = false;
+    m_engineReady = false;
+    m_loaded = false;
+    m_hostReady = false;
+    m_paintedTicket = m_paintTicket;
+    m_view->page()->load(EngineSchemeHandler::UrlForPath(EngineFolder() + QStringLiteral("index.html")));
+}
+
+void RuffleFlashControl::OnRenderProcessTerminated(int status)
+{
+    if (status == QWebEnginePage::NormalTerminationStatus)
+        return;
+    // The movie went with the page: report it and start a fresh page for the next load.
+    const bool hadMovie = !m_heldPath.isEmpty() || m_loaded;
+    RestartEngine();
+    if (hadMovie)
+        Fail(m_serial, QStringLiteral("the Flash engine stopped while playing the movie"));
 }

@@ -379,22 +379,44 @@ TEST(RuffleFlashControl, BrokenMovieLeavesTheControlUsable)
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[3]));
 }
 
-// ActionScript 3 movies: play and pause, and the header's frame count.
-TEST(RuffleFlashControl, ActionScript3MovieGetsPlayPauseAndFrameCount)
+// ActionScript 3 movies get the frame host: the same frame members as AVM1 movies.
+TEST(RuffleFlashControl, ActionScript3MovieGetsFrameControl)
 {
     ColourMovieOptions options;
     options.actionScript3 = true;
     options.version = 10;
-    options.frameRate = 1;
-    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("as3.swf"), BuildColourMovie(kColours, options)));
+    options.frameRate = 30;
+    const QByteArray movie = BuildColourMovie(kColours, options);
+    const QString path = WriteMovie(QStringLiteral("as3.swf"), movie);
+    RuffleFlashControl& control = LoadFresh(path);
     EXPECT_TRUE(control.ActionScript3());
-    EXPECT_FALSE(control.HostInserted());
+    ASSERT_TRUE(control.HostInserted());
+    EXPECT_TRUE(control.HostReady());
+    EXPECT_EQ(ReadAll(path), movie);
     EXPECT_EQ(control.TotalFrames(), 5);
-    control.Stop();
-    EXPECT_FALSE(control.Playing());
+    for (int frame : {3, 0, 4, 1}) {
+        control.GotoFrame(frame);
+        EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[frame]))
+            << "frame " << frame << " shows " << CentreColour(control.GrabFrame()).name().toStdString();
+        EXPECT_EQ(control.CurrentFrame(), frame);
+        EXPECT_FALSE(control.Playing());
+    }
+    control.WaitFor([] { return false; }, 200);
+    EXPECT_EQ(control.CurrentFrame(), 1);
+    control.Forward();
+    control.Forward();
+    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 3; }, 3000));
+    control.Back();
+    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 2; }, 3000));
+    control.Rewind();
+    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 0; }, 3000));
     control.Play();
-    EXPECT_TRUE(control.Playing());
-    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[0]));
+    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() >= 2 && control.Playing(); }, 3000));
+    control.Stop();
+    const int stopped = control.CurrentFrame();
+    control.WaitFor([] { return false; }, 300);
+    EXPECT_FALSE(control.Playing());
+    EXPECT_LE(std::abs(control.CurrentFrame() - stopped), 1);
 }
 
 // A few real movies of the corpus load and report the frame count of their header.
