@@ -26,7 +26,7 @@ const ToolCommand kCommands[] = {
     {"expand", "MOVIE OUT", "write the fully expanded movie", &RunExpand},
     {"convert", "IN OUT", "convert a movie to a projector or a projector to a movie", &RunConvert},
     {"extract", "MOVIE DEST [--KIND...]", "write JPEGs and MP3s (--jpeg, --event, --stream)", &RunExtract},
-    {"shot", "MOVIE OUT.jpg [--frame N] [--width W --height H]", "save a frame of a movie as JPEG", &RunShot, true},
+    {"shot", "MOVIE OUT.jpg [--frame N] [--width W --height H] [--quality Q]", "save a frame of a movie as JPEG", &RunShot, true},
     {"script", "[--steps N] FILE.vbs", "run a skin script; Out(text) prints a line", &RunScriptCommand},
 };
 

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class RuffleFlashControl;
+
+// Which frame a shot shows.
+class ShotFrame {
+public:
+    // Chooses a 0-based frame from the movie's frame count (known once it has loaded).
+    using Chooser = std::function<int(int totalFrames)>;
+
+    // The first frame the engine paints; needs no frame control.
+    static ShotFrame First() { return ShotFrame(); }
+    // A 0-based frame.
+    static ShotFrame At(int frame);
+    static ShotFrame Chosen(Chooser chooser);
+
+    bool IsFirst() const { return !m_chooser; }
+    // The frame for a movie of totalFrames frames (0 for First).
+    int For(int totalFrames) const { return m_chooser ? m_chooser(totalFrames) : 0; }
+
+private:
+    Chooser m_chooser;
+};
+
+struct ShotRequest {
+    QString movie;  // the path of a movie file
+    ShotFrame frame = ShotFrame::First();
+    // The picture's size (at most 4096x4096); a side of 0 or less is the movie's own (550x400
+    // when the movie has no frame size that fits).
+    QSize size;
+    bool highQuality = true;  // rendering quality High, else Low
+    // Six hexadecimal digits under the movie; "" for the movie's own background.
+    QString background;
+    // Fail when the frame asked for cannot be reached (no frame control for this movie),
+    // instead of showing the frame the engine painted first.
+    bool needFrameControl = false;
+};
+
+struct Shot {
+    QString error;  // empty when the shot was taken
+    QImage image;   // 24 bits per pixel at the asked size
+    int frame = 0;  // the 0-based frame shown, as the control reports it
+    int totalFrames = 0;
+    bool frameControl = false;  // the frame was reached through frame control
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The one shot sequence: a Flash control that is never shown on screen, created on first
+// use and kept for every later shot, so that shots run at the engine's speed rather than at
+// its start-up cost. A shot loads the movie, goes to the frame asked for, waits until the
+// engine has painted it, takes the picture and empties the control again.
+//
+// Each shot is bounded: a movie that does not load, hangs, never paints or makes the engine
+// fail gives a failure within the shot time limit, and the next shot works on the same
+// control (its page is loaded again when the engine stopped or stays silent). The event loop
+// runs while a shot waits, so windows stay responsive; Cancel ends the shot in progress.
+// Sound is muted.
+class ShotMachine : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultTimeLimitMs = 3000;
+    // The engine's own start (page and engine code) is not counted in a shot's time.
+    static constexpr int kStartLimitMs = 60000;
+
+    explicit ShotMachine(QObject* parent = nullptr);
+    ~ShotMachine() override;
+
+    Shot TakeShot(const ShotRequest& request);
+
+    // Writes the picture with the player's JPEG writer at quality 0..100; "" on success,
+    // else the reason.
+    static QString SaveJpeg(const QImage& image, const QString& path, int quality);
+
+    // Ends the shot in progress as cancelled (nothing happens between shots).
+    void Cancel() { m_cancelled = true; }
+    bool Busy() const { return m_busy; }
+
+    int TimeLimit() const { return m_timeLimitMs; }
+    void SetTimeLimit(int milliseconds) { m_timeLimitMs = std::max(100, milliseconds); }
+
+    // The off-screen control (created on first use).
+    RuffleFlashControl& Control();
+
+private:
+    Shot Take(const ShotRequest& request);
+    // Runs the event loop until condition holds, the deadline passes, the shot is cancelled
+    // or the engine failed; true when condition holds.
+    bool WaitUntil(const std::function<bool()>& condition, qint64 deadline);
+    bool EnsureEngine();
+    // After a failed shot: empties the control, and starts its page again when it does not
+    // answer.
+    void Recover();
+    qint64 Now() const;
+
+    std::unique_ptr<RuffleFlashControl> m_control;
+    int m_timeLimitMs = kDefaultTimeLimitMs;
+    bool m_cancelled = false;
+    bool m_busy = false;
+};
