@@ -46,6 +46,8 @@ window.RufflePlayer.config = {
 };
 
 const vorlen = {
+  // The kinds of failure the control is told of (EngineBridge::Failure).
+  failure: { refused: 0, panic: 1, engineBroken: 2 },
   bridge: null,
   player: null,
   serial: 0,        // the load the events belong to
@@ -143,12 +145,17 @@ const vorlen = {
     };
     if (options.maxExecutionDuration) config.maxExecutionDuration = options.maxExecutionDuration;
     player.ruffle().load(config).catch((e) => {
-      if (player === vorlen.player) vorlen.bridge.failed(serial, String(e));
+      // "Ruffle is panicking": an earlier panic left the engine unusable in this page before
+      // this movie could start; the control loads the page and the movie again.
+      if (player !== vorlen.player) return;
+      const text = String(e);
+      vorlen.bridge.failed(serial, text, /panick/i.test(text) ? vorlen.failure.engineBroken : vorlen.failure.refused);
     });
   },
 
   // The engine shows its own screen when it fails (a movie it refuses, a panic): that screen
-  // is hidden at once and the control told why.
+  // is hidden at once and the control told why. A panic may leave the engine unusable for
+  // every later movie of the page, so the control starts a fresh page.
   watch(player, serial) {
     const root = player.shadowRoot;
     if (!root || typeof MutationObserver === "undefined") return;
@@ -164,10 +171,11 @@ const vorlen = {
       observer.disconnect();
       player.style.visibility = "hidden";
       vorlen.paintBackground();
-      const title = root.getElementById("panic-title");
+      // The first sentence of the engine's explanation, without its bidirectional marks.
       const body = root.getElementById("panic-body");
-      const detail = [title, body].map((e) => (e ? e.textContent.trim() : "")).filter((t) => t).join(" ");
-      if (vorlen.bridge) vorlen.bridge.failed(serial, "the Flash engine failed: " + (detail || "unknown error"));
+      const text = (body ? body.textContent : "").replace(/[\u2068\u2069]/g, "").trim();
+      const sentence = (text.match(/^[^.!?]*[.!?]?/) || [""])[0].trim();
+      if (vorlen.bridge) vorlen.bridge.failed(serial, "the Flash engine failed: " + (sentence || "unknown error"), vorlen.failure.panic);
     });
     observer.observe(root, { childList: true, subtree: true });
   },

@@ -180,23 +180,13 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
     : FlashControl(parent)
 {
     PrepareEngine();
-    SharedEngine& engine = Engine();
     m_view = new QWebEngineView(parent);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->resize(550, 400);
-    auto* page = new QWebEnginePage(engine.profile, m_view);
-    QWebEngineSettings* settings = page->settings();
-    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-    settings->setAttribute(QWebEngineSettings::ShowScrollBars, false);
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
-    page->setBackgroundColor(Qt::black);
-    m_view->setPage(page);
 
     m_bridge = new EngineBridge(this);
     m_channel = new QWebChannel(this);
     m_channel->registerObject(QStringLiteral("bridge"), m_bridge);
-    page->setWebChannel(m_channel);
 
     connect(m_bridge, &EngineBridge::PageReady, this, &RuffleFlashControl::OnPageReady);
     connect(m_bridge, &EngineBridge::EngineReady, this, [this] { m_engineReady = true; });
@@ -206,16 +196,54 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
         if (serial == m_serial)
             m_hostReady = true;
     });
-    connect(m_bridge, &EngineBridge::Failed, this, &RuffleFlashControl::Fail);
+    connect(m_bridge, &EngineBridge::Failed, this, [this](int serial, const QString& message, int kind) {
+        if (kind == EngineBridge::kEngineBroken && serial == m_serial && m_retriedSerial != m_serial) {
+            // The movie never ran: load it again in a fresh page.
+            m_retriedSerial = m_serial;
+            RestartEngine(m_sinceLoad);
+            return;
+        }
+        Fail(serial, message);
+        if (kind != EngineBridge::kRefused)
+            RestartEngine();
+    });
     connect(m_bridge, &EngineBridge::FsCommand, this, &RuffleFlashControl::FSCommand);
     connect(m_bridge, &EngineBridge::Painted, this, [this](int ticket) { m_paintedTicket = std::max(m_paintedTicket, ticket); });
 
-    connect(page, &QWebEnginePage::renderProcessTerminated, this,
-        [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { OnRenderProcessTerminated(status); });
-
     // The input widget of the view is made (and replaced) by the web engine.
     m_view->installEventFilter(this);
+    StartPage();
+}
+
+void RuffleFlashControl::StartPage()
+{
+    auto* page = new QWebEnginePage(Engine().profile, m_view);
+    QWebEngineSettings* settings = page->settings();
+    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+    settings->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
+    page->setBackgroundColor(Qt::black);
+    page->setAudioMuted(m_muted);
+    page->setWebChannel(m_channel);
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+        [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { OnRenderProcessTerminated(status); });
+    QWebEnginePage* old = m_page;
+    m_page = page;
+    m_view->setPage(page);
+    if (old) {
+        // Its process ends with it, whether it crashed, broke or hangs.
+        old->disconnect(this);
+        old->setWebChannel(nullptr);
+        old->deleteLater();
+    }
     page->load(EngineSchemeHandler::UrlForPath(EngineFolder() + QStringLiteral("index.html")));
+}
+
+void RuffleFlashControl::SetMuted(bool muted)
+{
+    m_muted = muted;
+    m_view->page()->setAudioMuted(muted);
 }
 
 RuffleFlashControl::~RuffleFlashControl()
@@ -238,6 +266,9 @@ QWidget* RuffleFlashControl::widget()
 
 void RuffleFlashControl::RunScript(const QString& script)
 {
+    // Replayed only right after a load; a movie that plays on needs no record.
+    if (m_sinceLoad.size() < 64)
+        m_sinceLoad << script;
     if (!m_pageReady) {
         m_pendingScripts << script;
         return;
@@ -292,6 +323,7 @@ void RuffleFlashControl::Unload()
     m_totalFrames = 0;
     m_playing = false;
     m_paintedTicket = m_paintTicket;  // nothing left to wait for
+    m_sinceLoad.clear();
     RunScript(QStringLiteral("vorlen.unload()"));
 }
 
@@ -414,6 +446,7 @@ void RuffleFlashControl::Back()
     m_playing = false;
     m_currentFrame = std::max(0, m_currentFrame - 1);
     CallHost(HostCallback::kPrev);
+    RunScript(QStringLiteral("vorlen.whenPainted(%1, false)").arg(++m_paintTicket));
 }
 
 void RuffleFlashControl::Forward()
@@ -424,6 +457,7 @@ void RuffleFlashControl::Forward()
     if (m_currentFrame + 1 < m_totalFrames)
         ++m_currentFrame;
     CallHost(HostCallback::kNext);
+    RunScript(QStringLiteral("vorlen.whenPainted(%1, false)").arg(++m_paintTicket));
 }
 
 void RuffleFlashControl::Rewind()
@@ -686,14 +720,15 @@ void RuffleFlashControl::Fail(int serial, const QString& reason)
     });
 }
 
-void RuffleFlashControl::RestartEngine()
+void RuffleFlashControl::RestartEngine(const QStringList& replay)
 {
+    m_pendingScripts = replay;
     m_pageReady = false;
     m_engineReady = false;
     m_loaded = false;
     m_hostReady = false;
     m_paintedTicket = m_paintTicket;
-    m_view->page()->load(EngineSchemeHandler::UrlForPath(EngineFolder() + QStringLiteral("index.html")));
+    StartPage();
 }
 
 void RuffleFlashControl::OnRenderProcessTerminated(int status)

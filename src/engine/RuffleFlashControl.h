@@ -11,6 +11,7 @@
 
 class EngineBridge;
 class EngineSchemeHandler;
+class QWebEnginePage;
 class QWebEngineView;
 class QWebChannel;
 
@@ -106,8 +107,11 @@ public:
     void SetScriptTimeLimit(int seconds) { m_scriptTimeLimit = seconds; }
     // The page answers a script within timeoutMs.
     bool Responsive(int timeoutMs);
-    // Loads the engine page again (everything of the old page is dropped).
-    void RestartEngine();
+    // Starts a fresh engine page, then runs the replay scripts in it. The old page goes with
+    // its process, also when that process crashed, broke or hangs.
+    void RestartEngine(const QStringList& replay = QStringList());
+    // Sound of the movies off or on.
+    void SetMuted(bool muted);
 
     // The path sound.swf and the host movie are served at.
     static QString SoundMoviePath();
@@ -137,6 +141,8 @@ private:
     // event loop, if that load is still the current one.
     void Fail(int serial, const QString& reason);
     void OnRenderProcessTerminated(int status);
+    // Makes the page (settings, channel) and loads the engine page into it.
+    void StartPage();
     // The engine's canvas as a picture (null when the page does not answer in time).
     QImage Capture(int timeoutMs);
     // image at the view's size, 24 bits per pixel.
@@ -145,6 +151,7 @@ private:
     bool WithoutAs3Host() const { return m_actionScript3 && !m_hostReady; }
 
     QWebEngineView* m_view = nullptr;
+    QWebEnginePage* m_page = nullptr;  // the view's page, made by StartPage
     QWebChannel* m_channel = nullptr;
     EngineBridge* m_bridge = nullptr;
     QPointer<QObject> m_inputFilter;
@@ -152,6 +159,10 @@ private:
     bool m_pageReady = false;
     bool m_engineReady = false;
     QStringList m_pendingScripts;
+    // The scripts run since the last layer-0 load or unload: what a fresh page needs to show
+    // the same movie.
+    QStringList m_sinceLoad;
+    int m_retriedSerial = -1;
 
     QString m_heldPath;  // the movie served from memory for this control
     int m_serial = 0;
@@ -162,6 +173,7 @@ private:
     QString m_lastError;
     QSize m_movieSize;
     int m_scriptTimeLimit = 0;  // 0: the engine's default
+    bool m_muted = false;
 
     int m_currentFrame = 0;
     int m_totalFrames = 0;

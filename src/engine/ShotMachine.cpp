@@ -8,7 +8,6 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
@@ -18,8 +17,9 @@ const QSize kFallbackSize(550, 400);
 
 // How long a page that stopped answering gets before it is loaded again.
 constexpr int kAnswerLimitMs = 500;
-// What a shot keeps for painting and taking the picture after waiting for frame control.
-constexpr int kPaintReserveMs = 600;
+// What a shot keeps for painting and taking the picture after waiting for frame control: a
+// movie without it is painted after one of its frames, which the page waits for up to 1 s.
+constexpr int kPaintReserveMs = 1500;
 
 QString Seconds(int milliseconds)
 {
@@ -65,7 +65,7 @@ RuffleFlashControl& ShotMachine::Control()
         view->setAttribute(Qt::WA_DontShowOnScreen);
         view->resize(kFallbackSize);
         view->show();
-        view->page()->setAudioMuted(true);
+        m_control->SetMuted(true);
         // A movie whose script runs on is stopped well within a shot's time.
         m_control->SetScriptTimeLimit(1);
     }
@@ -148,17 +148,16 @@ Shot ShotMachine::Take(const ShotRequest& request)
         return shot;
     }
 
-    const int frame = request.frame.IsFirst() ? 0 : request.frame.For(control.TotalFrames());
-    if (!request.frame.IsFirst() && control.HostInserted())
+    if (control.HostInserted())
         WaitUntil([&control] { return control.HostReady(); }, deadline - kPaintReserveMs);
     if (m_cancelled || !control.LastError().isEmpty()) {
         shot.error = failure(QString());
         return shot;
     }
-    if (!request.frame.IsFirst() && control.HostReady()) {
-        control.GotoFrame(frame);
+    if (control.HostReady()) {
+        control.GotoFrame(request.frame.For(control.TotalFrames()));
         shot.frameControl = true;
-    } else if (request.needFrameControl && !request.frame.IsFirst()) {
+    } else if (request.needFrameControl) {
         shot.error = QStringLiteral("frame control cannot reach this movie");
         return shot;
     } else {

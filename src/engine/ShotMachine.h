@@ -10,20 +10,17 @@
 
 class RuffleFlashControl;
 
-// Which frame a shot shows.
+// Which frame a shot shows: a 0-based frame, or one chosen from the movie's frame count
+// (known once the movie has loaded). The default is the first frame.
 class ShotFrame {
 public:
-    // Chooses a 0-based frame from the movie's frame count (known once it has loaded).
     using Chooser = std::function<int(int totalFrames)>;
 
-    // The first frame the engine paints; needs no frame control.
-    static ShotFrame First() { return ShotFrame(); }
-    // A 0-based frame.
+    ShotFrame() = default;
     static ShotFrame At(int frame);
     static ShotFrame Chosen(Chooser chooser);
 
-    bool IsFirst() const { return !m_chooser; }
-    // The frame for a movie of totalFrames frames (0 for First).
+    // The frame for a movie of totalFrames frames.
     int For(int totalFrames) const { return m_chooser ? m_chooser(totalFrames) : 0; }
 
 private:
@@ -32,15 +29,15 @@ private:
 
 struct ShotRequest {
     QString movie;  // the path of a movie file
-    ShotFrame frame = ShotFrame::First();
+    ShotFrame frame;
     // The picture's size (at most 4096x4096); a side of 0 or less is the movie's own (550x400
     // when the movie has no frame size that fits).
     QSize size;
     bool highQuality = true;  // rendering quality High, else Low
     // Six hexadecimal digits under the movie; "" for the movie's own background.
     QString background;
-    // Fail when the frame asked for cannot be reached (no frame control for this movie),
-    // instead of showing the frame the engine painted first.
+    // Fail when frame control cannot reach the movie, instead of showing the frame the
+    // engine painted first.
     bool needFrameControl = false;
 };
 
@@ -49,7 +46,9 @@ struct Shot {
     QImage image;   // 24 bits per pixel at the asked size
     int frame = 0;  // the 0-based frame shown, as the control reports it
     int totalFrames = 0;
-    bool frameControl = false;  // the frame was reached through frame control
+    // The frame was reached through frame control (else the shot shows the frame the engine
+    // painted first).
+    bool frameControl = false;
     bool ok() const { return error.isEmpty(); }
 };
 

@@ -17,20 +17,7 @@
 
 namespace {
 
-const QList<QColor> kColours
-    = {QColor(255, 0, 0), QColor(0, 160, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 0, 255)};
-
-// Loads a movie into the shared control and waits for it and for the host movie.
-RuffleFlashControl& LoadFresh(const QString& path, bool waitForHost = true)
-{
-    RuffleFlashControl& control = SharedControl();
-    control.LoadMovie(0, path);
-    EXPECT_TRUE(control.WaitForMovie(20000)) << control.LastError().toStdString();
-    if (waitForHost && control.HostInserted()) {
-        EXPECT_TRUE(control.WaitForHost(10000));
-    }
-    return control;
-}
+const QList<QColor>& kColours = TestColours();
 
 }  // namespace
 
@@ -377,46 +364,6 @@ TEST(RuffleFlashControl, BrokenMovieLeavesTheControlUsable)
     LoadFresh(WriteMovie(QStringLiteral("after_broken.swf"), BuildColourMovie(kColours)));
     control.GotoFrame(3);
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[3]));
-}
-
-// ActionScript 3 movies get the frame host: the same frame members as AVM1 movies.
-TEST(RuffleFlashControl, ActionScript3MovieGetsFrameControl)
-{
-    ColourMovieOptions options;
-    options.actionScript3 = true;
-    options.version = 10;
-    options.frameRate = 30;
-    const QByteArray movie = BuildColourMovie(kColours, options);
-    const QString path = WriteMovie(QStringLiteral("as3.swf"), movie);
-    RuffleFlashControl& control = LoadFresh(path);
-    EXPECT_TRUE(control.ActionScript3());
-    ASSERT_TRUE(control.HostInserted());
-    EXPECT_TRUE(control.HostReady());
-    EXPECT_EQ(ReadAll(path), movie);
-    EXPECT_EQ(control.TotalFrames(), 5);
-    for (int frame : {3, 0, 4, 1}) {
-        control.GotoFrame(frame);
-        EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[frame]))
-            << "frame " << frame << " shows " << CentreColour(control.GrabFrame()).name().toStdString();
-        EXPECT_EQ(control.CurrentFrame(), frame);
-        EXPECT_FALSE(control.Playing());
-    }
-    control.WaitFor([] { return false; }, 200);
-    EXPECT_EQ(control.CurrentFrame(), 1);
-    control.Forward();
-    control.Forward();
-    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 3; }, 3000));
-    control.Back();
-    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 2; }, 3000));
-    control.Rewind();
-    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() == 0; }, 3000));
-    control.Play();
-    EXPECT_TRUE(control.WaitFor([&] { return control.CurrentFrame() >= 2 && control.Playing(); }, 3000));
-    control.Stop();
-    const int stopped = control.CurrentFrame();
-    control.WaitFor([] { return false; }, 300);
-    EXPECT_FALSE(control.Playing());
-    EXPECT_LE(std::abs(control.CurrentFrame() - stopped), 1);
 }
 
 // A few real movies of the corpus load and report the frame count of their header.
