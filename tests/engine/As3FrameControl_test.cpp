@@ -21,7 +21,8 @@ QByteArray As3ColourMovie(const ColourMovieOptions& base = {})
     ColourMovieOptions options = base;
     options.actionScript3 = true;
     options.version = 10;
-    options.frameRate = 30;
+    // Slow enough that a frame shown after a jump cannot come from the movie's own ticks.
+    options.frameRate = 12;
     return BuildColourMovie(kColours, options);
 }
 

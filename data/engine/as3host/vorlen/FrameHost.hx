@@ -2,6 +2,7 @@ package vorlen;
 
 import flash.display.Sprite;
 import flash.events.Event;
+import flash.events.TimerEvent;
 import flash.external.ExternalInterface;
 
 // Frame control of an ActionScript 3 movie, the counterpart of the AVM1 host movie. The
@@ -161,6 +162,11 @@ class FrameHost extends Sprite {
 				else
 					timeline.gotoAndStop(target, scene);
 			}
+		} catch (e:Dynamic) {}
+		// The engine draws the new frame on its next screen refresh instead of waiting for the
+		// movie's next frame.
+		try {
+			new TimerEvent(TimerEvent.TIMER).updateAfterEvent();
 		} catch (e:Dynamic) {}
 		mark(run);
 	}
