@@ -125,7 +125,7 @@ const vorlen = {
     player.addEventListener("loadedmetadata", () => {
       if (player !== vorlen.player) return;
       const m = player.ruffle().metadata || {};
-      if (m.frameRate) vorlen.frameRate = m.frameRate;
+      if (m.frameRate && !options.forceFrameRate) vorlen.frameRate = m.frameRate;
       if (m.backgroundColor) vorlen.movieBackground = m.backgroundColor;
       vorlen.paintBackground();
       vorlen.bridge.loaded(serial, m.numFrames || 0, !!m.isActionScript3, m.width || 0, m.height || 0);
@@ -144,6 +144,7 @@ const vorlen = {
       wmode: "transparent",
     };
     if (options.maxExecutionDuration) config.maxExecutionDuration = options.maxExecutionDuration;
+    if (options.forceFrameRate) config.frameRate = options.forceFrameRate;
     player.ruffle().load(config).catch((e) => {
       // "Ruffle is panicking": an earlier panic left the engine unusable in this page before
       // this movie could start; the control loads the page and the movie again.

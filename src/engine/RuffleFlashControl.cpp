@@ -366,7 +366,10 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
 
     QJsonObject options;
     options.insert(QStringLiteral("actionScript3"), m_actionScript3);
-    options.insert(QStringLiteral("frameRate"), movie.frameRate);
+    const bool faster = m_minimumFrameRate > 0 && movie.frameRate < m_minimumFrameRate;
+    options.insert(QStringLiteral("frameRate"), faster ? m_minimumFrameRate : movie.frameRate);
+    if (faster)
+        options.insert(QStringLiteral("forceFrameRate"), m_minimumFrameRate);
     options.insert(QStringLiteral("host"), m_hostInserted);
     options.insert(QStringLiteral("quality"), ActionScriptQuality(m_quality).toLower());
     options.insert(QStringLiteral("scale"), QLatin1String(kScaleModes[m_scaleMode]));

@@ -105,6 +105,9 @@ public:
     // The longest a movie's script may run at once before the engine stops it, in seconds
     // (the engine's default is 15); read at each load.
     void SetScriptTimeLimit(int seconds) { m_scriptTimeLimit = seconds; }
+    // Movies slower than this many frames per second run at it (0: every movie at its own
+    // rate); read at each load. Shots use it: a movie's first frame comes after one frame.
+    void SetMinimumFrameRate(double framesPerSecond) { m_minimumFrameRate = framesPerSecond; }
     // The page answers a script within timeoutMs.
     bool Responsive(int timeoutMs);
     // Starts a fresh engine page, then runs the replay scripts in it. The old page goes with
@@ -174,6 +177,7 @@ private:
     QSize m_movieSize;
     int m_scriptTimeLimit = 0;  // 0: the engine's default
     bool m_muted = false;
+    double m_minimumFrameRate = 0;
 
     int m_currentFrame = 0;
     int m_totalFrames = 0;

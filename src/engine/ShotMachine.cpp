@@ -20,6 +20,10 @@ constexpr int kAnswerLimitMs = 500;
 // What a shot keeps for painting and taking the picture after waiting for frame control: a
 // movie without it is painted after one of its frames, which the page waits for up to 1 s.
 constexpr int kPaintReserveMs = 1500;
+// A host answers on the movie's first frames, or not at all.
+constexpr int kHostLimitMs = 2000;
+// Shots run slower movies at this rate.
+constexpr double kMinimumFrameRate = 12;
 
 QString Seconds(int milliseconds)
 {
@@ -66,8 +70,10 @@ RuffleFlashControl& ShotMachine::Control()
         view->resize(kFallbackSize);
         view->show();
         m_control->SetMuted(true);
-        // A movie whose script runs on is stopped well within a shot's time.
+        // A movie whose script runs on is stopped well within a shot's time; a slow movie
+        // reaches its first frame, and its frame host, within it too.
         m_control->SetScriptTimeLimit(1);
+        m_control->SetMinimumFrameRate(kMinimumFrameRate);
     }
     return *m_control;
 }
@@ -148,8 +154,10 @@ Shot ShotMachine::Take(const ShotRequest& request)
         return shot;
     }
 
-    if (control.HostInserted())
-        WaitUntil([&control] { return control.HostReady(); }, deadline - kPaintReserveMs);
+    // A movie of one frame shows it without frame control.
+    const bool oneFrame = control.TotalFrames() <= 1;
+    if (control.HostInserted() && !oneFrame)
+        WaitUntil([&control] { return control.HostReady(); }, std::min(deadline - kPaintReserveMs, Now() + kHostLimitMs));
     if (m_cancelled || !control.LastError().isEmpty()) {
         shot.error = failure(QString());
         return shot;
@@ -157,7 +165,7 @@ Shot ShotMachine::Take(const ShotRequest& request)
     if (control.HostReady()) {
         control.GotoFrame(request.frame.For(control.TotalFrames()));
         shot.frameControl = true;
-    } else if (request.needFrameControl) {
+    } else if (request.needFrameControl && !oneFrame) {
         shot.error = QStringLiteral("frame control cannot reach this movie");
         return shot;
     } else {

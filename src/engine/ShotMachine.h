@@ -36,8 +36,8 @@ struct ShotRequest {
     bool highQuality = true;  // rendering quality High, else Low
     // Six hexadecimal digits under the movie; "" for the movie's own background.
     QString background;
-    // Fail when frame control cannot reach the movie, instead of showing the frame the
-    // engine painted first.
+    // Fail when frame control cannot reach a movie of more than one frame, instead of showing
+    // the frame the engine painted first.
     bool needFrameControl = false;
 };
 
@@ -61,7 +61,8 @@ struct Shot {
 // fail gives a failure within the shot time limit, and the next shot works on the same
 // control (its page is loaded again when the engine stopped or stays silent). The event loop
 // runs while a shot waits, so windows stay responsive; Cancel ends the shot in progress.
-// Sound is muted.
+// Sound is muted, and movies slower than 12 frames per second run at 12, so that their first
+// frame comes quickly.
 class ShotMachine : public QObject {
     Q_OBJECT
 public:

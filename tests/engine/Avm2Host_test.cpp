@@ -99,6 +99,18 @@ TEST(Avm2Host, SlotAvoidsWhatTheMovieUses)
     const FrameHostSlot free = FreeFrameHostSlot(empty, FirstTag(empty));
     EXPECT_EQ(free.characterId, 65535);
     EXPECT_EQ(free.depth, 65535);
+
+    // No id left: the movie is passed on as it is.
+    ColourMovieOptions options;
+    options.version = 10;
+    options.actionScript3 = true;
+    options.everyIdTaken = true;
+    const QByteArray crowded = BuildColourMovie({Qt::red}, options);
+    const QByteArray crowdedBody = Body(crowded);
+    EXPECT_FALSE(FreeFrameHostSlot(crowdedBody, FirstTag(crowdedBody)).ok);
+    const EngineMovie prepared = PrepareEngineMovie(crowded, "h.swf", HostAbc());
+    EXPECT_FALSE(prepared.hostInserted);
+    EXPECT_EQ(prepared.bytes, crowded);
 }
 
 // Before the first ShowFrame: the DoABC, the sprite, the class bound to it, its placing.

@@ -47,6 +47,16 @@ public:
 };
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new MachineEnvironment);
 
+// An ActionScript 3 movie of five frames that leaves no character id for the frame host.
+QByteArray MovieWithoutRoomForAHost()
+{
+    ColourMovieOptions options;
+    options.actionScript3 = true;
+    options.version = 10;
+    options.everyIdTaken = true;
+    return BuildColourMovie(kColours, options);
+}
+
 // One machine for the tests: its control is made once, as in the player.
 ShotMachine& Machine()
 {
@@ -192,17 +202,11 @@ TEST(ShotMachine, CancelAndOneShotAtATime)
     EXPECT_TRUE(Machine().TakeShot(Request(ColourMovie(false))).ok());
 }
 
-// A frame that frame control cannot reach: an error when it is needed, else the first frame.
+// A frame that frame control cannot reach: an error when it is needed, else the frame the
+// engine shows.
 TEST(ShotMachine, FrameControlCanBeRequired)
 {
-    // At a tenth of a frame per second the movie's first frame, and with it the frame host,
-    // comes long after the shot's time.
-    ColourMovieOptions options;
-    options.actionScript3 = true;
-    options.version = 10;
-    options.frameRate = 0.1;
-    const QString movie = WriteMovie(QStringLiteral("slow_as3.swf"), BuildColourMovie(kColours, options));
-    ShotRequest request = Request(movie, ShotFrame::At(3));
+    ShotRequest request = Request(WriteMovie(QStringLiteral("full.swf"), MovieWithoutRoomForAHost()), ShotFrame::At(3));
     request.needFrameControl = true;
     Shot shot = Machine().TakeShot(request);
     EXPECT_EQ(shot.error, QStringLiteral("frame control cannot reach this movie"));
@@ -210,6 +214,27 @@ TEST(ShotMachine, FrameControlCanBeRequired)
     shot = Machine().TakeShot(request);
     ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
     EXPECT_FALSE(shot.frameControl);
+    // A movie of one frame needs none.
+    request.movie = WriteMovie(QStringLiteral("one_frame.swf"), BuildColourMovie({kColours[2]}));
+    request.needFrameControl = true;
+    shot = Machine().TakeShot(request);
+    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    EXPECT_TRUE(Near(CentreColour(shot.image), kColours[2]));
+}
+
+// A slow movie (one frame in ten seconds) runs fast enough in a shot to be reached.
+TEST(ShotMachine, SlowMoviesAreShotQuickly)
+{
+    ColourMovieOptions options;
+    options.actionScript3 = true;
+    options.version = 10;
+    options.frameRate = 0.1;
+    ShotRequest request
+        = Request(WriteMovie(QStringLiteral("slow_as3.swf"), BuildColourMovie(kColours, options)), ShotFrame::At(3));
+    request.needFrameControl = true;
+    const Shot shot = Machine().TakeShot(request);
+    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    EXPECT_TRUE(Near(CentreColour(shot.image), kColours[3]));
 }
 
 TEST(ShotMachine, SaveJpegWritesAtTheGivenQuality)

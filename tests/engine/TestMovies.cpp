@@ -108,6 +108,16 @@ QByteArray BuildColourMovie(const QList<QColor>& colours, const ColourMovieOptio
     writer.setBackgroundColor(255 - first.red(), 255 - first.green(), 255 - first.blue());
     for (int i = 0; i < colours.size(); ++i)
         writer.addRaw(SolidRectangleShape(static_cast<uint16_t>(i + 1), options.width, options.height, colours[i]));
+    if (options.everyIdTaken) {
+        QByteArray binary;
+        for (int id = static_cast<int>(colours.size()) + 1; id <= 65535; ++id) {
+            QByteArray body;
+            AppendU16(body, static_cast<uint16_t>(id));
+            AppendU32(body, 0);
+            binary.append(EncodeTag(87, body));
+        }
+        writer.addRaw(binary);
+    }
     for (int i = 0; i < colours.size(); ++i) {
         if (i > 0)
             writer.addRaw(RemoveDepth(1));
