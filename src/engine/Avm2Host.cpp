@@ -1,17 +1,20 @@
 #include "engine/Avm2Host.h"
 
 #include "base/ByteReader.h"
-#include "engine/EngineMovie.h"
+#include "swf/SwfBodyExpander.h"
+#include "swf/SwfHeader.h"
+#include "swf/SwfTag.h"
 #include "swf/SwfWriter.h"
 
 #include <vector>
 
 namespace {
 
-constexpr uint16_t kTagShowFrame = 1;
+// The host movie is a few kilobytes; anything near this is not it.
+constexpr int64_t kMaxHostSize = 16 * 1024 * 1024;
+
 constexpr uint16_t kTagPlaceObject = 4;
 constexpr uint16_t kTagPlaceObject2 = 26;
-constexpr uint16_t kTagDefineSprite = 39;
 constexpr uint16_t kTagPlaceObject3 = 70;
 constexpr uint16_t kTagDoAbc = 72;
 constexpr uint16_t kTagSymbolClass = 76;
@@ -66,25 +69,24 @@ int HighestFree(const std::vector<bool>& used)
 
 QByteArray FrameHostAbcTag(const QByteArray& hostMovie)
 {
-    if (hostMovie.size() < 8 || (!hostMovie.startsWith("FWS") && !hostMovie.startsWith("CWS")))
+    ByteReader file(hostMovie);
+    SwfFileHeader header;
+    if (!ReadSwfFileHeader(file, header)
+        || (header.compression != SwfCompression::None && header.compression != SwfCompression::Zlib))
         return QByteArray();
-    const QByteArray body = hostMovie.startsWith("CWS") ? InflateLenient(hostMovie.mid(8), 64 * 1024 * 1024) : hostMovie.mid(8);
+    const QByteArray body = header.compression == SwfCompression::Zlib
+        ? ExpandSwfBodyToBytes(header.compression, QByteArray(), hostMovie.mid(kSwfFileHeaderSize), kMaxHostSize)
+        : hostMovie.mid(kSwfFileHeaderSize);
     ByteReader reader(body);
-    const int bits = static_cast<int>(reader.readUBits(5));
-    reader.readUBits(bits * 4);
-    reader.alignBits();
-    reader.skip(4);
-    while (reader.ok() && !reader.atEnd()) {
-        const uint16_t head = reader.readU16();
-        const uint16_t code = head >> 6;
-        uint32_t length = head & 0x3F;
-        if (length == 0x3F)
-            length = reader.readU32();
-        const QByteArray tagBody = reader.readBytes(length);
-        if (!reader.ok() || code == 0)
+    SwfMovieHeader fields;
+    if (!ReadSwfMovieHeader(reader, fields))
+        return QByteArray();
+    SwfTagHeader tag;
+    while (ReadSwfTagHeader(reader, body.size(), tag) && tag.code != SwfTagCode::kEnd) {
+        if (tag.code == kTagDoAbc2 || tag.code == kTagDoAbc)
+            return EncodeTag(tag.code, reader.readBytes(tag.length), true);
+        if (!reader.skip(tag.length))
             break;
-        if (code == kTagDoAbc2 || code == kTagDoAbc)
-            return EncodeTag(code, tagBody, true);
     }
     return QByteArray();
 }
@@ -95,35 +97,30 @@ FrameHostSlot FreeFrameHostSlot(const QByteArray& body, qsizetype firstTag)
     std::vector<bool> depths(65536, false);
     ByteReader reader(body);
     reader.seek(firstTag);
-    while (reader.ok() && !reader.atEnd()) {
-        const uint16_t head = reader.readU16();
-        const uint16_t code = head >> 6;
-        uint32_t length = head & 0x3F;
-        if (length == 0x3F)
-            length = reader.readU32();
+    SwfTagHeader tag;
+    while (ReadSwfTagHeader(reader, body.size(), tag) && tag.code != SwfTagCode::kEnd) {
         const int64_t start = reader.pos();
-        if (!reader.ok() || code == 0)
-            break;
-        auto u16At = [&body, start, length](int64_t offset) -> int {
-            if (offset + 2 > length || start + offset + 2 > body.size())
+        // The 16-bit field at offset within the tag's data, or -1 past its end.
+        auto u16At = [&body, start, &tag](int64_t offset) -> int {
+            if (offset + 2 > tag.length || start + offset + 2 > body.size())
                 return -1;
             return static_cast<uint8_t>(body.at(start + offset)) | static_cast<uint8_t>(body.at(start + offset + 1)) << 8;
         };
         int id = -1;
         int depth = -1;
-        if (DefinesCharacter(code))
+        if (DefinesCharacter(tag.code))
             id = u16At(0);
-        else if (code == kTagPlaceObject)
+        else if (tag.code == kTagPlaceObject)
             depth = u16At(2);
-        else if (code == kTagPlaceObject2)
+        else if (tag.code == kTagPlaceObject2)
             depth = u16At(1);
-        else if (code == kTagPlaceObject3)
+        else if (tag.code == kTagPlaceObject3)
             depth = u16At(2);
         if (id >= 0)
             ids[static_cast<size_t>(id)] = true;
         if (depth >= 0)
             depths[static_cast<size_t>(depth)] = true;
-        if (!reader.skip(length))
+        if (!reader.skip(tag.length))
             break;
     }
     FrameHostSlot slot;
@@ -142,8 +139,8 @@ QByteArray FrameHostTags(const QByteArray& abcTag, const FrameHostSlot& slot)
     QByteArray sprite;
     AppendU16(sprite, slot.characterId);
     AppendU16(sprite, 1);  // one frame
-    sprite.append(EncodeTag(kTagShowFrame, QByteArray()));
-    sprite.append(EncodeTag(0, QByteArray()));
+    sprite.append(EncodeTag(SwfTagCode::kShowFrame, QByteArray()));
+    sprite.append(EncodeTag(SwfTagCode::kEnd, QByteArray()));
 
     QByteArray symbols;
     AppendU16(symbols, 1);
@@ -156,7 +153,7 @@ QByteArray FrameHostTags(const QByteArray& abcTag, const FrameHostSlot& slot)
     AppendU16(place, slot.characterId);
 
     QByteArray tags = abcTag;
-    tags.append(EncodeTag(kTagDefineSprite, sprite));
+    tags.append(EncodeTag(SwfTagCode::kDefineSprite, sprite));
     tags.append(EncodeTag(kTagSymbolClass, symbols));
     tags.append(EncodeTag(kTagPlaceObject2, place));
     return tags;

@@ -22,13 +22,13 @@ struct EngineMovie {
     QByteArray bytes;  // what the engine gets
 };
 
-// Reads movie (the whole file), expanding a "CWS" body in memory, and inserts the host
-// loader when the movie is AVM1, or the frame host (frameHostAbc, the DoABC tag of
-// as3host.swf, see Avm2Host.h) when it is ActionScript 3 and frameHostAbc is given. A
-// truncated compressed body keeps what could be expanded. "ZWS" (LZMA) movies are passed on
-// unchanged and without frame control: the engine expands them itself, and they are
-// ActionScript 3 movies in practice (SWF 13 and later); only a header that cannot belong to
-// a movie is refused.
+// Reads movie (the whole file), expanding a "CWS" or "ZWS" body in memory, and inserts the
+// host loader when the movie is AVM1 (its FileAttributes tag lacks the ActionScript 3 flag),
+// or the frame host (frameHostAbc, the DoABC tag of as3host.swf, see Avm2Host.h) when it is
+// ActionScript 3 and frameHostAbc is given; a movie with a host reaches the engine plain
+// ("FWS"), one without unchanged. A truncated compressed body keeps what could be expanded.
+// An LZMA body that cannot be expanded at all is passed on unchanged for the engine to try;
+// an LZMA header that cannot belong to a movie is refused.
 EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl, const QByteArray& frameHostAbc = QByteArray());
 
 // The actions inserted into the movie: load hostUrl into _level9999 once.

@@ -1,3 +1,4 @@
+#include "RenderOptions.h"
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
@@ -5,68 +6,38 @@
 
 #include <QFileInfo>
 
-// vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H] [--quality Q]: takes a
-// shot of frame N (1-based; the first frame when not given) through the player's shot
-// sequence, in a control that is never shown on screen, and saves it as a JPEG file of
-// quality Q (default 90). A frame asked for that frame control cannot reach is an error.
+// vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H] [--timeout S]
+// [--quality Q]: takes a shot of frame N (1-based; the first frame when not given) through
+// the player's shot sequence, in a control that is never shown on screen, and saves it as a
+// JPEG file of quality Q. A frame asked for that frame control cannot reach is an error.
 int RunShot(const QStringList& arguments)
 {
-    QStringList files;
-    int frame = 0;
-    int width = 0;
-    int height = 0;
-    int quality = 90;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        auto number = [&](int& out, int lowest) {
-            bool ok = false;
-            out = i + 1 < arguments.size() ? arguments[++i].toInt(&ok) : 0;
-            return ok && out >= lowest;
-        };
-        if (argument == QLatin1String("--frame")) {
-            if (!number(frame, 1)) {
-                ToolErr(QStringLiteral("shot: --frame needs a frame number from 1"));
-                return 2;
-            }
-        } else if (argument == QLatin1String("--width")) {
-            if (!number(width, 1)) {
-                ToolErr(QStringLiteral("shot: --width needs a size in pixels"));
-                return 2;
-            }
-        } else if (argument == QLatin1String("--height")) {
-            if (!number(height, 1)) {
-                ToolErr(QStringLiteral("shot: --height needs a size in pixels"));
-                return 2;
-            }
-        } else if (argument == QLatin1String("--quality")) {
-            if (!number(quality, 0) || quality > 100) {
-                ToolErr(QStringLiteral("shot: --quality needs a JPEG quality from 0 to 100"));
-                return 2;
-            }
-        } else {
-            files << argument;
-        }
+    const RenderOptions options = ParseRenderOptions(QStringLiteral("shot"), arguments);
+    if (!options.error.isEmpty()) {
+        ToolErr(options.error);
+        return 2;
     }
+    const QStringList& files = options.files;
     if (files.size() != 2) {
-        ToolErr(QStringLiteral("usage: vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H] [--quality Q]"));
+        ToolErr(QStringLiteral("usage: vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H] [--timeout S] "
+                               "[--quality Q]"));
         return 2;
     }
 
     ShotRequest request;
     request.movie = QFileInfo(files[0]).absoluteFilePath();
-    request.size = QSize(width, height);
+    request.size = QSize(options.width, options.height);
     // Frame 1 when none is asked for, as far as frame control reaches the movie.
-    request.frame = ShotFrame::At(frame > 0 ? frame - 1 : 0);
-    request.needFrameControl = frame > 0;
+    request.frame = ShotFrame::At(options.frame - 1);
+    request.needFrameControl = options.frameGiven;
     ShotMachine machine;
-    // The engine may take its time over a large movie.
-    machine.SetTimeLimit(20000);
+    machine.SetTimeLimit(options.timeoutMs);
     const Shot shot = machine.TakeShot(request);
     if (!shot.ok()) {
         ToolErr(QStringLiteral("shot: %1: %2").arg(files[0], shot.error));
         return 1;
     }
-    const QString error = ShotMachine::SaveJpeg(shot.image, files[1], quality);
+    const QString error = ShotMachine::SaveJpeg(shot.image, files[1], options.quality);
     if (!error.isEmpty()) {
         ToolErr(QStringLiteral("shot: %1").arg(error));
         return 1;
