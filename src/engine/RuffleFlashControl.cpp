@@ -197,15 +197,19 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
             m_hostReady = true;
     });
     connect(m_bridge, &EngineBridge::Failed, this, [this](int serial, const QString& message, int kind) {
-        if (kind == EngineBridge::kEngineBroken && serial == m_serial && m_retriedSerial != m_serial) {
-            // The movie never ran: load it again in a fresh page.
-            m_retriedSerial = m_serial;
-            RestartEngine(m_sinceLoad);
+        if (kind == EngineBridge::kRefused) {
+            Fail(serial, message);
             return;
         }
-        Fail(serial, message);
-        if (kind != EngineBridge::kRefused)
-            RestartEngine();
+        // The page cannot be used again. The current movie goes on in a fresh page unless it
+        // is the one that broke the engine; one that found the engine broken gets one retry.
+        const bool current = serial == m_serial;
+        const bool again = !current || (kind == EngineBridge::kEngineBroken && m_retriedSerial != m_serial);
+        if (current && again)
+            m_retriedSerial = m_serial;
+        if (!again)
+            Fail(serial, message);
+        RestartEngine(again ? m_sinceLoad : QStringList());
     });
     connect(m_bridge, &EngineBridge::FsCommand, this, &RuffleFlashControl::FSCommand);
     connect(m_bridge, &EngineBridge::Painted, this, [this](int ticket) { m_paintedTicket = std::max(m_paintedTicket, ticket); });

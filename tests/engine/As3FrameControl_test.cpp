@@ -203,6 +203,20 @@ TEST(As3FrameControl, EngineFailuresAreReportedAndLeaveTheControlUsable)
     }
 }
 
+// A movie that breaks the engine only after it has started: the next movie, loaded at once,
+// still plays (in the fresh page) and is not blamed.
+TEST(As3FrameControl, MovieLoadedAsTheEngineBreaksStillPlays)
+{
+    SKIP_WITHOUT_CORPUS();
+    RuffleFlashControl& control = LoadFresh(CorpusDir() + QStringLiteral("/swf/ruffle-pixelbender_rsqrt-test.swf"));
+    QSignalSpy failures(&control, &FlashControl::EngineFailed);
+    RuffleFlashControl& next = LoadFresh(WriteMovie(QStringLiteral("after_panic.swf"), As3ColourMovie()));
+    next.GotoFrame(4);
+    EXPECT_TRUE(Near(CentreColour(next.GrabFrame()), kColours[4]));
+    EXPECT_TRUE(failures.isEmpty());
+    EXPECT_TRUE(next.LastError().isEmpty());
+}
+
 TEST(As3FrameControl, CrashOfTheEnginesProcessIsReportedAndRecovered)
 {
     RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("before_crash.swf"), As3ColourMovie()));
