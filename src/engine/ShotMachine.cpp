@@ -8,7 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QWebEngineView>
+#include <QWidget>
 
 namespace {
 
@@ -65,7 +65,7 @@ RuffleFlashControl& ShotMachine::Control()
 {
     if (!m_control) {
         m_control = std::make_unique<RuffleFlashControl>();
-        auto* view = qobject_cast<QWebEngineView*>(m_control->widget());
+        QWidget* view = m_control->widget();
         view->setAttribute(Qt::WA_DontShowOnScreen);
         view->resize(kFallbackSize);
         view->show();

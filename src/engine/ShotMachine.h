@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -63,6 +64,12 @@ struct Shot {
 // runs while a shot waits, so windows stay responsive; Cancel ends the shot in progress.
 // Sound is muted, and movies slower than 12 frames per second run at 12, so that their first
 // frame comes quickly.
+//
+// A thumbnail in the player's terms: frame = ShotFrame::Chosen(the frame choice of the
+// "SampleFrom" and "SampleTo" options over the frame count), highQuality = "HQShots",
+// background = "FFFFFF" for the plain background, size = the shot size; then SaveJpeg with the
+// "ShotJpeg" quality, or CreateFromPicture (image/ui/DibImage.h) for a cDIBSection. A failed
+// shot's error is the reason to show or log.
 class ShotMachine : public QObject {
     Q_OBJECT
 public:
