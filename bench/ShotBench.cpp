@@ -53,7 +53,8 @@ int main(int argc, char* argv[])
         request.size = QSize(120, 90);
         request.frame = ShotFrame::Chosen([](int total) { return total / 3; });
         const Shot shot = machine.TakeShot(request);
-        const bool saved = shot.ok() && ShotMachine::SaveJpeg(shot.image, out.filePath(name + QStringLiteral(".jpg")), 90).isEmpty();
+        const bool saved
+            = shot.ok() && ShotMachine::SaveJpeg(shot.image, out.filePath(name + QStringLiteral(".jpg")), 90).isEmpty();
         if (saved)
             ++taken;
         else
