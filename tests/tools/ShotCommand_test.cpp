@@ -66,15 +66,6 @@ TEST(ShotCommand, QualityOption)
     }
     EXPECT_LT(sizes[0], sizes[1]);
     EXPECT_LT(sizes[1], sizes[2]);
-    QString err;
-    for (const char* bad : {"101", "-1", "high"}) {
-        EXPECT_EQ(RunTool({QStringLiteral("shot"), movie, dir.path() + QStringLiteral("/bad.jpg"), QStringLiteral("--quality"),
-                              QLatin1String(bad)},
-                      &err),
-            2)
-            << bad;
-        EXPECT_TRUE(err.contains(QStringLiteral("shot: --quality needs a JPEG quality from 0 to 100\n"))) << err.toStdString();
-    }
 }
 
 // ActionScript 3 movies: the frame asked for, or an error when frame control cannot reach it.
