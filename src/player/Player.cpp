@@ -103,6 +103,7 @@ void Player::BuildWindow()
 
     connect(m_swf.get(), &FlashControl::FSCommand, this, &Player::OnFSCommand);
     connect(m_swf.get(), &FlashControl::OnReadyStateChange, this, &Player::OnReadyStateChange);
+    connect(m_swf.get(), &FlashControl::EngineFailed, this, &Player::OnEngineFailed);
 
     m_tmrUpdate.setInterval(kTimerInterval);
     connect(&m_tmrUpdate, &QTimer::timeout, this, &Player::TimerTick);

@@ -268,6 +268,8 @@ private:
     void SetCaption(const QString& caption);
     void OnFSCommand(const QString& command, const QString& args);
     void OnReadyStateChange(int state);
+    // The engine cannot show the movie: the welcome screen says so in the player's words.
+    void OnEngineFailed(const QString& reason);
     void UpdateSkinFor(const QSize& client);
     void ApplyLayout();
     void FormResize();

@@ -9,6 +9,7 @@
 #include "base/ShellServices.h"
 #include "base/Version.h"
 #include "engine/FlashControl.h"
+#include "lang/Language.h"
 #include "media/FlashVideo.h"
 #include "media/IdentifyMedia.h"
 #include "player/MovieView.h"
@@ -173,6 +174,21 @@ void Player::FailLoad(const QString& failure, bool interfaceMovie, const QString
         m_tmrUpdate.start();
     }
     LogLine(QStringLiteral("Failed to load, since ") + failure);
+}
+
+void Player::OnEngineFailed(const QString& reason)
+{
+    const QString text = LangText(QStringLiteral("Player/strCannotPlay"), QStringLiteral("This movie cannot be played"))
+        + QStringLiteral(": ") + reason;
+    LogEmptyLine();
+    LogLine(QStringLiteral("Failed to load, since ") + text);
+    // The player's own screen failed: the window says so in its place, and nothing reloads.
+    if (m_interfaceMovie) {
+        m_view->ShowNotice(WelcomeNotice(text));
+        return;
+    }
+    ResetMediaInfo(m_info);
+    CloseMedia(text);
 }
 
 // "RemoveProjectors": the movie out of a projector replaces it, and the projector goes to the

@@ -5,8 +5,8 @@ import flash.external.ExternalInterface;
 // video's time in frames of a tenth of a second, and reports its position with
 // vorlenFrame(frame, total, playing), so that the player's status timer sees the end of a
 // video as the end of a movie: the last frame is reached only when the video has ended (or
-// cannot be played). Volume and pan of the player's sound movie and the movie's opacity
-// apply to the video.
+// cannot be played). The wrapper registers the callbacks after the frame host the control
+// inserts into every movie, so they reach the video rather than the wrapper's own timeline.
 class VideoFrames {
     public static inline var PER_SECOND = 10;
     // Ticks between reports when nothing changed, so that a report of someone else does not
@@ -33,8 +33,6 @@ class VideoFrames {
             ExternalInterface.addCallback("vorlenPrev", function() step(-1));
             ExternalInterface.addCallback("vorlenCurrent", current);
             ExternalInterface.addCallback("vorlenTotal", total);
-            ExternalInterface.addCallback("vorlenLoad", load);
-            ExternalInterface.addCallback("vorlenSet", setVariable);
             ExternalInterface.call("vorlenHostReady");
         } catch (e:Dynamic) {
             // Without the page the video still plays with its own controls.
@@ -77,35 +75,6 @@ class VideoFrames {
 
     function step(frames:Int):Void {
         movie.seekVideo(Math.max(0, movie.currentTime() + frames / PER_SECOND), false);
-    }
-
-    // The player loads its sound movie above every movie: its volume and pan go to the video.
-    function load(url:String, level:String):Void {
-        if (url == null || url.toLowerCase().indexOf("sound.swf") < 0)
-            return;
-        var query = url.indexOf("?") >= 0 ? url.substr(url.indexOf("?") + 1) : "";
-        var volume = 100.0;
-        var pan = 0.0;
-        for (pair in query.split("&")) {
-            var parts = pair.split("=");
-            var value = Std.parseFloat(parts.length > 1 ? parts[1] : "");
-            if (Math.isNaN(value))
-                continue;
-            if (parts[0] == "volume")
-                volume = value;
-            else if (parts[0] == "pan")
-                pan = value;
-        }
-        movie.setSound(Math.max(0, Math.min(100, volume)) / 100, Math.max(-100, Math.min(100, pan)) / 100);
-    }
-
-    // The player's opacity ("_alpha" of the movie); other variables mean nothing here.
-    function setVariable(name:String, value:String):Void {
-        if (vorlen.ui.UiMovie.lastName(name) != "_alpha")
-            return;
-        var alpha = Std.parseFloat(value);
-        if (!Math.isNaN(alpha))
-            movie.alpha = Math.max(0, Math.min(100, alpha)) / 100;
     }
 
     // Called every frame of the movie: reports a new position at once, an unchanged one now

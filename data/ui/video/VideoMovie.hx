@@ -3,7 +3,6 @@ import flash.display.Sprite;
 import flash.events.Event;
 import flash.events.MouseEvent;
 import flash.events.NetStatusEvent;
-import flash.media.SoundTransform;
 import flash.media.Video;
 import flash.net.NetConnection;
 import flash.net.NetStream;
@@ -52,7 +51,6 @@ class VideoMovie extends UiMovie {
     var barShown = true;
     var seekTarget = -1.0;
     var frames:VideoFrames;
-    var sound:SoundTransform;
 
     static function main() {
         new VideoMovie().start();
@@ -116,8 +114,6 @@ class VideoMovie extends UiMovie {
             onXMPData: function(data:Dynamic) {}
         };
         stream.addEventListener(NetStatusEvent.NET_STATUS, onStatus);
-        if (sound != null)
-            stream.soundTransform = sound;
         video.attachNetStream(stream);
         stream.play(address);
         playback = "playing";
@@ -258,10 +254,11 @@ class VideoMovie extends UiMovie {
         return playback == "ended" && duration > 0 ? duration : stream.time;
     }
 
-    function setSound(volume:Float, pan:Float):Void {
-        sound = new SoundTransform(volume, pan);
-        if (stream != null)
-            stream.soundTransform = sound;
+    // The player's opacity arrives as the movie's "_alpha".
+    override function onVariable(name:String, value:String):Void {
+        var percent = Std.parseFloat(value);
+        if (name == "_alpha" && !Math.isNaN(percent))
+            alpha = Math.max(0, Math.min(100, percent)) / 100;
     }
 
     function tick():Void {
