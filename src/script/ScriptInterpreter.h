@@ -115,13 +115,17 @@ private:
     void PutHost(ScriptObject& object, const QString& key, ScriptArgs& args, const ScriptValue& value);
     ScriptObject& ObjectOf(const ScriptValue& value, const QString& name);
     void CheckGeneration(quint64 generation);
+    // Raises "Out of stack space" when the calls in progress use more of the thread's stack
+    // than the engine allows itself.
+    void CheckStack() const;
 
     std::unique_ptr<State> m_state;
     std::vector<std::unique_ptr<State>> m_retired;
     Frame m_topFrame;
     Frame* m_frame = &m_topFrame;
-    int m_depth = 0;    // procedure calls in progress
-    int m_entries = 0;  // host calls in progress
+    int m_depth = 0;           // procedure calls in progress
+    int m_entries = 0;         // host calls in progress
+    quintptr m_stackBase = 0;  // the stack frame of the outermost host call
     quint64 m_generation = 0;
     qint64 m_budget = 0;
     qint64 m_steps = 0;

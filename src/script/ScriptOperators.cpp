@@ -217,8 +217,10 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
             return ScriptValue::Null();
         if (op == ScriptOp::Add) {
             // "+" joins two strings, and a string with Empty.
-            if (left.isString() && (right.isString() || right.isEmpty()))
+            if (left.isString() && (right.isString() || right.isEmpty())) {
+                CheckScriptStringLength(left.stringValue().size() + right.stringValue().size());
                 return ScriptValue::FromString(left.stringValue() + right.stringValue());
+            }
             if (left.isEmpty() && right.isString())
                 return right;
         }
@@ -255,8 +257,7 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
         {
             QString joined = left.ToConcatString();
             const QString tail = right.ToConcatString();
-            if (joined.size() + tail.size() > kMaxScriptStringLength)
-                ThrowScriptError(14);
+            CheckScriptStringLength(joined.size() + tail.size());
             joined += tail;
             return ScriptValue::FromString(std::move(joined));
         }

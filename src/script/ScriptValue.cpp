@@ -10,12 +10,17 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
+void CheckScriptStringLength(qint64 length)
+{
+    if (length > kMaxScriptStringLength)
+        ThrowScriptError(RuntimeError::OutOfStringSpace);
+}
 
-// Bounds that keep a script from taking the player's memory.
-constexpr size_t kMaxArrayItems = 4u * 1024 * 1024;
-
-}  // namespace
+void CheckScriptArrayItems(qint64 count)
+{
+    if (count > kMaxScriptArrayItems)
+        ThrowScriptError(RuntimeError::OutOfMemory);
+}
 
 void ScriptValue::ReleaseOwned()
 {
@@ -376,8 +381,7 @@ void ScriptArray::Resize(const std::vector<int>& newUpperBounds, bool preserve)
         if (bound < -1)
             ThrowScriptError(RuntimeError::SubscriptOutOfRange);
         count *= static_cast<size_t>(bound + 1);
-        if (count > kMaxArrayItems)
-            ThrowScriptError(RuntimeError::OutOfMemory);
+        CheckScriptArrayItems(static_cast<qint64>(count));
     }
     if (preserve && !upperBounds.empty()) {
         if (newUpperBounds.size() != upperBounds.size())
