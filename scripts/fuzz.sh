@@ -31,8 +31,8 @@ while read -r target source corpusDirs repoDirs maxLen dict; do
   findings="$build/fuzz-findings/$target"
   work="$build/fuzz-corpus/$target"
   mkdir -p "$findings" "$work"
-  options=(-max_len="$maxLen" -timeout=10 -rss_limit_mb=3072 -malloc_limit_mb=600 -artifact_prefix="$findings/")
-  [ "$dict" != "-" ] && options+=(-dict="$root/fuzz/dicts/$dict")
+  # Regression inputs run whole; fuzzing keeps to the table's input length.
+  options=(-timeout=10 -rss_limit_mb=3072 -malloc_limit_mb=600 -artifact_prefix="$findings/")
 
   regressions=()
   if [ -d "fuzz/regressions/$target" ]; then
@@ -57,6 +57,8 @@ while read -r target source corpusDirs repoDirs maxLen dict; do
   for d in ${repoDirs//,/ }; do
     [ "$d" != "-" ] && [ -d "$d" ] && dirs+=("$d")
   done
+  options+=(-max_len="$maxLen")
+  [ "$dict" != "-" ] && options+=(-dict="$root/fuzz/dicts/$dict")
   echo "== fuzz_$target: ${seconds}s from ${dirs[*]:1}"
   if ! "$program" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 "${dirs[@]}" </dev/null \
     >"$findings/fuzz.log" 2>&1; then
