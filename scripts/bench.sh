@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/build.sh
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  names=(decompress extract playlist png_decode resample script engine)
+  names=(decompress extract playlist tool png_decode resample script engine)
 fi
 for name in "${names[@]}"; do
   echo "== bench_$name"

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git clang-format
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webchannel-dev libqt6webenginecore6-bin
   qt6-webengine-dev-tools qt6-qpa-plugins libgl-dev
-  libpugixml-dev zlib1g-dev libjpeg62-turbo-dev
+  libpugixml-dev zlib1g-dev liblzma-dev libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev llvm
   xvfb xauth fonts-dejavu-core

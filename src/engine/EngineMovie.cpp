@@ -3,18 +3,19 @@
 #include "base/ByteReader.h"
 #include "engine/EngineMovies.h"
 #include "swf/Avm1Assembler.h"
+#include "swf/SwfBodyExpander.h"
+#include "swf/SwfHeader.h"
+#include "swf/SwfTag.h"
 #include "swf/SwfWriter.h"
 
 #include <zlib.h>
+
+#include <algorithm>
 
 namespace {
 
 // The most a compressed movie may expand to (its header claims the length, but may lie).
 constexpr qsizetype kMaxExpanded = qsizetype(512) * 1024 * 1024;
-
-constexpr uint16_t kTagEnd = 0;
-constexpr uint16_t kTagShowFrame = 1;
-constexpr uint16_t kTagFileAttributes = 69;
 
 }  // namespace
 
@@ -62,79 +63,75 @@ QByteArray HostLoaderTag(int version, const QByteArray& hostUrl)
 EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl)
 {
     EngineMovie result;
-    if (movie.size() < 8) {
+    ByteReader file(movie);
+    SwfFileHeader header;
+    if (!ReadSwfFileHeader(file, header)) {
         result.error = QStringLiteral("not a Flash movie (file too short)");
         return result;
     }
-    const QByteArray signature = movie.left(3);
-    if (signature != "FWS" && signature != "CWS" && signature != "ZWS") {
+    if (header.compression == SwfCompression::Unknown) {
         result.error = QStringLiteral("not a Flash movie (no FWS, CWS or ZWS signature)");
         return result;
     }
-    result.version = static_cast<uint8_t>(movie.at(3));
-    result.compressed = signature != "FWS";
-    if (signature == "ZWS") {
-        // The engine expands LZMA itself, but never shows a movie whose length field leaves
-        // no room for the frame rectangle, rate and count (5 bytes at the least), nor one
-        // without the LZMA properties: those are refused here rather than left to time out.
-        const uint32_t length = static_cast<uint8_t>(movie.at(4)) | static_cast<uint8_t>(movie.at(5)) << 8
-            | static_cast<uint8_t>(movie.at(6)) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(movie.at(7))) << 24;
-        if (movie.size() < 17 || length < 8 + 5) {
+    result.version = header.version;
+    result.compressed = header.compression != SwfCompression::None;
+
+    QByteArray body;
+    if (header.compression == SwfCompression::Lzma) {
+        // Never shown: a movie whose length field leaves no room for the frame rectangle, rate
+        // and count (5 bytes at the least), nor one without the LZMA properties. Those are
+        // refused here rather than left to time out.
+        SwfLzmaHeader lzma;
+        if (!ReadSwfLzmaHeader(file, lzma) || header.length < kSwfFileHeaderSize + 5) {
             result.error = QStringLiteral("the compressed movie's header is damaged");
             return result;
         }
-        result.actionScript3 = true;
-        result.bytes = movie;
-        return result;
-    }
-
-    QByteArray body;
-    if (signature == "CWS") {
-        body = InflateLenient(movie.mid(8), kMaxExpanded);
+        const int64_t limit = std::min<int64_t>(header.length - kSwfFileHeaderSize, kMaxExpanded);
+        body = ExpandSwfBodyToBytes(SwfCompression::Lzma, lzma.properties, movie.mid(kLzmaDataOffset), limit);
+        if (body.isEmpty()) {
+            // Nothing to look into: the engine expands the movie itself and shows what it can.
+            result.actionScript3 = true;
+            result.bytes = movie;
+            return result;
+        }
+    } else if (header.compression == SwfCompression::Zlib) {
+        body = InflateLenient(movie.mid(kSwfFileHeaderSize), kMaxExpanded);
         if (body.isEmpty()) {
             result.error = QStringLiteral("the compressed movie data cannot be expanded");
             return result;
         }
     } else {
-        body = movie.mid(8);
+        body = movie.mid(kSwfFileHeaderSize);
     }
 
     ByteReader reader(body);
-    const int bits = static_cast<int>(reader.readUBits(5));
-    const int32_t xMin = reader.readSBits(bits);
-    const int32_t xMax = reader.readSBits(bits);
-    const int32_t yMin = reader.readSBits(bits);
-    const int32_t yMax = reader.readSBits(bits);
-    reader.alignBits();
-    result.width = (xMax - xMin) / 20;
-    result.height = (yMax - yMin) / 20;
-    result.frameRate = reader.readU16() / 256.0;
-    result.frameCount = reader.readU16();
-    if (!reader.ok()) {
+    SwfMovieHeader fields;
+    if (!ReadSwfMovieHeader(reader, fields)) {
         result.error = QStringLiteral("the movie header is incomplete");
         return result;
     }
+    const SwfRect& frame = fields.frame;
+    result.width = (frame.Signed(frame.xMax) - frame.Signed(frame.xMin)) / 20;
+    result.height = (frame.Signed(frame.yMax) - frame.Signed(frame.yMin)) / 20;
+    result.frameRate = fields.FrameRateValue();
+    result.frameCount = fields.frameCount;
 
     // Walk the root tags up to the first ShowFrame (or the End tag, or the end of the data).
     qsizetype insertAt = -1;
+    SwfTagHeader tag;
     while (!reader.atEnd()) {
         const int64_t tagStart = reader.pos();
-        const uint16_t head = reader.readU16();
-        const uint16_t code = head >> 6;
-        uint32_t length = head & 0x3F;
-        if (length == 0x3F)
-            length = reader.readU32();
-        if (!reader.ok())
+        if (!ReadSwfTagHeader(reader, body.size(), tag))
             break;
-        if (code == kTagFileAttributes && length >= 1 && reader.pos() < body.size()) {
+        if (tag.code == SwfTagCode::kFileAttributes && tag.length >= 1 && reader.pos() < body.size()) {
             const uint8_t flags = static_cast<uint8_t>(body.at(reader.pos()));
-            result.actionScript3 = (flags & 0x08) != 0;
+            result.actionScript3 = (flags & kFileAttributesActionScript3) != 0;
         }
-        if (code == kTagShowFrame || code == kTagEnd) {
+        if (tag.code == SwfTagCode::kShowFrame || tag.code == SwfTagCode::kEnd) {
             insertAt = tagStart;
             break;
         }
-        if (!reader.skip(length))
+        if (!reader.skip(tag.length))
             break;
     }
     if (result.actionScript3) {

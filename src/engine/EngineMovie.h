@@ -21,11 +21,12 @@ struct EngineMovie {
     QByteArray bytes;  // what the engine gets
 };
 
-// Reads movie (the whole file), expanding a "CWS" body in memory, and inserts the host
-// loader when the movie is AVM1. A truncated compressed body keeps what could be expanded.
-// "ZWS" (LZMA) movies are passed on unchanged and without frame control: the engine expands
-// them itself, and they are ActionScript 3 movies in practice (SWF 13 and later); only a
-// header that cannot belong to a movie is refused.
+// Reads movie (the whole file), expanding a "CWS" or "ZWS" body in memory, and inserts the
+// host loader when the movie is AVM1 (its FileAttributes tag lacks the ActionScript 3 flag);
+// an AVM1 movie then reaches the engine plain ("FWS"), an ActionScript 3 movie unchanged. A
+// truncated compressed body keeps what could be expanded. An LZMA body that cannot be expanded
+// at all is passed on unchanged for the engine to try; an LZMA header that cannot belong to a
+// movie is refused.
 EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl);
 
 // The actions inserted into the movie: load hostUrl into _level9999 once.

@@ -14,7 +14,7 @@ public:
     CacheFileWriter(const CacheFileWriter&) = delete;
     CacheFileWriter& operator=(const CacheFileWriter&) = delete;
 
-    // Opens the ".part" file for reading and writing (so that it can be mapped).
+    // Opens the ".part" file anew.
     bool open();
     QFile& file() { return m_file; }
     bool write(const char* data, int64_t size);

@@ -1,10 +1,13 @@
 #include "media/CompressedMovieCache.h"
 
 #include "base/AppFolders.h"
+#include "base/ByteReader.h"
 #include "base/ExecutionLog.h"
 #include "base/FileNames.h"
 #include "media/CacheFileWriter.h"
 #include "media/MediaFileInfo.h"
+#include "swf/SwfBodyExpander.h"
+#include "swf/SwfWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,211 +16,123 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <functional>
-#include <limits>
 #include <memory>
 
 namespace {
 
-constexpr int kHeaderSize = 8;
 constexpr int kHeaderOnlyBody = 18;  // frame rectangle, rate and count of all ordinary movies
-constexpr int64_t kInputChunk = 256 * 1024;
-constexpr int64_t kScratchSize = 64 * 1024;
-constexpr int64_t kMaxStep = std::numeric_limits<uInt>::max();
 
-// Supplies the next piece of compressed input; an empty span means the input is exhausted.
-using InputSource = std::function<bool(const char** data, int64_t* size)>;
-
-// Inflates into a virtual buffer of capacity bytes whose first keep bytes are real storage,
-// mapping the outcome to the codes of zlib's one-call uncompress.
-int InflateInto(const InputSource& next, char* output, int64_t capacity, int64_t keep)
+// The outcome of an expansion as zlib's one-call uncompress reports it for a buffer of
+// capacity bytes.
+int ZlibCode(const ExpansionResult& result, int64_t capacity)
 {
-    z_stream stream;
-    std::memset(&stream, 0, sizeof(stream));
-    if (inflateInit(&stream) != Z_OK)
+    switch (result.end) {
+    case ExpansionEnd::StreamEnd:
+        return Z_OK;
+    case ExpansionEnd::Full:
+        return Z_BUF_ERROR;
+    case ExpansionEnd::OutOfMemory:
         return Z_MEM_ERROR;
-
-    std::unique_ptr<char[]> scratch;
-    int64_t produced = 0;  // bytes of the virtual buffer filled so far
-    bool inputDone = false;
-    int result = Z_OK;
-    for (;;) {
-        if (stream.avail_in == 0 && !inputDone) {
-            const char* data = nullptr;
-            int64_t size = 0;
-            if (!next(&data, &size) || size <= 0) {
-                inputDone = true;
-            } else {
-                stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
-                stream.avail_in = static_cast<uInt>(std::min(size, kMaxStep));
-            }
-        }
-        const int64_t room = capacity - produced;
-        int64_t step = 0;
-        if (produced < keep) {
-            step = std::min({keep - produced, room, kMaxStep});
-            stream.next_out = reinterpret_cast<Bytef*>(output + produced);
-        } else {
-            if (!scratch)
-                scratch.reset(new char[kScratchSize]);
-            step = std::min(room, kScratchSize);
-            stream.next_out = reinterpret_cast<Bytef*>(scratch.get());
-        }
-        // With no room left zlib still needs a place to detect whether more output follows.
-        char spare = 0;
-        if (step == 0)
-            stream.next_out = reinterpret_cast<Bytef*>(&spare);
-        stream.avail_out = static_cast<uInt>(step == 0 ? 1 : step);
-        const uInt availBefore = stream.avail_out;
-        const int code = inflate(&stream, Z_NO_FLUSH);
-        const int64_t written = static_cast<int64_t>(availBefore - stream.avail_out);
-        if (step == 0 && written > 0) {
-            result = Z_BUF_ERROR;  // more output than the buffer holds
-            break;
-        }
-        produced += written;
-        if (code == Z_STREAM_END) {
-            result = Z_OK;
-            break;
-        }
-        if (code == Z_NEED_DICT) {
-            result = Z_DATA_ERROR;
-            break;
-        }
-        if (code == Z_BUF_ERROR) {
-            if (stream.avail_in == 0 && inputDone) {
-                // Cut short: a data error while room remains, a buffer error when it is full.
-                result = produced < capacity ? Z_DATA_ERROR : Z_BUF_ERROR;
-                break;
-            }
-            continue;
-        }
-        if (code != Z_OK) {
-            result = code;
-            break;
-        }
-        if (stream.avail_in == 0 && inputDone && written == 0) {
-            result = produced < capacity ? Z_DATA_ERROR : Z_BUF_ERROR;
-            break;
-        }
+    case ExpansionEnd::DataEnd:
+        // Cut short: a data error while room remains, a buffer error when it is full.
+        return result.produced < capacity ? Z_DATA_ERROR : Z_BUF_ERROR;
+    case ExpansionEnd::Damaged:
+        break;
     }
-    inflateEnd(&stream);
-    return result;
+    return Z_DATA_ERROR;
 }
 
-struct FreeDeleter {
-    void operator()(char* p) const { std::free(p); }
-};
-
-bool WriteHeaderFile(const QString& target, QByteArray header, const QByteArray& body)
+// Copies the first keep bytes of the expanded data into output.
+ExpansionOutput KeepFirst(char* output, int64_t keep)
 {
-    header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
-    CacheFileWriter file(target);
-    return file.open() && file.write(header) && file.write(body) && file.commit();
+    auto kept = std::make_shared<int64_t>(0);
+    return [output, keep, kept](const char* data, int64_t size) {
+        const int64_t take = std::min(size, keep - *kept);
+        if (take > 0) {
+            std::memcpy(output + *kept, data, static_cast<size_t>(take));
+            *kept += take;
+        }
+    };
 }
 
-// The buffer of a full expansion. It is the mapped body of the cache file being written,
-// already as long as the movie and zero-filled, so the expanded bytes are written once, by
-// zlib. Where a file cannot be mapped, a zero-filled buffer in memory is written out instead.
-// A cache file that cannot be created still gets a buffer in memory: the expansion runs and
-// is logged as usual, and the failure shows where the data is written (commit).
-class ExpansionBuffer {
-public:
-    ExpansionBuffer(const QString& target, QByteArray header, int64_t capacity)
-        : m_writer(target)
-        , m_capacity(capacity)
-    {
-        header[0] = 'F';  // the expanded copy is an ordinary movie: "FWS", version and length kept
-        m_opened = m_writer.open() && m_writer.write(header);
-        QFile& file = m_writer.file();
-        if (m_opened && capacity > 0 && file.resize(kHeaderSize + capacity))
-            m_map = file.map(0, kHeaderSize + capacity);
-        if (m_map) {
-            m_data = reinterpret_cast<char*>(m_map) + kHeaderSize;
-        } else {
-            // calloc: the zero fill is where a cut-short stream leaves its gap.
-            m_memory.reset(static_cast<char*>(std::calloc(static_cast<size_t>(std::max<int64_t>(capacity, 1)), 1)));
-            m_data = m_memory.get();
-        }
-        m_ok = m_data != nullptr;
-    }
-
-    ~ExpansionBuffer()
-    {
-        if (m_map)
-            m_writer.file().unmap(m_map);
-    }
-
-    ExpansionBuffer(const ExpansionBuffer&) = delete;
-    ExpansionBuffer& operator=(const ExpansionBuffer&) = delete;
-
-    bool ok() const { return m_ok; }
-    char* data() { return m_data; }
-
-    // Finishes the file under the target's name.
-    bool commit()
-    {
-        if (!m_opened)
-            return false;
-        if (m_map) {
-            const bool unmapped = m_writer.file().unmap(m_map);
-            m_map = nullptr;
-            if (!unmapped)
-                return false;
-        } else if (!m_writer.write(m_memory.get(), m_capacity)) {
-            return false;
-        }
-        return m_writer.commit();
-    }
-
-private:
-    CacheFileWriter m_writer;
-    int64_t m_capacity = 0;
-    uchar* m_map = nullptr;
-    std::unique_ptr<char, FreeDeleter> m_memory;
-    char* m_data = nullptr;
-    bool m_opened = false;
-    bool m_ok = false;
-};
-
-void WarnAbout(int code)
+// How an expansion went, as the cache reports it: zlib's codes for compressed movies; an LZMA
+// movie whose header or stream is damaged fails the expansion.
+bool Usable(const ExpansionResult& result, SwfCompression compression, int64_t capacity)
 {
-    // A cut-short or damaged stream (Z_DATA_ERROR) is passed over in silence.
+    if (compression == SwfCompression::Lzma)
+        return result.end != ExpansionEnd::Damaged && result.end != ExpansionEnd::OutOfMemory;
+    // A cut-short or damaged zlib stream (Z_DATA_ERROR) is passed over in silence.
+    const int code = ZlibCode(result, capacity);
     if (code != Z_OK && code != Z_DATA_ERROR)
         LogLine(QStringLiteral("Warning: decompression error ") + QString::number(code));
+    return true;
 }
+
+// The compressed body of a movie file, read as it goes.
+struct CompressedSource {
+    QFile file;
+    SwfFileHeader header;
+    SwfLzmaHeader lzma;
+    int64_t bodySize = 0;  // compressed bytes after the headers
+
+    bool open(const QString& path)
+    {
+        file.setFileName(NormalizePath(path));
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        ByteReader reader(&file);
+        if (!ReadSwfFileHeader(reader, header))
+            return false;
+        if (header.compression == SwfCompression::Lzma && !ReadSwfLzmaHeader(reader, lzma))
+            return false;
+        bodySize = file.size() - file.pos();
+        return true;
+    }
+
+    SwfCompression compression() const
+    {
+        return header.compression == SwfCompression::Lzma ? SwfCompression::Lzma : SwfCompression::Zlib;
+    }
+
+    // "FWS", the version and the length field as the compressed file states them.
+    QByteArray plainHeader() const
+    {
+        QByteArray bytes("FWS");
+        AppendU8(bytes, header.version);
+        AppendU32(bytes, header.length);
+        return bytes;
+    }
+
+    ExpansionResult expand(const ExpansionOutput& output, int64_t capacity)
+    {
+        return ExpandSwfBody(compression(), lzma.properties, InputFromDevice(file), output, capacity);
+    }
+};
 
 }  // namespace
 
 int Uncompress(const char* input, int64_t inputSize, char* output, int64_t capacity)
 {
-    // A single span may exceed what one inflate call takes; the loop feeds it in steps.
-    int64_t offset = 0;
-    const InputSource stepped = [&](const char** data, int64_t* size) {
-        if (offset >= inputSize)
+    bool given = false;
+    const ExpansionInput whole = [&](const char** data, int64_t* size) {
+        if (given)
             return false;
-        *data = input + offset;
-        *size = std::min(inputSize - offset, kMaxStep);
-        offset += *size;
+        given = true;
+        *data = input;
+        *size = inputSize;
         return true;
     };
-    return InflateInto(stepped, output, capacity, capacity);
+    const ExpansionResult result
+        = ExpandSwfBody(SwfCompression::Zlib, QByteArray(), whole, KeepFirst(output, capacity), capacity);
+    return ZlibCode(result, capacity);
 }
 
 int UncompressDevice(QIODevice& input, char* output, int64_t capacity, int64_t keep)
 {
-    std::unique_ptr<char[]> chunk(new char[kInputChunk]);
-    const InputSource source = [&](const char** data, int64_t* size) {
-        const qint64 got = input.read(chunk.get(), kInputChunk);
-        if (got <= 0)
-            return false;
-        *data = chunk.get();
-        *size = got;
-        return true;
-    };
-    return InflateInto(source, output, capacity, std::clamp<int64_t>(keep, 0, capacity));
+    const ExpansionResult result = ExpandSwfBody(SwfCompression::Zlib, QByteArray(), InputFromDevice(input),
+        KeepFirst(output, std::clamp<int64_t>(keep, 0, capacity)), capacity);
+    return ZlibCode(result, capacity);
 }
 
 QString CachePathFor(const QString& path, const QString& suffix, bool flatten, bool nameOnly)
@@ -254,45 +169,57 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
     LogLine(QStringLiteral("Target path: ") + target);
     LogLine(QStringLiteral("Reading data"));
 
-    QFile source(NormalizePath(info.WorkingPath));
-    if (!source.open(QIODevice::ReadOnly))
+    CompressedSource source;
+    if (!source.open(info.WorkingPath))
         return QString();
-    const QByteArray header = source.read(kHeaderSize);
-    if (header.size() != kHeaderSize)
-        return QString();
-
     LogLine(QStringLiteral("Decompression"));
-    const uint32_t length = static_cast<uint8_t>(header[4]) | (static_cast<uint32_t>(static_cast<uint8_t>(header[5])) << 8)
-        | (static_cast<uint32_t>(static_cast<uint8_t>(header[6])) << 16)
-        | (static_cast<uint32_t>(static_cast<uint8_t>(header[7])) << 24);
-    if (length < static_cast<uint32_t>(kHeaderSize))
+    if (source.header.length < static_cast<uint32_t>(kSwfFileHeaderSize))
         return QString();
-    const int64_t capacity = static_cast<int64_t>(length) - kHeaderSize;
+    const int64_t capacity = static_cast<int64_t>(source.header.length) - kSwfFileHeaderSize;
+    const SwfCompression compression = source.compression();
 
     if (headerOnly) {
-        // The header file keeps 18 bytes; the rest is expanded only to learn zlib's verdict.
+        // The header file keeps 18 bytes; the rest is expanded only to learn how the stream ends.
         QByteArray body(kHeaderOnlyBody, '\0');
-        const int code = UncompressDevice(source, body.data(), capacity, std::min<int64_t>(capacity, kHeaderOnlyBody));
-        source.close();
-        WarnAbout(code);
+        const ExpansionResult result
+            = source.expand(KeepFirst(body.data(), std::min<int64_t>(capacity, kHeaderOnlyBody)), capacity);
+        source.file.close();
+        if (!Usable(result, compression, capacity))
+            return QString();
         LogLine(QStringLiteral("Writing new header"));
-        if (!WriteHeaderFile(target, header, body))
+        CacheFileWriter file(target);
+        if (!file.open() || !file.write(source.plainHeader()) || !file.write(body) || !file.commit())
             return QString();
         return target;
     }
 
-    ExpansionBuffer buffer(target, header, capacity);
-    if (!buffer.ok())
+    // The expanded bytes go straight to the cache file as they come. A cache file that cannot
+    // be created still lets the expansion run; the failure shows where the data is written.
+    CacheFileWriter file(target);
+    const bool opened = file.open() && file.write(source.plainHeader());
+    const ExpansionResult result = source.expand(
+        [&](const char* data, int64_t size) {
+            if (opened)
+                file.write(data, size);
+        },
+        capacity);
+    source.file.close();
+    if (!Usable(result, compression, capacity))
         return QString();
-    const int code = UncompressDevice(source, buffer.data(), capacity, capacity);
-    source.close();
-    WarnAbout(code);
+    // A stream cut short or damaged leaves zeros where its data is missing, up to the stated
+    // length, as long as that is a length the compressed bytes could have filled. A stream that
+    // ended ends the copy: nothing is reserved for a length field that claims more.
+    const bool broken = result.end == ExpansionEnd::DataEnd || result.end == ExpansionEnd::Damaged;
+    if (opened && broken && result.produced < capacity && capacity <= MostExpandedSize(compression, source.bodySize)) {
+        file.file().flush();
+        file.file().resize(kSwfFileHeaderSize + capacity);
+    }
     if (QFileInfo::exists(NormalizePath(target))) {
         LogLine(QStringLiteral("Removing persistent file"));
         QFile::remove(NormalizePath(target));
     }
     LogLine(QStringLiteral("Writing decompressed data"));
-    if (!buffer.commit())
+    if (!opened || !file.commit())
         return QString();
     LogLine(QStringLiteral("Decompression succeeded"));
     info.SourcePath = info.WorkingPath;

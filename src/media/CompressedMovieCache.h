@@ -7,14 +7,17 @@
 class QIODevice;
 struct MediaFileInfo;
 
-// Compressed movies ("CWS") and the cache folder that holds their expanded copies, the movies
-// taken out of projectors and the thumbnails.
+// Compressed movies ("CWS" zlib, "ZWS" LZMA) and the cache folder that holds their expanded
+// copies, the movies taken out of projectors and the thumbnails.
 
 // Expands info.WorkingPath into the cache file named after info.SourcePath (".tmp"). With
 // headerOnly, only the 8-byte header and the first 18 expanded bytes are written (an existing
 // header file is reused) and info stays as it was; otherwise the whole movie is written, and
 // info.WorkingPath becomes the expanded file (SourcePath takes the former WorkingPath).
-// Returns the written file's path, or "" on failure.
+// The expanded copy ends where the stream ends; a stream cut short or damaged is filled with
+// zeros up to the header's length when the compressed bytes could have filled that much.
+// Returns the written file's path, or "" on failure (an LZMA movie fails when its properties
+// or its stream are damaged).
 QString DecompressFlash(MediaFileInfo& info, bool headerOnly);
 
 // The cache name of a path. flatten: ":\" -> "@", then "\\", "//", "\" and "/" -> "#", the

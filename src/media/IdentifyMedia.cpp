@@ -9,13 +9,13 @@
 #include "media/FlashVideo.h"
 #include "media/MediaFileInfo.h"
 #include "media/Projector.h"
+#include "swf/SwfHeader.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-constexpr int kHeaderSize = 8;
 constexpr int kVideoHeaderOffset = 28;
 // A projector that carries another projector would loop for ever; real ones carry movies.
 constexpr int kMaxNesting = 8;
@@ -27,26 +27,29 @@ void OpenForReading(QFile& file)
             QStringLiteral("IdentifyMedia"));
 }
 
-// The 8-byte header; a shorter file reads as zeros past its end.
-QByteArray ReadFileHeader(const QString& path)
+// The 8-byte file header; a shorter file reads as zeros past its end.
+SwfFileHeader ReadFileHeader(const QString& path)
 {
     QFile file(NormalizePath(path));
     OpenForReading(file);
-    QByteArray header = file.read(kHeaderSize);
-    header.append(QByteArray(kHeaderSize - header.size(), '\0'));
+    QByteArray bytes = file.read(kSwfFileHeaderSize);
+    bytes.append(QByteArray(kSwfFileHeaderSize - bytes.size(), '\0'));
+    ByteReader reader(bytes);
+    SwfFileHeader header;
+    ReadSwfFileHeader(reader, header);
     return header;
 }
 
 void ReadMovieHeader(ByteReader& reader, MediaFileInfo& info)
 {
-    reader.seek(kHeaderSize);
-    ReadRect(reader, info);
-    reader.readU8();  // the fraction of the 8.8 rate
-    info.FrameRate = reader.readU8();
-    info.FrameCount = reader.readU16();
-    if (!reader.ok())
+    reader.seek(kSwfFileHeaderSize);
+    SwfMovieHeader header;
+    if (!ReadSwfMovieHeader(reader, header))
         RaiseError(RuntimeError::InputPastEndOfFile, QStringLiteral("IdentifyMedia"));
-    info.FirstTagPosition = static_cast<uint8_t>(reader.pos() + 1);
+    StoreFrameRect(header.frame, info);
+    info.FrameRate = static_cast<float>(header.FrameRateInteger());
+    info.FrameCount = header.frameCount;
+    info.FirstTagPosition = static_cast<uint8_t>(header.firstTagOffset + 1);
     // The first tag is taken to be the background colour's: its three bytes follow the 2-byte
     // tag header. They may lie beyond a header-only expansion (26 bytes) or a cut file; what
     // is missing reads as zeros, as the colour is only shown, never relied on.
@@ -74,11 +77,11 @@ QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully
         }
 
         QString current = path;
-        QByteArray header;
+        SwfFileHeader header;
         for (int round = 0;; ++round) {
             header = ReadFileHeader(current);
-            const QByteArray signature = header.left(3);
-            if (signature == "FWS") {
+            const QByteArray& signature = header.signature;
+            if (header.compression == SwfCompression::None) {
                 LogLine(QStringLiteral("Ordinary File"), false);
                 info.Compressed = false;
                 break;
@@ -89,12 +92,17 @@ QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully
                 info.IsVideo = true;
                 break;
             }
-            if (signature == "CWS") {
+            if (header.compression == SwfCompression::Zlib) {
                 LogLine(QStringLiteral("Compressed File"), false);
                 info.Compressed = true;
                 break;
             }
-            if (header.startsWith("MZ") && round < kMaxNesting) {
+            if (header.compression == SwfCompression::Lzma) {
+                LogLine(QStringLiteral("LZMA Compressed File"), false);
+                info.Compressed = true;
+                break;
+            }
+            if (signature.startsWith("MZ") && round < kMaxNesting) {
                 LogLine(QStringLiteral("Executable"));
                 const ExtractResult extracted = ExtractEXE(current);
                 if (!extracted.reason.isEmpty() || extracted.moviePath.isEmpty()) {
@@ -114,13 +122,10 @@ QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully
             return QLatin1String(kNotFlashMovie);
         }
 
-        info.Version = static_cast<uint8_t>(header[3]);
+        info.Version = header.version;
         if (info.Version < 6)
             info.Compressed = false;
-        const uint32_t length = static_cast<uint8_t>(header[4]) | (static_cast<uint32_t>(static_cast<uint8_t>(header[5])) << 8)
-            | (static_cast<uint32_t>(static_cast<uint8_t>(header[6])) << 16)
-            | (static_cast<uint32_t>(static_cast<uint8_t>(header[7])) << 24);
-        info.UncompressedSize = info.IsVideo ? static_cast<double>(info.FileSize) : static_cast<double>(length);
+        info.UncompressedSize = info.IsVideo ? static_cast<double>(info.FileSize) : static_cast<double>(header.length);
         info.WorkingPath = current;
 
         QString readFrom = info.WorkingPath;

@@ -44,6 +44,26 @@ bool Percentage(const MediaFileInfo& info, QString* text)
 
 }  // namespace
 
+QString DamageText(const MovieDamage& damage, const InfoTextLookup& lookup)
+{
+    switch (damage.kind) {
+    case MovieDamageKind::HeaderCut:
+        return Form(lookup, "strHeaderCut", "the movie header is cut short");
+    case MovieDamageKind::CutShort:
+        return Form(lookup, "strCutShort", "cut short")
+            + QStringLiteral(" (%1 of %2 bytes)").arg(damage.dataLength).arg(damage.statedLength);
+    case MovieDamageKind::TagPastEnd:
+        return Form(lookup, "strTagPastEnd", "a tag runs past the end")
+            + (damage.tagCode >= 0 ? QStringLiteral(" (tag %1)").arg(damage.tagCode) : QString());
+    case MovieDamageKind::StreamDamaged:
+        return Form(lookup, "strStreamDamaged", "the compressed data is damaged");
+    case MovieDamageKind::NotChecked:
+    case MovieDamageKind::Whole:
+        break;
+    }
+    return QString();
+}
+
 QString FormatTime(double frames, double framesPerSecond)
 {
     if (framesPerSecond == 0 || !std::isfinite(frames / framesPerSecond))
@@ -70,6 +90,8 @@ MovieInfoTexts ComposeMovieInfo(const MediaFileInfo& info, const InfoTextLookup&
     texts.note = Form(lookup, "lblNote", "");
 
     texts.name = info.FileName;
+    if (info.Damage.IsDamaged())
+        texts.damage = Form(lookup, "strDamaged", "Damaged") + QStringLiteral(": ") + DamageText(info.Damage, lookup);
     texts.fileName = fileNameTitle + QStringLiteral(": ") + info.SourcePath;
     texts.fileNameToolTip = info.SourcePath;
 

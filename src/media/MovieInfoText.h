@@ -5,6 +5,7 @@
 #include <functional>
 
 struct MediaFileInfo;
+struct MovieDamage;
 
 // Running time as minutes, ":" and two-digit seconds ("1:23"); a rate of 0 gives "0:00".
 QString FormatTime(double frames, double framesPerSecond);
@@ -23,7 +24,12 @@ struct MovieInfoTexts {
     QString size;             // lblSize
     QString metrix;           // lblMetrix
     QString note;             // lblNote
+    QString damage;           // "Damaged: " and what is wrong, when CheckMovieDamage found it; else ""
 };
+
+// What is wrong with a damaged movie, in one line ("cut short (334 of 734 bytes)"); "" for a
+// movie that is whole or was not checked. Texts come through lookup (keys of frmInfo).
+QString DamageText(const MovieDamage& damage, const InfoTextLookup& lookup = InfoTextLookup());
 
 // Composes the texts from the record. Titles and notes come through lookup (by default the
 // built-in English texts). The source file is looked at: when it is gone the version label is

@@ -1,5 +1,6 @@
 #include "media/Projector.h"
 
+#include "base/ByteReader.h"
 #include "base/ErrorContext.h"
 #include "base/ExecutionLog.h"
 #include "base/FileNames.h"
@@ -9,6 +10,8 @@
 #include "media/FileVersion.h"
 #include "media/MediaFileInfo.h"
 #include "media/MediaOptions.h"
+#include "swf/SwfHeader.h"
+#include "swf/SwfWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +22,31 @@ namespace {
 constexpr int kTrailerSize = 8;
 constexpr int64_t kCopyChunk = 1024 * 1024;
 
-uint32_t ReadLittle32(const QByteArray& bytes, int at)
+// The trailer's magic and movie length.
+struct Trailer {
+    QByteArray magic;
+    int64_t length = 0;
+};
+
+Trailer ParseTrailer(const QByteArray& bytes)
 {
-    return static_cast<uint8_t>(bytes[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 1])) << 8)
-        | (static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 2])) << 16)
-        | (static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24);
+    ByteReader reader(bytes);
+    Trailer trailer;
+    trailer.magic = reader.readBytes(4);
+    trailer.length = reader.readU32();
+    return trailer;
+}
+
+// A movie that a projector may carry: "FWS" or "CWS", version 1 to 9.
+bool IsProjectorMovie(QByteArray head)
+{
+    head.append(QByteArray(kSwfFileHeaderSize - std::min<qsizetype>(head.size(), kSwfFileHeaderSize), '\0'));
+    ByteReader reader(head);
+    SwfFileHeader header;
+    if (!ReadSwfFileHeader(reader, header))
+        return false;
+    const bool movie = header.compression == SwfCompression::None || header.compression == SwfCompression::Zlib;
+    return movie && header.version >= 1 && header.version <= 9;
 }
 
 void OpenForReading(QFile& file, const QString& source)
@@ -98,18 +121,17 @@ ExtractResult ExtractEXE(const QString& path)
         QFile file(NormalizePath(path));
         OpenForReading(file, source);
         const int64_t size = file.size();
-        const QByteArray trailer = ReadAt(file, size - kTrailerSize, kTrailerSize, source);
-        if (trailer.left(4) != kProjectorMagic) {
+        const Trailer trailer = ParseTrailer(ReadAt(file, size - kTrailerSize, kTrailerSize, source));
+        if (trailer.magic != kProjectorMagic) {
             LogLine(QLatin1String(kInvalidProjector));
             result.reason = QLatin1String(kInvalidProjector);
             return result;
         }
-        const int64_t length = ReadLittle32(trailer, 4);
+        const int64_t length = trailer.length;
         const int64_t start = size - kTrailerSize - length;
-        const QByteArray head = ReadAt(file, start, std::min<int64_t>(length, 4), source);
-        const bool signature = head.size() == 4 && (head.startsWith("FWS") || head.startsWith("CWS"));
-        const uint8_t version = head.size() == 4 ? static_cast<uint8_t>(head[3]) : 0;
-        if (!signature || version < 1 || version > 9) {
+        // The version is the fourth byte: a movie of fewer bytes is no movie.
+        const QByteArray head = ReadAt(file, start, std::min<int64_t>(length, kSwfFileHeaderSize), source);
+        if (head.size() < 4 || !IsProjectorMovie(head)) {
             LogLine(QLatin1String(kInvalidProjector));
             result.reason = QLatin1String(kInvalidProjector);
             return result;
@@ -147,10 +169,9 @@ QString CreateProjector(const QString& targetPath, const MediaFileInfo& info)
         // A template that carries a movie itself gives only its player part.
         int64_t playerSize = player.size();
         if (playerSize >= kTrailerSize) {
-            const QByteArray trailer = ReadAt(player, playerSize - kTrailerSize, kTrailerSize, source);
-            const int64_t length = ReadLittle32(trailer, 4);
-            if (trailer.left(4) == kProjectorMagic && length <= playerSize - kTrailerSize)
-                playerSize -= kTrailerSize + length;
+            const Trailer trailer = ParseTrailer(ReadAt(player, playerSize - kTrailerSize, kTrailerSize, source));
+            if (trailer.magic == kProjectorMagic && trailer.length <= playerSize - kTrailerSize)
+                playerSize -= kTrailerSize + trailer.length;
         }
         QFile movie(NormalizePath(info.WorkingPath));
         OpenForReading(movie, source);
@@ -167,8 +188,7 @@ QString CreateProjector(const QString& targetPath, const MediaFileInfo& info)
         CopyBytes(player, out, playerSize, source);
         CopyBytes(movie, out, movieSize, source);
         QByteArray trailer = kProjectorMagic;
-        for (int i = 0; i < 4; ++i)
-            trailer.append(static_cast<char>((static_cast<uint64_t>(movieSize) >> (8 * i)) & 0xFF));
+        AppendU32(trailer, static_cast<uint32_t>(movieSize));
         if (out.write(trailer) != trailer.size())
             RaiseError(RuntimeError::DiskFull, source);
         Commit(out, source);

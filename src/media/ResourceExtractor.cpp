@@ -6,70 +6,29 @@
 #include "base/FileNames.h"
 #include "base/RuntimeErrors.h"
 #include "media/MediaFileInfo.h"
+#include "media/ResourceFile.h"
+#include "swf/SwfImages.h"
+#include "swf/SwfTag.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTime>
 
-#include <sys/stat.h>
-
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 namespace {
 
-// Tag codes the walk acts on.
-constexpr uint16_t kEnd = 0;
-constexpr uint16_t kDefineBits = 6;
-constexpr uint16_t kJpegTables = 8;
-constexpr uint16_t kDefineSound = 14;
-constexpr uint16_t kSoundStreamHead = 18;
-constexpr uint16_t kSoundStreamBlock = 19;
-constexpr uint16_t kDefineBitsJpeg2 = 21;
-constexpr uint16_t kDefineSprite = 39;
-constexpr uint16_t kSoundStreamHead2 = 45;
+using namespace SwfTagCode;
 
 // The sound format that is written out: MP3.
 constexpr int kMp3Format = 2;
 // Seconds between two message pumps, at least.
 constexpr float kPumpInterval = 0.1f;
 
-// The JPEG fix-up's layout: table data without its own header, then the image.
-constexpr int kTableBytes = 570;
-constexpr int kImageHeadBytes = 40;
-constexpr int kFixedHeadBytes = 612;
-
 float TimeOfDay()
 {
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
-}
-
-// Opens a new, empty output file. An existing file of that name is replaced, never appended
-// to: emptied in place when it can be (creating files anew after deleting them costs the file
-// system far more than the copy of the data), else deleted first; a link (symbolic, or a file
-// with other names) is always deleted, so nothing is written through it.
-bool OpenResourceFile(QFile& file)
-{
-    const QFileInfo existing(file.fileName());
-    struct stat status { };
-    const bool otherNames = ::lstat(QFile::encodeName(file.fileName()).constData(), &status) == 0 && status.st_nlink > 1;
-    if (existing.isSymLink() || otherNames || (existing.exists() && !existing.isFile()))
-        QFile::remove(file.fileName());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return true;
-    QFile::remove(file.fileName());
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-}
-
-bool WriteResourceFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!OpenResourceFile(file))
-        return false;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
 }
 
 // One walk over one movie. Positions are 0-based file offsets; a sprite's control tags are
@@ -90,21 +49,21 @@ private:
     // Handles the tag whose data starts at m_pos; returns its caption when it was handled.
     QString dispatch(uint16_t code, int64_t length, bool complete);
     void defineBits(int64_t length);
-    void defineBitsJpeg2(int64_t length);
+    void defineBitsImage(uint16_t code, int64_t length);
     void jpegTables(int64_t length);
     void defineSound(int64_t length);
     void soundStreamHead(int64_t length);
     void soundStreamBlock(int64_t length);
     void enterSprite(int64_t length);
     void leaveSprite();
-    // Writes m_jpeg, fixed up, as the image of character id.
-    void writeJpeg(uint16_t id);
+    // Writes data as the image of character id: a JPEG made whole, or a PNG or GIF file.
+    void writeImage(uint16_t id, const QByteArray& data, const QByteArray& tables);
     void reportProgress(const QString& caption, int64_t length);
 
     bool chosen(ResourceKind kind) const { return m_counters[kind] >= 0; }
     // The stream file of the timeline being walked.
-    std::unique_ptr<QFile>& currentStream() { return m_inSprite ? m_spriteStream : m_rootStream; }
-    void closeStream(std::unique_ptr<QFile>& stream) { stream.reset(); }
+    std::unique_ptr<ResourceFile>& currentStream() { return m_inSprite ? m_spriteStream : m_rootStream; }
+    void closeStream(std::unique_ptr<ResourceFile>& stream) { stream.reset(); }
 
     const ExtractSource& m_source;
     const QString m_base;  // destination folder + movie file name
@@ -113,17 +72,16 @@ private:
 
     ByteReader* m_reader = nullptr;
     int64_t m_fileEnd = 0;
-    int64_t m_pos = 0;   // start of the current tag's data
-    int64_t m_next = 0;  // where the next tag starts
-    QByteArray m_tables = QByteArray(1, '\0');
-    // Tag data and the image being written; kept between tags so their storage is reused.
+    int64_t m_pos = 0;    // start of the current tag's data
+    int64_t m_next = 0;   // where the next tag starts
+    QByteArray m_tables;  // the data of the last JPEGTables tag
+    // Tag data; kept between tags so its storage is reused.
     QByteArray m_data;
-    QByteArray m_jpeg;
     uint16_t m_spriteNumber = 0;
     bool m_inSprite = false;
     int64_t m_spriteEnd = 0;
-    std::unique_ptr<QFile> m_rootStream;
-    std::unique_ptr<QFile> m_spriteStream;
+    std::unique_ptr<ResourceFile> m_rootStream;
+    std::unique_ptr<ResourceFile> m_spriteStream;
     float m_lastPump = 0;
 };
 
@@ -150,29 +108,18 @@ void TagWalk::run(const bool& cancel)
         if (m_inSprite && m_pos >= m_spriteEnd)
             leaveSprite();
         const int64_t limit = m_inSprite ? m_spriteEnd : m_fileEnd;
-        const int64_t headerEnd = m_pos + 2;
-        if (headerEnd > limit) {
-            if (!m_inSprite)
+        if (reader.pos() != m_pos)
+            reader.seek(m_pos);  // skipped data; a handled tag leaves the reader in place
+        SwfTagHeader tag;
+        if (!ReadSwfTagHeader(reader, limit, tag)) {
+            if (!m_inSprite || !reader.ok())
                 break;
             m_pos = m_spriteEnd;  // a sprite cut short inside a tag header
             continue;
         }
-        if (reader.pos() != m_pos)
-            reader.seek(m_pos);  // skipped data; a handled tag leaves the reader in place
-        const uint16_t header = reader.readU16();
-        const uint16_t code = header >> 6;
-        int64_t length = header & 0x3F;
-        m_pos += 2;
-        if (length == 0x3F) {
-            if (m_pos + 4 > limit) {
-                if (!m_inSprite)
-                    break;
-                m_pos = m_spriteEnd;
-                continue;
-            }
-            length = reader.readU32();
-            m_pos += 4;
-        }
+        const uint16_t code = tag.code;
+        const int64_t length = tag.length;
+        m_pos += tag.headerSize;
         const bool complete = m_pos + length <= limit;
         m_next = m_pos + length;
         if (m_inSprite && !complete)
@@ -206,6 +153,17 @@ QString TagWalk::dispatch(uint16_t code, int64_t length, bool complete)
         if (complete)
             defineBits(length);
         return QStringLiteral("DefineBits");
+    case kDefineBitsJpeg2:
+    case kDefineBitsJpeg3:
+    case kDefineBitsJpeg4:
+        // JPEG, PNG or GIF: which kind the image is shows only in its data.
+        if (!chosen(ResourceKind::Jpeg) && !chosen(ResourceKind::Png))
+            return QString();
+        if (complete)
+            defineBitsImage(code, length);
+        return code == kDefineBitsJpeg2 ? QStringLiteral("DefineBitsJPEG2")
+            : code == kDefineBitsJpeg3  ? QStringLiteral("DefineBitsJPEG3")
+                                        : QStringLiteral("DefineBitsJPEG4");
     case kJpegTables:
         if (complete)
             jpegTables(length);
@@ -229,12 +187,6 @@ QString TagWalk::dispatch(uint16_t code, int64_t length, bool complete)
         if (complete)
             soundStreamBlock(length);
         return QStringLiteral("SoundStreamBlock");
-    case kDefineBitsJpeg2:
-        if (!chosen(ResourceKind::Jpeg))
-            return QString();
-        if (complete)
-            defineBitsJpeg2(length);
-        return QStringLiteral("DefineBitsJPEG2");
     case kDefineSprite:
         if (m_inSprite)
             return QString();  // sprites do not nest: skipped whole
@@ -250,38 +202,47 @@ void TagWalk::defineBits(int64_t length)
     if (length < 2)
         return;
     const uint16_t id = m_reader->readU16();
-    if (!m_reader->readInto(m_data, length - 2))
-        return;
-    m_jpeg.resize(m_tables.size() + m_data.size());
-    std::memcpy(m_jpeg.data(), m_tables.constData(), m_tables.size());
-    std::memcpy(m_jpeg.data() + m_tables.size(), m_data.constData(), m_data.size());
-    writeJpeg(id);
+    if (m_reader->readInto(m_data, length - 2))
+        writeImage(id, m_data, m_tables);
 }
 
-void TagWalk::defineBitsJpeg2(int64_t length)
+void TagWalk::defineBitsImage(uint16_t code, int64_t length)
 {
-    if (length < 6)
+    // Character ID; DefineBitsJPEG3 and 4 then give the image's length (the alpha data
+    // follows it), and 4 a deblocking filter value.
+    const int64_t head = code == kDefineBitsJpeg2 ? 2 : code == kDefineBitsJpeg3 ? 6 : 8;
+    if (length <= head)
         return;
     const uint16_t id = m_reader->readU16();
-    // The 4 bytes before the image's own start-of-image marker are dropped.
-    m_reader->skip(4);
-    if (m_reader->readInto(m_jpeg, length - 6))
-        writeJpeg(id);
+    int64_t imageLength = length - head;
+    if (code != kDefineBitsJpeg2)
+        imageLength = std::min<int64_t>(m_reader->readU32(), imageLength);
+    if (code == kDefineBitsJpeg4)
+        m_reader->readU16();
+    if (m_reader->readInto(m_data, imageLength))
+        writeImage(id, m_data, QByteArray());
 }
 
-void TagWalk::writeJpeg(uint16_t id)
+void TagWalk::writeImage(uint16_t id, const QByteArray& data, const QByteArray& tables)
 {
-    FixJpegHead(m_jpeg);
-    if (WriteResourceFile(m_base + QLatin1Char('.') + QString::number(id) + QStringLiteral(".jpg"), m_jpeg))
-        ++m_counters[ResourceKind::Jpeg];
+    const SwfImageFormat format = ImageFormatOf(data);
+    const ResourceKind kind = format == SwfImageFormat::Jpeg ? ResourceKind::Jpeg : ResourceKind::Png;
+    if (!chosen(kind))
+        return;
+    // JPEG data that holds no image a decoder could find is not written.
+    const QByteArray file = format == SwfImageFormat::Jpeg ? JoinJpeg(tables, data) : data;
+    if (file.isEmpty())
+        return;
+    const QString path = m_base + QLatin1Char('.') + QString::number(id) + QLatin1String(ImageExtension(format));
+    if (WriteResourceFile(path, file))
+        ++m_counters[kind];
 }
 
 void TagWalk::jpegTables(int64_t length)
 {
     if (length < 5)
         return;
-    m_reader->skip(4);
-    const QByteArray tables = m_reader->readBytes(length - 4);
+    const QByteArray tables = m_reader->readBytes(length);
     if (m_reader->ok())
         m_tables = tables;
 }
@@ -311,12 +272,12 @@ void TagWalk::soundStreamHead(int64_t length)
     m_reader->readU16();  // average sample count
     if ((flags >> 4) != kMp3Format)
         return;
-    std::unique_ptr<QFile>& stream = currentStream();
+    std::unique_ptr<ResourceFile>& stream = currentStream();
     closeStream(stream);
     const QString path = m_base + QStringLiteral(".stream") + (m_spriteNumber != 0 ? QString::number(m_spriteNumber) : QString())
         + QStringLiteral(".mp3");
-    auto file = std::make_unique<QFile>(path);
-    if (!OpenResourceFile(*file))
+    auto file = std::make_unique<ResourceFile>(path);
+    if (!file->open())
         return;
     stream = std::move(file);
     ++m_counters[ResourceKind::Stream];
@@ -324,7 +285,7 @@ void TagWalk::soundStreamHead(int64_t length)
 
 void TagWalk::soundStreamBlock(int64_t length)
 {
-    std::unique_ptr<QFile>& stream = currentStream();
+    std::unique_ptr<ResourceFile>& stream = currentStream();
     if (length < 5 || !stream)
         return;
     // Sample count and seek samples (2 bytes each) precede the MP3 frames.
@@ -403,24 +364,4 @@ void ExtractResources(const MediaFileInfo& info, const QString& destination, con
     ExtractCounters& counters, const bool& cancel)
 {
     ExtractResources(ExtractSource::FromMediaInfo(info), destination, progress, counters, cancel);
-}
-
-bool FixJpegHead(QByteArray& jpeg)
-{
-    if (jpeg.size() < kTableBytes + 2)
-        return false;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(jpeg.constData());
-    if (bytes[1] == 0xD8 || bytes[kTableBytes] != 0xFF || bytes[kTableBytes + 1] != 0xD8)
-        return false;
-    if (jpeg.size() < kFixedHeadBytes)
-        jpeg.append(QByteArray(kFixedHeadBytes - jpeg.size(), '\0'));
-    const QByteArray table = jpeg.left(kTableBytes);
-    const QByteArray imageHead = jpeg.mid(kTableBytes, kImageHeadBytes);
-    char* out = jpeg.data();
-    std::memcpy(out + kImageHeadBytes + 1, table.constData(), kTableBytes);
-    std::memcpy(out, imageHead.constData(), kImageHeadBytes);
-    out[kImageHeadBytes] = static_cast<char>(0xDB);
-    out[kFixedHeadBytes - 2] = static_cast<char>(0xDA);
-    out[kFixedHeadBytes - 1] = 0;
-    return true;
 }

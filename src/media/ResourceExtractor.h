@@ -8,8 +8,9 @@
 
 struct MediaFileInfo;
 
-// The resource extractor: walks the tag stream of an uncompressed movie and writes its JPEG
-// images, MP3 event sounds and MP3 sound streams as plain files.
+// The resource extractor: walks the tag stream of an uncompressed movie and writes its images
+// (JPEG, and the PNG and GIF files that DefineBitsJPEG2 to 4 may carry), MP3 event sounds and
+// MP3 sound streams as plain files.
 
 // The kinds of resources, in the order of the counters.
 enum class ResourceKind { Jpeg = 0, Png = 1, Event = 2, Stream = 3, Video = 4 };
@@ -55,8 +56,3 @@ void ExtractResources(const ExtractSource& source, const QString& destination, c
 // The same walk over the movie that identification (with full expansion) described.
 void ExtractResources(const MediaFileInfo& info, const QString& destination, const ExtractProgress& progress,
     ExtractCounters& counters, const bool& cancel);
-
-// Rebuilds the head of a written DefineBits / DefineBitsJPEG2 file whose 570 bytes of table
-// data lack their own header and stand before the image's start-of-image marker. Returns
-// true when the bytes were changed.
-bool FixJpegHead(QByteArray& jpeg);

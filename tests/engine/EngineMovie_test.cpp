@@ -4,11 +4,13 @@
 
 #include "base/ByteReader.h"
 #include "common/FakeFlashControl.h"
+#include "common/LzmaMovie.h"
 #include "engine/EngineMovie.h"
 #include "engine/EngineMovies.h"
 #include "engine/EngineSchemeHandler.h"
 #include "engine/RuffleFlashControl.h"
 #include "swf/Avm1Assembler.h"
+#include "swf/SwfBodyExpander.h"
 #include "swf/SwfWriter.h"
 
 #include <QDir>
@@ -293,7 +295,9 @@ TEST(EngineMovie, CorpusMoviesKeepTheirTags)
             continue;
         SCOPED_TRACE(name.toStdString());
         // Taking the loader out again gives the original data back, byte for byte.
-        const QByteArray body = movie.startsWith("CWS") ? InflateLenient(movie.mid(8), 1 << 28) : movie.mid(8);
+        QByteArray body = movie.startsWith("CWS") ? InflateLenient(movie.mid(8), 1 << 28) : movie.mid(8);
+        if (movie.startsWith("ZWS"))
+            body = ExpandSwfBodyToBytes(SwfCompression::Lzma, movie.mid(12, 5), movie.mid(17), 1 << 28);
         const QByteArray loader = HostLoaderTag(prepared.version, "h");
         QByteArray rewritten = prepared.bytes.mid(8);
         const qsizetype at = rewritten.indexOf(loader);
@@ -429,4 +433,30 @@ TEST(RuffleFlashControlPaths, NamesSeenFromLevelZero)
     EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QString()), QStringLiteral("_level0"));
     EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QStringLiteral("/menu")), QStringLiteral("_level0/menu"));
     EXPECT_EQ(RuffleFlashControl::LevelZeroTarget(QStringLiteral("_root.menu")), QStringLiteral("_level0.menu"));
+}
+
+// LZMA movies are looked into: an AVM1 one gets the host loader and reaches the engine plain,
+// an ActionScript 3 one goes unchanged.
+TEST(EngineMovie, LzmaMoviesAreDecidedByTheirFileAttributes)
+{
+    ColourMovieOptions options;
+    options.version = 10;
+    const QByteArray plain = BuildColourMovie({Qt::red, Qt::green}, options);
+    const EngineMovie avm1 = PrepareEngineMovie(LzmaMovie(plain), "h.swf");
+    EXPECT_TRUE(avm1.error.isEmpty());
+    EXPECT_TRUE(avm1.compressed);
+    EXPECT_FALSE(avm1.actionScript3);
+    EXPECT_TRUE(avm1.hostInserted);
+    EXPECT_EQ(avm1.width, options.width);
+    EXPECT_EQ(avm1.frameCount, 2);
+    ASSERT_TRUE(avm1.bytes.startsWith("FWS\x0A"));
+    EXPECT_EQ(RootTags(avm1.bytes).size(), RootTags(plain).size() + 1);
+
+    options.actionScript3 = true;
+    const QByteArray as3 = LzmaMovie(BuildColourMovie({Qt::red, Qt::green}, options));
+    const EngineMovie left = PrepareEngineMovie(as3, "h.swf");
+    EXPECT_TRUE(left.actionScript3);
+    EXPECT_FALSE(left.hostInserted);
+    EXPECT_EQ(left.bytes, as3);
+    EXPECT_EQ(left.frameCount, 2);
 }

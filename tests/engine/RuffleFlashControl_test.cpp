@@ -1,6 +1,7 @@
 #include "EngineTestSupport.h"
 #include "TestMovies.h"
 
+#include "common/LzmaMovie.h"
 #include "common/TestSupport.h"
 #include "swf/Avm1Assembler.h"
 #include "swf/SwfWriter.h"
@@ -476,4 +477,21 @@ TEST(RuffleFlashControl, InputFilterSeesTheMoviesInput)
     EXPECT_EQ(recorder.seen, (QList<QEvent::Type>{QEvent::Wheel, QEvent::KeyPress, QEvent::MouseButtonPress}));
     QApplication::sendEvent(input, &key);
     EXPECT_EQ(recorder.seen.size(), 3);
+}
+
+// An AVM1 movie stored with LZMA gets frame control like any AVM1 movie.
+TEST(RuffleFlashControl, LzmaMovieGetsFrameControl)
+{
+    ColourMovieOptions options;
+    options.version = 10;
+    const QString path = WriteMovie(QStringLiteral("lzma.swf"), LzmaMovie(BuildColourMovie(kColours, options)));
+    RuffleFlashControl& control = LoadFresh(path);
+    EXPECT_FALSE(control.ActionScript3());
+    EXPECT_TRUE(control.HostInserted());
+    EXPECT_EQ(control.TotalFrames(), kColours.size());
+    for (int frame : {3, 1}) {
+        control.GotoFrame(frame);
+        EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[frame])) << "frame " << frame;
+        EXPECT_EQ(control.CurrentFrame(), frame);
+    }
 }

@@ -114,7 +114,7 @@ bool DecodesAsJpeg(const QByteArray& jpeg, int* width, int* height, QByteArray* 
     return true;
 }
 
-SplitJpeg SplitJpegTables(const QByteArray& jpeg)
+SplitJpeg SplitJpegTables(const QByteArray& jpeg, const QList<uint8_t>& tableMarkers)
 {
     SplitJpeg split;
     split.tables = QByteArray("\xFF\xD8", 2);
@@ -128,7 +128,7 @@ SplitJpeg SplitJpegTables(const QByteArray& jpeg)
             break;
         }
         const QByteArray segment = jpeg.mid(pos, length + 2);
-        if (marker == 0xDB || marker == 0xC4)
+        if (tableMarkers.contains(marker))
             split.tables += segment;
         else
             split.image += segment;

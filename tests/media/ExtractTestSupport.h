@@ -4,6 +4,7 @@
 #include "media/ResourceExtractor.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,12 +23,13 @@ QByteArray MakeJpeg(int width, int height, int seed);
 bool DecodesAsJpeg(const QByteArray& jpeg, int* width = nullptr, int* height = nullptr, QByteArray* pixels = nullptr);
 
 // A JPEG split into its table part (SOI, DQT, DHT, EOI: 574 bytes for MakeJpeg's output)
-// and its image part (SOI, APP0, SOF, SOS, scan data, EOI).
+// and its image part (SOI, APP0, SOF, SOS, scan data, EOI). tableMarkers choose the segments
+// that go to the table part, in the order the image holds them.
 struct SplitJpeg {
     QByteArray tables;
     QByteArray image;
 };
-SplitJpeg SplitJpegTables(const QByteArray& jpeg);
+SplitJpeg SplitJpegTables(const QByteArray& jpeg, const QList<uint8_t>& tableMarkers = {0xDB, 0xC4});
 
 // count MPEG-1 layer III frames (128 kbit/s, 44.1 kHz), frame sync first.
 QByteArray MakeMp3(int frames, int seed);

@@ -237,59 +237,75 @@ TEST_F(ExtractTest, ExistingFilesAreReplacedNotAppended)
     EXPECT_EQ(ReadAll(other), junk);
 }
 
-TEST_F(ExtractTest, TableBlockStartsAsOneZeroByteAndShortTablesKeepIt)
+TEST_F(ExtractTest, EachImageGetsTheTablesOfTheLastTablesTag)
 {
-    const QByteArray jpeg = MakeJpeg(16, 16, 11);
+    const QByteArray whole = MakeJpeg(16, 16, 11);
+    const QByteArray first = MakeJpeg(24, 16, 12), second = MakeJpeg(16, 24, 13);
+    const SplitJpeg firstParts = SplitJpegTables(first), secondParts = SplitJpegTables(second);
     SwfWriter writer;
-    writer.addTag(6, IdPlus(1, jpeg));
-    writer.addTag(8, QByteArray("\xFF\xD8\xFF\xD9", 4));  // below 5 bytes: the block stays
-    writer.addTag(6, IdPlus(2, jpeg));
-    writer.addTag(8, QByteArray("\xFF\xD9\xFF\xD8\xAB\xCD", 6));
-    writer.addTag(6, IdPlus(3, jpeg));
+    writer.addTag(6, IdPlus(1, whole));  // no tables yet: the image is complete by itself
+    writer.addTag(8, firstParts.tables);
+    writer.addTag(6, IdPlus(2, firstParts.image));
+    writer.addTag(8, QByteArray("\xFF\xD8\xFF\xD9", 4));  // below 5 bytes: the tables stay
+    writer.addTag(6, IdPlus(3, firstParts.image));
+    writer.addTag(8, QByteArray("\xFF\xD9\xFF\xD8", 4) + secondParts.tables);
+    writer.addTag(6, IdPlus(4, secondParts.image));
     ASSERT_TRUE(WriteAll(moviePath(QStringLiteral("t.swf")), writer.toBytes()));
     const ExtractCounters counters = extract(moviePath(QStringLiteral("t.swf")), All());
-    EXPECT_EQ(counters[ResourceKind::Jpeg], 3);
-    EXPECT_EQ(output("t.swf.1.jpg"), QByteArray(1, '\0') + jpeg);
-    EXPECT_EQ(output("t.swf.2.jpg"), QByteArray(1, '\0') + jpeg);
-    EXPECT_EQ(output("t.swf.3.jpg"), QByteArray("\xAB\xCD", 2) + jpeg);
-    EXPECT_TRUE(DecodesAsJpeg(output("t.swf.1.jpg").mid(1)));
+    EXPECT_EQ(counters[ResourceKind::Jpeg], 4);
+    EXPECT_EQ(output("t.swf.1.jpg"), whole);
+    EXPECT_EQ(Pixels(output("t.swf.2.jpg")), Pixels(first));
+    EXPECT_EQ(Pixels(output("t.swf.3.jpg")), Pixels(first));
+    EXPECT_EQ(Pixels(output("t.swf.4.jpg")), Pixels(second));
 }
 
-TEST_F(ExtractTest, FixUpRebuildsTheHeadInPlace)
+TEST_F(ExtractTest, ImagesOfLaterAuthoringToolsAreWrittenInTheirOwnFormat)
 {
-    QByteArray file(700, '\0');
-    for (int i = 0; i < file.size(); ++i)
-        file[i] = static_cast<char>(i % 251);
-    file[1] = 0x43;
-    file[570] = static_cast<char>(0xFF);
-    file[571] = static_cast<char>(0xD8);
-    const QByteArray before = file;
-    ASSERT_TRUE(FixJpegHead(file));
-    ASSERT_EQ(file.size(), 700);
-    EXPECT_EQ(file.left(40), before.mid(570, 40));
-    EXPECT_EQ(static_cast<uint8_t>(file[40]), 0xDB);
-    EXPECT_EQ(file.mid(41, 569), before.left(569));
-    EXPECT_EQ(static_cast<uint8_t>(file[610]), 0xDA);
-    EXPECT_EQ(static_cast<uint8_t>(file[611]), 0x00);
-    EXPECT_EQ(file.mid(612), before.mid(612));
+    const QByteArray plain = MakeJpeg(20, 10, 31), withAlpha = MakeJpeg(10, 20, 32), deblocked = MakeJpeg(12, 12, 33);
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1A\n", 8) + QByteArray("rest of a png file");
+    const QByteArray gif = QByteArray("GIF89a") + QByteArray("rest of a gif file");
+    const QByteArray alpha = ZlibCompress(QByteArray(200, '\x80'));
+    auto withOffset = [](uint16_t id, const QByteArray& image, const QByteArray& rest, bool deblock) {
+        QByteArray body;
+        AppendU16(body, id);
+        AppendU32(body, static_cast<uint32_t>(image.size()));
+        if (deblock)
+            AppendU16(body, 0x0100);
+        return body + image + rest;
+    };
+    SwfWriter writer;
+    writer.addTag(21, IdPlus(1, plain));  // starts right with its start-of-image marker
+    writer.addTag(21, IdPlus(2, png));
+    writer.addTag(21, IdPlus(3, gif));
+    writer.addTag(35, withOffset(4, withAlpha, alpha, false));
+    writer.addTag(35, withOffset(5, png, QByteArray(), false));
+    writer.addTag(90, withOffset(6, deblocked, alpha, true));
+    writer.addTag(35, withOffset(7, withAlpha, QByteArray(), false).left(20));  // cut inside the image
+    ASSERT_TRUE(WriteAll(moviePath(QStringLiteral("m.swf")), writer.toBytes()));
 
-    // A file that already starts with its own marker, or lacks the image marker at 570, stays.
-    QByteArray own = before;
-    own[1] = static_cast<char>(0xD8);
-    EXPECT_FALSE(FixJpegHead(own));
-    EXPECT_EQ(own.mid(2), before.mid(2));
-    QByteArray noMarker = before;
-    noMarker[571] = 0x11;
-    EXPECT_FALSE(FixJpegHead(noMarker));
-    QByteArray tiny = before.left(571);
-    EXPECT_FALSE(FixJpegHead(tiny));
+    ExtractCounters counters = extract(moviePath(QStringLiteral("m.swf")), All());
+    EXPECT_EQ(counters[ResourceKind::Jpeg], 3);
+    EXPECT_EQ(counters[ResourceKind::Png], 3);
+    EXPECT_EQ(
+        FilesIn(out()), (QStringList{"m.swf.1.jpg", "m.swf.2.png", "m.swf.3.gif", "m.swf.4.jpg", "m.swf.5.png", "m.swf.6.jpg"}));
+    EXPECT_EQ(output("m.swf.1.jpg"), plain);
+    EXPECT_EQ(output("m.swf.2.png"), png);
+    EXPECT_EQ(output("m.swf.3.gif"), gif);
+    EXPECT_EQ(output("m.swf.4.jpg"), withAlpha);
+    EXPECT_EQ(output("m.swf.5.png"), png);
+    EXPECT_EQ(output("m.swf.6.jpg"), deblocked);
 
-    // A file shorter than the rebuilt head grows to it.
-    QByteArray shortFile = before.left(580);
-    ASSERT_TRUE(FixJpegHead(shortFile));
-    EXPECT_EQ(shortFile.size(), 612);
-    EXPECT_EQ(shortFile.left(10), before.mid(570, 10));
-    EXPECT_EQ(shortFile.mid(10, 30), QByteArray(30, '\0'));
+    // Each kind only when chosen.
+    QDir(out()).removeRecursively();
+    QDir().mkpath(out());
+    counters = extract(moviePath(QStringLiteral("m.swf")), ExtractCounters::Chosen(false, true, false, false, false));
+    EXPECT_EQ(counters[ResourceKind::Png], 3);
+    EXPECT_EQ(FilesIn(out()), (QStringList{"m.swf.2.png", "m.swf.3.gif", "m.swf.5.png"}));
+    QDir(out()).removeRecursively();
+    QDir().mkpath(out());
+    counters = extract(moviePath(QStringLiteral("m.swf")), ExtractCounters::Chosen(true, false, false, false, false));
+    EXPECT_EQ(counters[ResourceKind::Jpeg], 3);
+    EXPECT_EQ(FilesIn(out()), (QStringList{"m.swf.1.jpg", "m.swf.4.jpg", "m.swf.6.jpg"}));
 }
 
 TEST_F(ExtractTest, TruncatedAndDamagedMoviesEndWithWhatWasWritten)

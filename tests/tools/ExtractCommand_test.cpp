@@ -1,7 +1,10 @@
 #include "media/ExtractTestSupport.h"
 
 #include "common/TestSupport.h"
+#include "media/CompressedMovieCache.h"
 #include "swf/SwfWriter.h"
+
+#include <QFileInfo>
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -95,6 +98,31 @@ TEST_F(ExtractCommandTest, NothingFoundIsSuccessAndUnreadableIsFailure)
 
     run = RunTool({m_movie});
     EXPECT_EQ(run.status, 2);
+}
+
+// A corpus movie whose length field was set to 0xFFFFFFFF once made extract run for hours
+// over a 4 GB cache file; it extracts what the unchanged movie gives, from a copy no longer
+// than the movie.
+TEST_F(ExtractCommandTest, LengthFieldOfFourGigabytesExtractsLikeTheMovie)
+{
+    SKIP_WITHOUT_CORPUS();
+    const QByteArray movie = ReadAll(CorpusDir() + QStringLiteral("/swf/bitmapbuttons.swf"));
+    ASSERT_TRUE(movie.startsWith("CWS"));
+    QByteArray claiming = movie;
+    claiming.replace(4, 4, QByteArray(4, '\xFF'));
+    const QString original = m_dir.path() + QStringLiteral("/original.swf");
+    const QString lying = m_dir.path() + QStringLiteral("/lying.swf");
+    ASSERT_TRUE(WriteAll(original, movie));
+    ASSERT_TRUE(WriteAll(lying, claiming));
+
+    const ToolRun expected = RunTool({original, m_dest + QStringLiteral("1"), QStringLiteral("--jpeg")});
+    const ToolRun run = RunTool({lying, m_dest + QStringLiteral("2"), QStringLiteral("--jpeg")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(expected.out.contains(QLatin1String("JPEG Images: ")));
+    EXPECT_EQ(run.out, expected.out);
+    const qint64 expanded = QFileInfo(CachePathFor(original, QStringLiteral(".tmp"), true, false)).size();
+    EXPECT_GT(expanded, movie.size());
+    EXPECT_EQ(QFileInfo(CachePathFor(lying, QStringLiteral(".tmp"), true, false)).size(), expanded);
 }
 
 }  // namespace

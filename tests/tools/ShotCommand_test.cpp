@@ -59,3 +59,17 @@ TEST(ShotCommand, BrokenMoviesAndBadArgumentsFailWithAMessage)
         0);
     EXPECT_NE(RunTool({QStringLiteral("shot")}, &err), 0);
 }
+
+TEST(ShotCommand, TimeoutLimitsTheLoad)
+{
+    QTemporaryDir dir;
+    const QString movie = dir.path() + QStringLiteral("/colours.swf");
+    ASSERT_TRUE(WriteAll(movie, BuildColourMovie({Qt::red})));
+    QString err;
+    EXPECT_EQ(RunTool({QStringLiteral("shot"), movie, dir.path() + QStringLiteral("/s.jpg"), QStringLiteral("--timeout"),
+                          QStringLiteral("0.001")},
+                  &err),
+        1);
+    EXPECT_TRUE(err.contains(QStringLiteral("did not load"))) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("/s.jpg")));
+}

@@ -61,15 +61,17 @@ private:
 
 }  // namespace
 
-// vorlen-tool extract MOVIE DESTFOLDER [--jpeg] [--event] [--stream]: the resource
+// vorlen-tool extract MOVIE DESTFOLDER [--jpeg] [--png] [--event] [--stream]: the resource
 // extractor's walk; without a kind flag the kinds the options choose by default.
 int RunExtract(const QStringList& arguments)
 {
     QStringList paths;
-    bool jpeg = false, event = false, stream = false;
+    bool jpeg = false, png = false, event = false, stream = false;
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--jpeg"))
             jpeg = true;
+        else if (argument == QLatin1String("--png"))
+            png = true;
         else if (argument == QLatin1String("--event"))
             event = true;
         else if (argument == QLatin1String("--stream"))
@@ -80,12 +82,13 @@ int RunExtract(const QStringList& arguments)
             paths << argument;
     }
     if (paths.size() != 2 || paths.contains(QString())) {
-        ToolErr(QStringLiteral("usage: vorlen-tool extract MOVIE DESTFOLDER [--jpeg] [--event] [--stream]"));
+        ToolErr(QStringLiteral("usage: vorlen-tool extract MOVIE DESTFOLDER [--jpeg] [--png] [--event] [--stream]"));
         return 2;
     }
-    if (!jpeg && !event && !stream) {
+    if (!jpeg && !png && !event && !stream) {
         const DecompilerOptions defaults = DefaultDecompilerOptions();
         jpeg = defaults.jpeg;
+        png = defaults.png;
         event = defaults.event;
         stream = defaults.stream;
     }
@@ -103,7 +106,7 @@ int RunExtract(const QStringList& arguments)
         return 1;
     }
 
-    ExtractCounters counters = ExtractCounters::Chosen(jpeg, false, event, stream, false);
+    ExtractCounters counters = ExtractCounters::Chosen(jpeg, png, event, stream, false);
     const bool cancel = false;
     TerminalProgress bar;
     ExtractProgress progress;

@@ -57,8 +57,12 @@ int ListPlaylist(const QStringList& arguments)
     int notices = 0;
     Playlist playlist(ToolServices(notices));
     playlist.AddPlaylistFile(arguments.first(), 0);
+    // One write for the whole list: a line at a time costs a system call per entry.
+    QStringList lines;
+    lines.reserve(playlist.PLLast() + 1);
     for (int i = 0; i <= playlist.PLLast(); ++i)
-        ToolOut(playlist.model().Entry(i));
+        lines << playlist.model().Entry(i);
+    ToolOutLines(lines);
     return notices == 0 ? 0 : 1;
 }
 

@@ -1,3 +1,4 @@
+#include "RenderOptions.h"
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
@@ -13,43 +14,22 @@
 #include <QImage>
 #include <QWidget>
 
-// vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H]: loads the movie in a
+// vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H] [--timeout S]: loads the movie in a
 // control that is never shown on screen, goes to frame N (1-based, default 1) and saves
 // what the engine painted as a JPEG file.
 int RunShot(const QStringList& arguments)
 {
-    QStringList files;
-    int frame = 1;
-    int width = 0;
-    int height = 0;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        auto number = [&](int& out) {
-            bool ok = false;
-            out = i + 1 < arguments.size() ? arguments[++i].toInt(&ok) : 0;
-            return ok && out > 0;
-        };
-        if (argument == QLatin1String("--frame")) {
-            if (!number(frame)) {
-                ToolErr(QStringLiteral("shot: --frame needs a frame number from 1"));
-                return 2;
-            }
-        } else if (argument == QLatin1String("--width")) {
-            if (!number(width)) {
-                ToolErr(QStringLiteral("shot: --width needs a size in pixels"));
-                return 2;
-            }
-        } else if (argument == QLatin1String("--height")) {
-            if (!number(height)) {
-                ToolErr(QStringLiteral("shot: --height needs a size in pixels"));
-                return 2;
-            }
-        } else {
-            files << argument;
-        }
+    const RenderOptions options = ParseRenderOptions(QStringLiteral("shot"), arguments);
+    if (!options.error.isEmpty()) {
+        ToolErr(options.error);
+        return 2;
     }
+    const QStringList& files = options.files;
+    const int frame = options.frame;
+    int width = options.width;
+    int height = options.height;
     if (files.size() != 2) {
-        ToolErr(QStringLiteral("usage: vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H]"));
+        ToolErr(QStringLiteral("usage: vorlen-tool shot MOVIE OUT.jpg [--frame N] [--width W --height H] [--timeout S]"));
         return 2;
     }
     const QString movie = QFileInfo(files[0]).absoluteFilePath();
@@ -76,7 +56,7 @@ int RunShot(const QStringList& arguments)
     view->resize(width, height);
     view->show();
     control.LoadMovie(0, movie);
-    if (!control.WaitForMovie(20000)) {
+    if (!control.WaitForMovie(options.timeoutMs)) {
         const QString reason = control.LastError().isEmpty() ? QStringLiteral("the engine did not load it") : control.LastError();
         ToolErr(QStringLiteral("shot: %1: %2").arg(files[0], reason));
         return 1;
