@@ -128,6 +128,21 @@ void MovieSeeds()
     Seed("movie_identify", QStringLiteral("video.flv"), MakeTestVideo(QByteArray::fromHex("028000000000")));
 }
 
+// Tables and image as the jpeg_join target takes them: a 16-bit length, tables, image.
+void JpegSeeds()
+{
+    auto seed = [](const QString& name, const QByteArray& tables, const QByteArray& image) {
+        QByteArray input;
+        AppendU16(input, static_cast<uint16_t>(tables.size()));
+        Seed("jpeg_join", name, input + tables + image);
+    };
+    const SplitJpeg split = SplitJpegTables(MakeJpeg(24, 16, 5));
+    seed(QStringLiteral("split.bin"), split.tables, split.image);
+    seed(QStringLiteral("erroneous-header.bin"), QByteArray(), QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(8, 8, 6));
+    seed(QStringLiteral("joined.bin"), QByteArray(), split.tables + split.image);
+    seed(QStringLiteral("cut-tables.bin"), split.tables.mid(4), split.image);
+}
+
 void ProjectorSeeds()
 {
     const QByteArray movie = MakeTestMovie(6, false);
@@ -258,6 +273,7 @@ int main(int argc, char** argv)
     FuzzWorld::Get();
     g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/');
     MovieSeeds();
+    JpegSeeds();
     ProjectorSeeds();
     VideoSeeds();
     PngSeeds();

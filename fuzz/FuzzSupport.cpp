@@ -77,11 +77,3 @@ QString InputText(const uint8_t* data, size_t size)
 {
     return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
-
-bool ClaimFitsCompressedData(const uint8_t* data, size_t size)
-{
-    if (size < 8 || data[0] != 'C' || data[1] != 'W' || data[2] != 'S')
-        return true;
-    const uint64_t claimed = uint64_t(data[4]) | uint64_t(data[5]) << 8 | uint64_t(data[6]) << 16 | uint64_t(data[7]) << 24;
-    return claimed <= 8 + uint64_t(size) * 1032;
-}

@@ -33,9 +33,3 @@ private:
 
 // The input as text, as a file read as UTF-8 gives it.
 QString InputText(const uint8_t* data, size_t size);
-
-// Whether a full expansion of the input as a compressed movie stays within what its data can
-// expand to (deflate makes at most 1032 bytes of one). Full expansion writes as many bytes as
-// the header's length field claims, up to 4 GB, which takes minutes: the movie targets expand
-// only inputs whose claim their data could fill.
-bool ClaimFitsCompressedData(const uint8_t* data, size_t size);
