@@ -2,10 +2,11 @@
 # The instrumented checks: the core and its tests that need no display, built with
 # AddressSanitizer and UndefinedBehaviorSanitizer (clang, stopping at the first finding, with
 # libFuzzer's coverage) into build-sanitize/; those tests run, then every fuzz target for
-# FUZZ_SECONDS (default 20) through scripts/fuzz.sh. Prints the time of each stage.
+# FUZZ_SECONDS (default 20) through scripts/fuzz.sh. Prints the time of each stage. The build
+# folder is SANITIZE_DIR (default build-sanitize).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dir=build-sanitize
+dir=${SANITIZE_DIR:-build-sanitize}
 flags="-O1 -gline-tables-only"
 
 start=$SECONDS

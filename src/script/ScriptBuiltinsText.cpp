@@ -138,6 +138,7 @@ ScriptValue Replace(ScriptInterpreter&, ScriptArgs& args)
                 --left;
         }
     }
+    CountScriptItemsMade(length);
     QString result;
     result.reserve(static_cast<qsizetype>(length));
     qsizetype position = 0;
@@ -234,6 +235,7 @@ ScriptValue Split(ScriptInterpreter&, ScriptArgs& args)
             CheckScriptArrayItems(count);
         }
     }
+    CountScriptItemsMade(count + text.size());
     std::vector<ScriptValue> parts;
     parts.reserve(static_cast<size_t>(count));
     qsizetype position = 0;
@@ -264,6 +266,7 @@ ScriptValue Join(ScriptInterpreter&, ScriptArgs& args)
         length += texts.back().size() + (texts.size() > 1 ? delimiter.size() : 0);
         CheckScriptStringLength(length);
     }
+    CountScriptItemsMade(length);
     QString result;
     result.reserve(static_cast<qsizetype>(length));
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -278,6 +281,7 @@ ScriptValue Space(ScriptInterpreter&, ScriptArgs& args)
 {
     const qint32 count = A::Count(args, 0, 0);
     CheckScriptStringLength(count);
+    CountScriptItemsMade(count);
     return ScriptValue::FromString(QString(count, QLatin1Char(' ')));
 }
 
@@ -285,6 +289,7 @@ ScriptValue StringOf(ScriptInterpreter&, ScriptArgs& args)
 {
     const qint32 count = A::Count(args, 0, 0);
     CheckScriptStringLength(count);
+    CountScriptItemsMade(count);
     if (args[1].isNull())
         return ScriptValue::Null();
     QChar character;

@@ -22,6 +22,7 @@ public:
             m_interpreter.CheckStack();
         if (m_interpreter.m_entries++ == 0) {
             m_interpreter.m_steps = 0;
+            m_interpreter.m_itemsAtEntry = ScriptItemsMade();
             m_interpreter.m_stackBase = reinterpret_cast<quintptr>(__builtin_frame_address(0));
         }
         m_interpreter.m_frame = &m_top;
@@ -167,8 +168,12 @@ void ScriptInterpreter::Randomize(double seed)
 
 void ScriptInterpreter::CountStep()
 {
-    if (++m_steps > m_budget && m_budget > 0)
-        throw ScriptBudgetExhausted{m_steps};
+    ++m_steps;
+    if (m_budget <= 0)
+        return;
+    const qint64 steps = m_steps + (ScriptItemsMade() - m_itemsAtEntry) / kItemsPerStep;
+    if (steps > m_budget)
+        throw ScriptBudgetExhausted{steps};
 }
 
 bool ScriptInterpreter::Truth(const ScriptValue& value)
@@ -347,6 +352,7 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
             const ScriptValue& literal = static_cast<const LiteralExpr&>(*part).value;
             if (literal.isString()) {
                 CheckScriptStringLength(target.stringValue().size() + literal.stringValue().size());
+                CountScriptItemsMade(literal.stringValue().size());
                 target.stringRef().append(literal.stringValue());
                 continue;
             }
@@ -356,6 +362,7 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
             target = ScriptValue::FromString(target.ToConcatString());
         const QString text = value.isString() ? value.stringValue() : value.ToConcatString();
         CheckScriptStringLength(target.stringValue().size() + text.size());
+        CountScriptItemsMade(text.size());
         target.stringRef().append(text);
     }
 }

@@ -219,6 +219,7 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
             // "+" joins two strings, and a string with Empty.
             if (left.isString() && (right.isString() || right.isEmpty())) {
                 CheckScriptStringLength(left.stringValue().size() + right.stringValue().size());
+                CountScriptItemsMade(left.stringValue().size() + right.stringValue().size());
                 return ScriptValue::FromString(left.stringValue() + right.stringValue());
             }
             if (left.isEmpty() && right.isString())
@@ -258,6 +259,7 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
             QString joined = left.ToConcatString();
             const QString tail = right.ToConcatString();
             CheckScriptStringLength(joined.size() + tail.size());
+            CountScriptItemsMade(joined.size() + tail.size());
             joined += tail;
             return ScriptValue::FromString(std::move(joined));
         }

@@ -10,6 +10,22 @@
 #include <cmath>
 #include <cstdio>
 
+namespace {
+
+thread_local qint64 t_itemsMade = 0;
+
+}  // namespace
+
+void CountScriptItemsMade(qint64 count)
+{
+    t_itemsMade += count;
+}
+
+qint64 ScriptItemsMade()
+{
+    return t_itemsMade;
+}
+
 void CheckScriptStringLength(qint64 length)
 {
     if (length > kMaxScriptStringLength)
@@ -383,6 +399,7 @@ void ScriptArray::Resize(const std::vector<int>& newUpperBounds, bool preserve)
         count *= static_cast<size_t>(bound + 1);
         CheckScriptArrayItems(static_cast<qint64>(count));
     }
+    CountScriptItemsMade(static_cast<qint64>(count));
     if (preserve && !upperBounds.empty()) {
         if (newUpperBounds.size() != upperBounds.size())
             ThrowScriptError(RuntimeError::SubscriptOutOfRange);

@@ -100,6 +100,30 @@ TEST(ScriptLimits, TextsAndArraysAreMeasuredBeforeTheyAreMade)
     EXPECT_EQ(console.Run("ReDim a(5000000)"), "ERROR 7 line 1");
 }
 
+TEST(ScriptLimits, TextAndArraysMadeCountAgainstTheStepBudget)
+{
+    ScriptEngine engine;
+    engine.SetLanguage(QStringLiteral("VBScript"));
+    engine.SetStepBudget(20000);
+    // Every 30 million blanks cost 7324 steps: the statement after the third one is over the
+    // budget, long before the hundred texts would hold six gigabytes.
+    EXPECT_FALSE(engine.AddCode(QStringLiteral("Dim b(99)\nFor i = 0 To 99\nb(i) = Space(30000000)\nNext")));
+    EXPECT_EQ(engine.Error().number, 1100);
+    EXPECT_EQ(engine.Eval(QStringLiteral("IsEmpty(b(3)) And Not IsEmpty(b(2))")).ToBool(), true);
+    // Appending counts what is appended, not the whole text each time.
+    EXPECT_TRUE(engine.ExecuteStatement(QStringLiteral("s = \"\" : For i = 1 To 3000 : s = s & \"abcdefgh\" : Next")));
+    EXPECT_EQ(engine.Eval(QStringLiteral("Len(s)")).ToLong(), 24000);
+    engine.SetStepBudget(5000);
+    for (const char* maker : {"Replace(Space(9000000), \" \", \"ab\")", "Split(Space(2000000))", "Join(Array(Space(9000000), 1))",
+             "Space(9000000) & \"\"", "Space(9000000) + \"\"", "String(9000000, \"x\")"}) {
+        EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("For i = 1 To 20 : t = %1 : Next").arg(QLatin1String(maker))))
+            << maker;
+        EXPECT_EQ(engine.Error().number, 1100) << maker;
+    }
+    engine.SetStepBudget(0);
+    EXPECT_TRUE(engine.ExecuteStatement(QStringLiteral("For i = 1 To 5 : t = Space(9000000) & \"\" : Next")));
+}
+
 TEST(ScriptLimits, SplitReplaceAndJoinKeepTheirResults)
 {
     ConsoleEngine console;
