@@ -7,12 +7,12 @@ cd "$(dirname "$0")/.."
 scripts/build.sh
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  names=(decompress extract playlist tool png_decode resample script engine)
+  names=(decompress extract playlist tool png_decode resample script engine player_start)
 fi
 for name in "${names[@]}"; do
   echo "== bench_$name"
-  if [ "$name" = engine ] && [ -z "${DISPLAY:-}" ]; then
-    xvfb-run -a "build/bench/bench_$name"
+  if { [ "$name" = engine ] || [ "$name" = player_start ]; } && [ -z "${DISPLAY:-}" ]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "build/bench/bench_$name"
   else
     "build/bench/bench_$name"
   fi

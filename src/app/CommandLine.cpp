@@ -1,12 +1,25 @@
 #include "app/CommandLine.h"
 
 #include "base/ExecutionLog.h"
+#include "base/FileNames.h"
 
 namespace {
 
 constexpr QChar kSeparator = QChar(u'\0');
 
 }  // namespace
+
+QString CommandLineText(const QStringList& arguments)
+{
+    if (!arguments.isEmpty() && arguments.first().left(5).compare(QLatin1String("/exec"), Qt::CaseInsensitive) == 0)
+        return arguments.join(QLatin1Char(' '));
+    QStringList parts;
+    for (const QString& name : arguments) {
+        const QString argument = AbsoluteWhenPresent(name);
+        parts << (argument.contains(QLatin1Char(' ')) ? QLatin1Char('"') + argument + QLatin1Char('"') : argument);
+    }
+    return parts.join(QLatin1Char(' '));
+}
 
 QStringList SplitCommandLine(const QString& argument)
 {

@@ -18,6 +18,13 @@ public:
     virtual void RestoreMinimisedWindow() { }
 };
 
+// The command line as one string from the program's arguments (the program name left out).
+// When the first argument begins with "/exec" (any letter case) it is a script statement: the
+// arguments joined with single blanks, as they are. Otherwise names holding a blank are put in
+// double quotes, and names of existing files and folders are made absolute, since a running
+// player that receives them stands somewhere else.
+QString CommandLineText(const QStringList& arguments);
+
 // The names of a command line: spaces outside double quotes separate them, the quotes are
 // dropped. Runs of spaces give empty names, which are skipped; a last name is taken only while
 // at least three characters (its separator counted) remain, so a trailing one-character name

@@ -3,9 +3,10 @@
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistHost.h"
 
-PlaylistCommandLineHost::PlaylistCommandLineHost(Playlist& playlist, PlaylistHost& window)
+PlaylistCommandLineHost::PlaylistCommandLineHost(Playlist& playlist, PlaylistHost& window, std::function<void()> restore)
     : m_playlist(playlist)
     , m_window(window)
+    , m_restore(std::move(restore))
 {
 }
 
@@ -27,4 +28,10 @@ void PlaylistCommandLineHost::AddToPlaylist(const QString& path, int level)
 void PlaylistCommandLineHost::PlayEntry(int index)
 {
     m_playlist.PlayEntry(index);
+}
+
+void PlaylistCommandLineHost::RestoreMinimisedWindow()
+{
+    if (m_restore)
+        m_restore();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/RecentList.h"
+
 #include <QAbstractListModel>
 #include <QStringList>
 
@@ -20,7 +22,7 @@ struct RecentServices {
 // The "Recent" menu: the last five movies opened, newest first. Each item has a caption (the
 // fitted path) and a tag (the full path, compared without regard to case). As a list model,
 // row i is menu item i.
-class RecentMovies : public QAbstractListModel {
+class RecentMovies : public QAbstractListModel, public RecentList {
     Q_OBJECT
 
 public:
@@ -34,21 +36,22 @@ public:
     static RecentServices DefaultServices();
 
     // The automatic "Last Played" playlist, never listed.
-    void SetLastPlayedPath(const QString& path) { m_lastPlayed = path; }
+    void SetLastPlayedPath(const QString& path) override { m_lastPlayed = path; }
 
     // A movie was opened: it becomes item 0, moving up when listed, the oldest dropping off.
-    void AddRecent(const QString& path);
+    void AddRecent(const QString& path) override;
     // Builds the list from the option values "0" to "4" ("0" the newest) at start-up; paths
     // whose file is gone are left out. With history off the list stays empty.
-    void LoadRecent(bool history, const QStringList& slotValues);
+    void LoadRecent(bool history, const QStringList& slotValues) override;
     // Saving goes through the option store ("Recent"/"0" to "4"), which reads the tags.
     // Whether the "Recent" menu is shown (set by LoadRecent).
     bool IsMenuVisible() const { return m_menuVisible; }
 
     // count: the highest item index in use, -1 when empty.
     int count() const { return static_cast<int>(m_items.size()) - 1; }
-    QString Tag(int index) const;
-    QString Caption(int index) const;
+    QString Tag(int index) const override;
+    QString Caption(int index) const override;
+    int RecentCount() const override { return count() + 1; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -1,8 +1,21 @@
 #pragma once
 
+#include "app/InstanceProtocol.h"
+#include "common/TestSupport.h"
+#include "options/RegistryStore.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <unistd.h>
 
 // Local sockets and processes need an application object; the test programs have none of
 // their own.
@@ -40,3 +53,109 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_old;
 };
+
+// A private application folder beside the built one: the program linked (or copied) in, the
+// rest of the tree linked, Data/ and Data/Flash/ folders of their own so that the log and the
+// documents written there are this test's alone, whatever else runs the player meanwhile. The
+// players started from it keep their cache and "Ve Zedaz" folder inside it too.
+class PrivateAppTree {
+public:
+    PrivateAppTree()
+        : m_dir(QFileInfo(AppTreeDir()).absolutePath() + QStringLiteral("/player-run-XXXXXX"))
+    {
+        const QDir built(AppTreeDir());
+        const QString root = m_dir.path() + QLatin1Char('/');
+        const QString program = built.filePath(QStringLiteral("vorlen"));
+        if (::link(QFile::encodeName(program).constData(), QFile::encodeName(root + QStringLiteral("vorlen")).constData()) != 0)
+            QFile::copy(program, root + QStringLiteral("vorlen"));
+        for (const QFileInfo& item : built.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            if (item.fileName() != QLatin1String("vorlen") && item.fileName() != QLatin1String("Data"))
+                QFile::link(item.absoluteFilePath(), root + item.fileName());
+        }
+        LinkEntries(built.filePath(QStringLiteral("Data")), root + QStringLiteral("Data/"), QStringLiteral("Flash"));
+        LinkEntries(built.filePath(QStringLiteral("Data/Flash")), root + QStringLiteral("Data/Flash/"), QString());
+        QDir().mkpath(root + QStringLiteral("cache"));
+        QDir().mkpath(myFlash());
+    }
+    bool isValid() const { return m_dir.isValid() && QFileInfo(program()).isExecutable(); }
+    QString root() const { return m_dir.path() + QLatin1Char('/'); }
+    QString program() const { return root() + QStringLiteral("vorlen"); }
+    QString log() const { return root() + QStringLiteral("Data/Flash Player.Log.html"); }
+    QString flash() const { return root() + QStringLiteral("Data/Flash/"); }
+    QString myFlash() const { return root() + QStringLiteral("Ve Zedaz/"); }
+    // The environment of a player started from the tree; the option store is the caller's.
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), root() + QStringLiteral("cache"));
+        return environment;
+    }
+    // Keeps the "Ve Zedaz" folder of the players in the tree (the option store must be set).
+    void KeepMyFlashInside() const { WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), myFlash()); }
+
+private:
+    // Links every entry of from into the new folder to, except keep, which becomes a folder.
+    static void LinkEntries(const QString& from, const QString& to, const QString& keep)
+    {
+        QDir().mkpath(to);
+        for (const QFileInfo& item : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            if (item.fileName() != keep)
+                QFile::link(item.absoluteFilePath(), to + item.fileName());
+        }
+    }
+
+    QTemporaryDir m_dir;
+};
+
+inline QString RegisteredHandle()
+{
+    return ReadRegistryString(QStringLiteral("Window"), QStringLiteral("hWnd"), QStringLiteral("0"));
+}
+
+// Waits until the player has registered itself (its link is listening by then) and, when
+// asked, has also finished its start-up log.
+inline bool WaitForRegistration(const QProcess& player, const QString& log = QString(), int timeoutMs = 20000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired() && player.state() == QProcess::Running) {
+        if (RegisteredHandle() == QString::number(player.processId())
+            && (log.isEmpty() || ReadAll(log).contains("<B>Player Loaded</B>")))
+            return true;
+        QThread::msleep(20);
+    }
+    return false;
+}
+
+inline void Stop(QProcess& player)
+{
+    if (player.state() == QProcess::NotRunning)
+        return;
+    player.terminate();
+    if (!player.waitForFinished(5000)) {
+        player.kill();
+        player.waitForFinished(5000);
+    }
+}
+
+// The caption of the running player with process id pid, as a second start asks for it; a null
+// string when it does not answer.
+inline QString RunningCaption(qint64 pid)
+{
+    QLocalSocket socket;
+    socket.connectToServer(InstanceServerName(pid));
+    if (!socket.waitForConnected(2000))
+        return QString();
+    socket.write(EncodeFrame(kFrameCaptionRequest));
+    socket.waitForBytesWritten(2000);
+    QByteArray buffer;
+    InstanceFrame frame;
+    const QDeadlineTimer deadline(5000);
+    while (!deadline.hasExpired()) {
+        if (TakeFrame(buffer, frame) == FrameStatus::Complete)
+            return frame.type == kFrameCaptionReply ? TextOfUtf16(frame.payload) : QString();
+        if (!socket.waitForReadyRead(100) && socket.state() != QLocalSocket::ConnectedState)
+            break;
+        buffer += socket.readAll();
+    }
+    return QString();
+}

@@ -4,6 +4,10 @@
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistHost.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 namespace {
 
 // Records the calls in order, one text each.
@@ -149,4 +153,30 @@ TEST(PlaylistCommandLineHost, FillsThePlaylistAndLoadsThroughTheWindow)
     HandleCommandLine(QStringLiteral("/Exec movie.swf"), host);
     EXPECT_EQ(window.loaded, QStringList{QStringLiteral("/Exec movie.swf")});
     EXPECT_EQ(playlist.PLEntries(), (QStringList{QStringLiteral("/m/a b.swf"), QStringLiteral("/m/c.flv")}));
+}
+
+TEST(CommandLineText, AnExecStatementIsTheArgumentsJoinedAsTheyAre)
+{
+    EXPECT_EQ(CommandLineText({QStringLiteral("/exec ZoomFlash 200, 2")}), QStringLiteral("/exec ZoomFlash 200, 2"));
+    EXPECT_EQ(
+        CommandLineText({QStringLiteral("/Exec"), QStringLiteral("ZoomFlash"), QStringLiteral("200,"), QStringLiteral("2")}),
+        QStringLiteral("/Exec ZoomFlash 200, 2"));
+    // Names with blanks inside a statement get no quotes of their own.
+    EXPECT_EQ(CommandLineText({QStringLiteral("/EXECOut"), QStringLiteral("a b")}), QStringLiteral("/EXECOut a b"));
+    // "/exec" only counts first.
+    EXPECT_EQ(CommandLineText({QStringLiteral("x y.swf"), QStringLiteral("/exec")}), QStringLiteral("\"x y.swf\" /exec"));
+}
+
+TEST(CommandLineText, NamesOfExistingFilesBecomeAbsoluteAndBlanksAreQuoted)
+{
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("with blank.swf");
+    ASSERT_TRUE(WriteAll(dir.filePath(name), "FWS"));
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QString text = CommandLineText({name, QStringLiteral("missing.swf")});
+    QDir::setCurrent(old);
+    EXPECT_EQ(text, QLatin1Char('"') + QFileInfo(dir.filePath(name)).absoluteFilePath() + QStringLiteral("\" missing.swf"));
+    EXPECT_EQ(SplitCommandLine(text).size(), 2);
+    EXPECT_TRUE(CommandLineText({}).isEmpty());
 }

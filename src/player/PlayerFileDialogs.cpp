@@ -1,0 +1,22 @@
+#include "player/PlayerFileDialogs.h"
+
+#include "player/FileFilter.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+QStringList PlayerFileDialogs::OpenFiles(QWidget* owner, const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(owner, title, folder, QtFileFilter(filter));
+}
+
+QString PlayerFileDialogs::SaveFile(
+    QWidget* owner, const QString& title, const QString& folder, const QString& proposedName, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(owner, title, QDir(folder).filePath(proposedName), QtFileFilter(filter));
+}
+
+QString PlayerFileDialogs::ChooseFolder(QWidget* owner, const QString& title, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(owner, title, folder);
+}

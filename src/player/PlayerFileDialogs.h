@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The file dialogs of the player window (open, save, folder choice). Filters use the "|" form
+// of FileFilter.h. Cancelling gives an empty result.
+class PlayerFileDialogs {
+public:
+    virtual ~PlayerFileDialogs() = default;
+
+    virtual QStringList OpenFiles(QWidget* owner, const QString& title, const QString& folder, const QString& filter);
+    virtual QString SaveFile(
+        QWidget* owner, const QString& title, const QString& folder, const QString& proposedName, const QString& filter);
+    virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& folder);
+};

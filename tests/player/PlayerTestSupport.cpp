@@ -1,0 +1,105 @@
+#include "PlayerTestSupport.h"
+
+#include "options/RegistryStore.h"
+#include "swf/SwfWriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+QByteArray MovieBytes(const TestMovie& movie)
+{
+    SwfWriter writer;
+    writer.setVersion(8).setFrameSize(movie.width, movie.height).setFrameRate(movie.frameRate);
+    writer.setBackgroundColor(0x20, 0x40, 0x60);
+    for (int i = 0; i < movie.frames; ++i)
+        writer.showFrame();
+    return writer.toBytes(movie.compressed);
+}
+
+QStringList FakeFileDialogs::OpenFiles(QWidget*, const QString& title, const QString& folder, const QString& filter)
+{
+    lastTitle = title;
+    lastFolder = folder;
+    lastFilter = filter;
+    return openAnswer;
+}
+
+QString FakeFileDialogs::SaveFile(QWidget*, const QString& title, const QString& folder, const QString&, const QString& filter)
+{
+    lastTitle = title;
+    lastFolder = folder;
+    lastFilter = filter;
+    return saveAnswer;
+}
+
+QString FakeFileDialogs::ChooseFolder(QWidget*, const QString& title, const QString& folder)
+{
+    lastTitle = title;
+    lastFolder = folder;
+    return folderAnswer;
+}
+
+void FakeExtensions::Run(PlayerFeature feature, const QString& argument)
+{
+    runs << QString::number(int(feature)) + QLatin1Char(' ') + argument;
+}
+
+PlayerTest::PlayerTest()
+    : m_oldConfig(qgetenv("VORLEN_CONFIG_DIR"))
+    , m_recent(RecentServices{[](const QString& path) { return path; }, {}, [](const QString&) {}})
+{
+    QDir().mkpath(FolderPath() + QStringLiteral("config"));
+    qputenv("VORLEN_CONFIG_DIR", (FolderPath() + QStringLiteral("config")).toUtf8());
+    // The "Ve Zedaz" folder and its playlist stay inside the test's folder.
+    WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), MyFlash());
+}
+
+PlayerTest::~PlayerTest()
+{
+    m_player.reset();
+    if (m_oldConfig.isNull())
+        qunsetenv("VORLEN_CONFIG_DIR");
+    else
+        qputenv("VORLEN_CONFIG_DIR", m_oldConfig);
+}
+
+Player& PlayerTest::MakePlayer()
+{
+    auto control = std::make_unique<FakeFlashControl>();
+    m_swf = control.get();
+    PlayerParts parts;
+    parts.swf = std::move(control);
+    parts.holders = OptionHolders{&m_options, &m_state, &m_generator, &m_extractor, &m_update, &m_font};
+    parts.recent = &m_recent;
+    parts.extensions = &m_extensions;
+    parts.fileDialogs = &m_dialogs;
+    parts.releaseInstance = [this] { ++m_released; };
+    m_player = std::make_unique<Player>(std::move(parts));
+    return *m_player;
+}
+
+QString PlayerTest::WriteFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = FolderPath() + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    WriteAll(path, bytes);
+    return path;
+}
+
+QString PlayerTest::WriteMovie(const QString& name, const TestMovie& movie)
+{
+    return WriteFile(name, MovieBytes(movie));
+}
+
+QString PlayerTest::WelcomeXml() const
+{
+    return QString::fromUtf8(ReadAll(m_app.path() + QStringLiteral("Data/Flash/welcome.xml")));
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "browser/RecentMovies.h"
+#include "common/FakeFlashControl.h"
+#include "common/TestSupport.h"
+#include "options/OptionHolders.h"
+#include "player/Player.h"
+#include "player/PlayerExtensions.h"
+#include "player/PlayerFileDialogs.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A small movie written by the project's SWF writer.
+struct TestMovie {
+    int width = 550;
+    int height = 400;
+    double frameRate = 12;
+    int frames = 1;
+    bool compressed = false;
+};
+QByteArray MovieBytes(const TestMovie& movie = {});
+
+// The file dialogs answer what the test sets; the last title and filter are kept.
+class FakeFileDialogs : public PlayerFileDialogs {
+public:
+    QStringList openAnswer;
+    QString saveAnswer;
+    QString folderAnswer;
+    QString lastTitle;
+    QString lastFilter;
+    QString lastFolder;
+
+    QStringList OpenFiles(QWidget*, const QString& title, const QString& folder, const QString& filter) override;
+    QString SaveFile(QWidget*, const QString& title, const QString& folder, const QString&, const QString& filter) override;
+    QString ChooseFolder(QWidget*, const QString& title, const QString& folder) override;
+};
+
+// Offers the features the test names and records what runs.
+class FakeExtensions : public PlayerExtensions {
+public:
+    QList<PlayerFeature> offered;
+    QStringList runs;  // "<feature number> <argument>"
+
+    bool Offers(PlayerFeature feature) const override { return offered.contains(feature); }
+    void Run(PlayerFeature feature, const QString& argument) override;
+};
+
+// A player window on the fake control, with an application folder, an option store, a
+// "Ve Zedaz" folder and option holders of its own. Labelled ui: it needs a display.
+class PlayerTest : public ::testing::Test {
+protected:
+    PlayerTest();
+    ~PlayerTest() override;
+
+    // Creates the window (LoadOpts runs in it); options written before are read.
+    Player& MakePlayer();
+    Player& player() { return *m_player; }
+    FakeFlashControl& swf() { return *m_swf; }
+
+    // Writes a file below the test's folder and gives its path.
+    QString WriteFile(const QString& name, const QByteArray& bytes);
+    QString WriteMovie(const QString& name, const TestMovie& movie = {});
+    // The log lines after the header, and those written since the last Mark().
+    QStringList LogBody() const { return m_app.logBody(); }
+    void Mark() { m_mark = m_app.logBody().size(); }
+    QStringList LogSinceMark() const { return m_app.logBody().mid(m_mark); }
+    // The welcome document the player wrote last.
+    QString WelcomeXml() const;
+    QString FolderPath() const { return m_dir.path() + QLatin1Char('/'); }
+    QString MyFlash() const { return FolderPath() + QStringLiteral("Ve Zedaz/"); }
+
+    TempAppFolder m_app;
+    QTemporaryDir m_dir;
+    QByteArray m_oldConfig;
+    OptionsModule m_options;
+    PlayerOptionState m_state;
+    GeneratorSettings m_generator;
+    ExtractorSettings m_extractor;
+    UpdateSettings m_update;
+    UIFontInfo m_font;
+    RecentMovies m_recent;
+    FakeFileDialogs m_dialogs;
+    FakeExtensions m_extensions;
+    int m_released = 0;
+    FakeFlashControl* m_swf = nullptr;
+    std::unique_ptr<Player> m_player;
+    int m_mark = 0;
+};
