@@ -24,7 +24,7 @@ rm -rf "$seeds"
 "$build/fuzz/fuzz_seeds" "$seeds"
 
 failed=()
-while read -r target source corpusDirs repoDirs maxLen dict; do
+while read -r target _source corpusDirs repoDirs maxLen dict; do
   case "$target" in '' | '#'*) continue ;; esac
   if [ ${#wanted[@]} -gt 0 ] && [[ ! " ${wanted[*]} " == *" $target "* ]]; then continue; fi
   program="$build/fuzz/fuzz_$target"
