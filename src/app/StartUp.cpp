@@ -138,6 +138,7 @@ int RunStartUp(const QStringList& arguments)
         PlayerParts parts;
         parts.swf = std::move(control);
         parts.recent = recent.get();
+        parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();

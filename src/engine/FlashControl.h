@@ -22,6 +22,9 @@ public:
     // Layer 0: the movie (a path or address, query string allowed); other layers: a movie
     // above it (6000: "sound.swf?volume=V&pan=P"). Returns before loading ends.
     virtual void LoadMovie(int layer, const QString& url) = 0;
+    // Lets movies read the files below folder too (the folder of a video that the player's
+    // wrapper movie plays); files are otherwise served only from the folders of loaded movies.
+    virtual void AllowFolder(const QString& folder) { Q_UNUSED(folder); }
 
     virtual void Play() = 0;     // run
     virtual void Stop() = 0;     // halt in place
@@ -71,11 +74,19 @@ public:
     // be grabbed). After GotoFrame it waits until the engine has painted that frame.
     virtual QImage GrabFrame() = 0;
 
+    // Why the movie of the last layer-0 load is not shown ("" while nothing went wrong): it
+    // could not be read or prepared, the engine refused it, or the engine failed while
+    // playing it.
+    virtual QString LastError() const { return QString(); }
+
 Q_SIGNALS:
     // A command sent by a movie (fscommand).
     void FSCommand(const QString& command, const QString& args);
     // 4: the movie has loaded.
     void OnReadyStateChange(int state);
+    // The movie of the last layer-0 load cannot be shown (LastError() says why). The control
+    // shows nothing of the engine's own error screens; the player shows its own message.
+    void EngineFailed(const QString& reason);
 };
 
 // The quality names and numbers of the control, in one table.

@@ -49,6 +49,7 @@ Player::Player(PlayerParts parts)
     , m_options(parts.options)
     , m_settings(parts.settings)
     , m_releaseInstance(std::move(parts.releaseInstance))
+    , m_newControl(std::move(parts.newControl))
     , m_playlist(OptionPlaylistServices(parts.options->Module()), this, this)
 {
     m_recent = Use<RecentList, NoRecentList>(parts.recent, m_ownRecent);
@@ -103,6 +104,7 @@ void Player::BuildWindow()
 
     connect(m_swf.get(), &FlashControl::FSCommand, this, &Player::OnFSCommand);
     connect(m_swf.get(), &FlashControl::OnReadyStateChange, this, &Player::OnReadyStateChange);
+    connect(m_swf.get(), &FlashControl::EngineFailed, this, &Player::OnEngineFailed);
 
     m_tmrUpdate.setInterval(kTimerInterval);
     connect(&m_tmrUpdate, &QTimer::timeout, this, &Player::TimerTick);
@@ -202,6 +204,10 @@ bool Player::Offers(PlayerFeature feature) const
         return true;
     case PlayerFeature::Browser:
         return m_browser->IsAvailable();
+    case PlayerFeature::Help:
+        return true;
+    case PlayerFeature::About:
+        return bool(m_newControl);
     default:
         return m_extensions->Offers(feature);
     }
@@ -213,6 +219,10 @@ void Player::RunFeature(PlayerFeature feature, const QString& argument)
         return;
     if (feature == PlayerFeature::Browser)
         m_browser->BrowseMedia();
+    else if (feature == PlayerFeature::Help)
+        HelpMe(argument);
+    else if (feature == PlayerFeature::About)
+        About();
     else
         m_extensions->Run(feature, argument);
 }
