@@ -1,6 +1,7 @@
 #include "desktop/ScreenSaverInhibitor.h"
 
 #include "base/Version.h"
+#include "lang/Language.h"
 
 #include <QDBusMessage>
 #include <QStringList>
@@ -50,7 +51,9 @@ void ScreenSaverInhibitor::SetActive(bool active)
     if (!active && !m_inhibited) {
         uint32_t cookie = 0;
         if (Call(QStringLiteral("Inhibit"),
-                {QLatin1String(kAppName), QStringLiteral("The player is set to keep the screen saver away")}, &cookie)) {
+                {QLatin1String(kAppName),
+                    LangText(QStringLiteral("frmOptions/chkScreenSaver"), QStringLiteral("Temporarily Disable Screen Saver"))},
+                &cookie)) {
             m_cookie = cookie;
             m_inhibited = true;
         }

@@ -1,6 +1,7 @@
 #include "update/UpdateDocumentLoader.h"
 
 #include "base/Version.h"
+#include "lang/Language.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -20,7 +21,8 @@ UpdateDocumentLoader::UpdateDocumentLoader(QObject* parent)
 {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
-        Fail(QStringLiteral("The server did not send the update information within %1 seconds.")
+        Fail(LangText(QStringLiteral("frmUpdate/strTimeout"),
+            QStringLiteral("The server did not send the update information within %1 seconds."))
                  .arg(QString::number(m_timeoutMs / 1000.0, 'g', 3)));
     });
 }
@@ -71,7 +73,8 @@ void UpdateDocumentLoader::Load(const QUrl& url)
 void UpdateDocumentLoader::CheckSize(qint64 bytes)
 {
     if (bytes > kMaxBytes && m_reply && m_abortReason.isEmpty())
-        Fail(QStringLiteral("The update information is larger than %1 KB.").arg(kMaxBytes / 1024));
+        Fail(LangText(QStringLiteral("frmUpdate/strTooLarge"), QStringLiteral("The update information is larger than %1 KB."))
+                 .arg(kMaxBytes / 1024));
 }
 
 void UpdateDocumentLoader::Fail(const QString& reason)

@@ -48,7 +48,8 @@ bool ReadUpdateInfo(const XmlDocument& document, int32_t baselineBuild, UpdateRe
     const XmlNode history = document.selectSingleNode(QStringLiteral("HISTORY"));
     if (!history) {
         const QString root = document.documentElement().nodeName();
-        failure = QStringLiteral("The document is not update information: its root element is <%1>, not <HISTORY>.")
+        failure = LangText(QStringLiteral("frmUpdate/strNotInfo"),
+            QStringLiteral("The document is not update information: its root element is <%1>, not <HISTORY>."))
                       .arg(root.left(kQuotedNameLength));
         return false;
     }
