@@ -44,7 +44,7 @@ void FileAssociations::SetOwner(const AssociatedType& type, const QString& owner
     for (const QString& mimeType : type.mimeTypes) {
         if (owner.isEmpty())
             RemoveDefaultApplication(mimeType, QLatin1String(kDesktopId));
-        else if (QueryDefaultApplication(mimeType) != owner)
+        else if (UserDefaultApplication(mimeType) != owner)
             SetDefaultApplication(mimeType, owner);
     }
 }

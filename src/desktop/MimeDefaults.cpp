@@ -61,6 +61,23 @@ QString MimeAppsWithout(const QString& text, const QString& mimeType, const QStr
     return lines.join(QLatin1Char('\n'));
 }
 
+QString UserDefaultApplication(const QString& mimeType)
+{
+    QFile file(UserMimeAppsList());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QString prefix = mimeType + QLatin1Char('=');
+    bool inDefaults = false;
+    for (const QString& raw : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            inDefaults = line == QLatin1String("[Default Applications]");
+        else if (inDefaults && line.startsWith(prefix))
+            return line.mid(prefix.size()).section(QLatin1Char(';'), 0, 0).trimmed();
+    }
+    return QString();
+}
+
 bool RemoveDefaultApplication(const QString& mimeType, const QString& desktopId)
 {
     const QString path = UserMimeAppsList();

@@ -20,5 +20,10 @@ bool RemoveDefaultApplication(const QString& mimeType, const QString& desktopId)
 // a line left with no application goes, everything else stays as it was.
 QString MimeAppsWithout(const QString& text, const QString& mimeType, const QString& desktopId);
 
+// The application the user's mimeapps.list names first as the default of mimeType ("" when it
+// names none): the user's own choice, which the desktop's answer may lack (it also names an
+// application that merely can open the type).
+QString UserDefaultApplication(const QString& mimeType);
+
 // The user's mimeapps.list (XDG_CONFIG_HOME, else ~/.config).
 QString UserMimeAppsList();
