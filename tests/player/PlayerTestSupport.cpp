@@ -73,6 +73,7 @@ Player& PlayerTest::MakePlayer()
     parts.holders = OptionHolders{&m_options, &m_state, &m_generator, &m_extractor, &m_update, &m_font};
     parts.recent = &m_recent;
     parts.extensions = &m_extensions;
+    parts.desktop = &m_desktop;
     parts.fileDialogs = &m_dialogs;
     parts.releaseInstance = [this] { ++m_released; };
     m_player = std::make_unique<Player>(std::move(parts));
