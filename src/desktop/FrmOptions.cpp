@@ -16,8 +16,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -83,6 +85,17 @@ FrmOptions::FrmOptions(OptionsModule& options, UIFontInfo& font, PlayerOptionsAc
     SetVisual();
 }
 
+void FrmOptions::showEvent(QShowEvent* event)
+{
+    // The texts and fonts of the language change the controls' sizes after the layout first
+    // measured them: the window takes the size they need now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    layout()->invalidate();
+    if (size().width() < sizeHint().width() || size().height() < sizeHint().height())
+        resize(size().expandedTo(sizeHint()));
+    QDialog::showEvent(event);
+}
+
 void FrmOptions::InitPages()
 {
     static const char* const kKeys[kPageCount][3] = {
@@ -99,6 +112,13 @@ void FrmOptions::InitPages()
         new QListWidgetItem(OptionsPageIcon(QLatin1String(kKeys[i][2])), text, m_pageList);
     }
     ShowPage(m_options.optionsPage < kPageCount ? m_options.optionsPage : 0);
+    FitPageList();
+}
+
+void FrmOptions::FitPageList()
+{
+    // The names are as wide as the language makes them; the list shows them whole.
+    m_pageList->setFixedWidth(m_pageList->sizeHintForColumn(0) + 2 * m_pageList->frameWidth() + 4 * m_pageList->spacing());
 }
 
 void FrmOptions::ShowPage(int index)
@@ -156,6 +176,7 @@ void FrmOptions::SetVisual()
 {
     TranslateForm(this);
     ShowFontName();
+    FitPageList();
     ApplyWindowLook(this, m_options.winSFX);
 }
 

@@ -54,6 +54,9 @@ public:
     std::function<std::optional<QFont>(const QFont& start)> chooseFont;
     std::function<void(const QString& topic)> openHelp;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildPages();
     QWidget* BuildGeneralPage();
@@ -64,6 +67,7 @@ private:
     void CheckSampleTo();
     void ApplyMyFlashFolder();
     void ShowFontName();
+    void FitPageList();
 
     OptionsModule& m_options;
     UIFontInfo& m_font;

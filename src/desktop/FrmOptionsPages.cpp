@@ -39,6 +39,7 @@ QLabel* Label(const char* name, const char* caption, QWidget* buddy)
 QComboBox* Combo(const char* name, std::initializer_list<const char*> items)
 {
     auto* combo = Named(new QComboBox, name);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const char* item : items)
         combo->addItem(QLatin1String(item));
     return combo;
