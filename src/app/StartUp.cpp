@@ -18,6 +18,7 @@
 #include "lang/TranslateForm.h"
 #include "options/LoadSaveOptions.h"
 #include "options/OptionHolders.h"
+#include "options/OptionServices.h"
 #include "player/Player.h"
 #include "player/PlayerExtensionList.h"
 #include "update/UpdateCheck.h"
@@ -160,6 +161,7 @@ int RunStartUp(const QStringList& arguments)
         // The link a second start finds this player by.
         Player* window = player.get();
         desktopExtensions.Attach(*window);
+        desktopExtensions.optionsSaved = [] { PublishMediaOptions(Options()); };
         updateCheck.Attach(window);
         if (Options().updateAuto)
             window->WebUpdate(true);
