@@ -14,6 +14,8 @@ const QStringList kPaths = {QStringLiteral("/org/freedesktop/ScreenSaver"), QStr
 
 }  // namespace
 
+ScreenSaverInhibitor::ScreenSaverInhibitor() = default;
+
 ScreenSaverInhibitor::ScreenSaverInhibitor(QDBusConnection bus)
     : m_bus(std::move(bus))
 {
@@ -26,13 +28,15 @@ ScreenSaverInhibitor::~ScreenSaverInhibitor()
 
 bool ScreenSaverInhibitor::Call(const QString& method, const QVariantList& arguments, uint32_t* cookie)
 {
-    if (!m_bus.isConnected())
+    if (!m_bus)
+        m_bus = QDBusConnection::sessionBus();
+    if (!m_bus->isConnected())
         return false;
     const QStringList paths = m_path.isEmpty() ? kPaths : QStringList{m_path};
     for (const QString& path : paths) {
         QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(kService), path, QLatin1String(kService), method);
         call.setArguments(arguments);
-        const QDBusMessage reply = m_bus.call(call, QDBus::Block, kCallTimeoutMs);
+        const QDBusMessage reply = m_bus->call(call, QDBus::Block, kCallTimeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage)
             continue;
         if (cookie) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // The desktop's screen saver switched off and on for the player (SetSSState): an inhibition
 // held through the org.freedesktop.ScreenSaver service of the session bus. The desktop ends
@@ -12,7 +13,9 @@
 // fails.
 class ScreenSaverInhibitor {
 public:
-    explicit ScreenSaverInhibitor(QDBusConnection bus = QDBusConnection::sessionBus());
+    // Without a bus, the session bus, reached only when the first inhibition is asked for.
+    ScreenSaverInhibitor();
+    explicit ScreenSaverInhibitor(QDBusConnection bus);
     ~ScreenSaverInhibitor();
     ScreenSaverInhibitor(const ScreenSaverInhibitor&) = delete;
     ScreenSaverInhibitor& operator=(const ScreenSaverInhibitor&) = delete;
@@ -30,7 +33,7 @@ public:
 private:
     bool Call(const QString& method, const QVariantList& arguments, uint32_t* cookie);
 
-    QDBusConnection m_bus;
+    std::optional<QDBusConnection> m_bus;
     bool m_inhibited = false;
     uint32_t m_cookie = 0;
     QString m_path;  // the object path that answered the inhibition
