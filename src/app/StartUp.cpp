@@ -149,6 +149,7 @@ int RunStartUp(const QStringList& arguments)
         parts.recent = recent.get();
         parts.desktop = &desktop;
         parts.extensions = &extensions;
+        parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();

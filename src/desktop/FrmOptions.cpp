@@ -12,6 +12,7 @@
 #include "lang/UIFont.h"
 #include "options/MyFlashFolder.h"
 #include "options/OptionHolders.h"
+#include "player/HelpPages.h"
 #include "player/PlayerOptionsActions.h"
 
 #include <QCheckBox>
@@ -65,7 +66,7 @@ FrmOptions::FrmOptions(OptionsModule& options, UIFontInfo& font, PlayerOptionsAc
         const QFont chosen = QFontDialog::getFont(&ok, start, this);
         return ok ? std::optional<QFont>(chosen) : std::nullopt;
     };
-    openHelp = [](const QString& topic) { ShellOpen(Folders().help + topic + QStringLiteral(".htm")); };
+    openHelp = [](const QString& topic) { ShellOpen(HelpPagePath(Folders().help, topic)); };
 
     BuildPages();
     connect(m_cbOK, &QPushButton::clicked, this, &FrmOptions::Save);

@@ -9,6 +9,7 @@
 #include "options/LoadSaveOptions.h"
 #include "options/OptionHolders.h"
 #include "options/RegistryStore.h"
+#include "player/HelpPages.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -85,7 +86,7 @@ FrmUpdate::FrmUpdate(bool automatic, UpdateSettings& settings, OptionsModule& op
             == QMessageBox::Yes;
     };
     openUrl = [](const QString& url) { ShellOpen(url); };
-    openHelp = [](const QString& topic) { ShellOpen(Folders().help + topic + QStringLiteral(".htm")); };
+    openHelp = [](const QString& topic) { ShellOpen(HelpPagePath(Folders().help, topic)); };
 
     connect(m_cbDetails, &QPushButton::clicked, this, &FrmUpdate::ToggleDetails);
     connect(m_cbUpdate, &QPushButton::clicked, this, [this] { openUrl(m_report.downloadUrl); });
