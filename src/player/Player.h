@@ -4,6 +4,7 @@
 #include "options/OptionHolders.h"
 #include "options/OptionsHost.h"
 #include "player/PlayerCommands.h"
+#include "player/PlayerOptionsActions.h"
 #include "player/PlayerSkin.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistHost.h"
@@ -51,7 +52,7 @@ struct PlayerParts {
 // playlist and its pane, the status timer and the script engine in which it is the object
 // "Player". Its public operations are the player's commands; menus, hot keys, the script host,
 // FSCommands and the hand-over of a second start all end in them.
-class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerCommands {
+class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerCommands, public PlayerOptionsActions {
     Q_OBJECT
 
 public:
@@ -84,6 +85,13 @@ public:
     float MoviePercent() const;
     void CloseMedia(const QString& errorText) override;
     void Quit(const QString& reason, bool saveState);
+    // Removes the player's traces (cache, file types, desktop entry) and quits without saving.
+    void Uninstall();
+    // Makes the movie at path the screen saver's and opens the saver's settings.
+    void SetAsSS(const QString& path);
+    // The update check: automatic (at most once a week, silent unless there is an update) or
+    // on request.
+    void WebUpdate(bool automatic);
     // The help page of a topic ("" the start page) in the desktop's browser.
     void HelpMe(const QString& topic = QString());
     // The about box (frmAbout), modal.
@@ -118,7 +126,7 @@ public:
     // aspect ratio while "Keep Aspect Ratio" is checked and the browser is not shown.
     QRect FormResizing(const QRect& window, int edge) const;
     // View_Resize: places the control inside the movie view (fit or crop).
-    void ViewResize();
+    void ViewResize() override;
 
     // Playlist.
     void TogglePlaylist(int16_t mode) override;
@@ -161,7 +169,7 @@ public:
     bool Offers(PlayerFeature feature) const;
     void RunFeature(PlayerFeature feature, const QString& argument);
     // The language's texts applied to the window and its menus again (after a language change).
-    void SetVisual();
+    void SetVisual() override;
     void ChooseLanguage(int index);
     // The recent movie of item index is opened as the new playlist.
     void OpenRecent(int index);
@@ -169,7 +177,7 @@ public:
 
     // Options: LoadOpts and SaveOpts of the option store, with this window as their host.
     void LoadOpts();
-    void SaveOpts();
+    void SaveOpts() override;
 
     // Shows the window as the options left it (maximised, full screen).
     void ShowPlayer();
@@ -238,6 +246,10 @@ public:
     void ApplyAssociations(bool associate) override;
     void LoadRecentFiles() override;
     QStringList RecentFiles() const override;
+
+    // PlayerOptionsActions (with the steps above).
+    bool InitialScreenSaverState() const override;
+    QString ScreenSaverModule() const override;
 
 Q_SIGNALS:
     // Quit has unloaded the windows: the program ends.

@@ -90,6 +90,7 @@ Player& PlayerTest::MakePlayer()
     parts.holders = OptionHolders{&m_options, &m_state, &m_generator, &m_extractor, &m_update, &m_font};
     parts.recent = &m_recent;
     parts.extensions = &m_extensions;
+    parts.desktop = &m_desktop;
     parts.fileDialogs = &m_dialogs;
     parts.browser = &m_browser;
     parts.newControl = m_newControl;
