@@ -17,6 +17,7 @@
 #include "options/LoadSaveOptions.h"
 #include "options/OptionHolders.h"
 #include "player/Player.h"
+#include "skin/XmlSkin.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,6 +138,7 @@ int RunStartUp(const QStringList& arguments)
         PlayerParts parts;
         parts.swf = std::move(control);
         parts.recent = recent.get();
+        parts.skin = std::make_unique<XmlSkin>();
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();

@@ -27,6 +27,7 @@ class PlayerMenus;
 class PlaylistPane;
 class QMenuBar;
 class RecentList;
+class ScriptHostObject;
 struct CommandRow;
 
 // What the player window is made of. The Flash control is required; every other part may be
@@ -132,7 +133,8 @@ public:
 
     // Script host and console output.
     ScriptEngine& Script() override { return m_script; }
-    void ResetScriptEngine();
+    void ResetScriptEngine() override;
+    ScriptHostObject* ScriptHost() override { return m_scriptObject.get(); }
     // Runs a statement in the script engine; a failure is logged as a script error report.
     bool ExecuteStatement(const QString& statement);
     void Out(const QString& text);
@@ -145,6 +147,8 @@ public:
     FlashControl& SWF() override { return *m_swf; }
     QWidget* Window() override { return this; }
     QWidget* MovieArea() override;
+    QAction* AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag) override;
+    void RemoveMenuArrayItems(const QString& name, int fromIndex) override;
     bool IsChecked(const QString& name, int index = -1) const;
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);
@@ -285,7 +289,7 @@ private:
 
     Playlist m_playlist;
     ScriptEngine m_script;
-    std::shared_ptr<ScriptObject> m_scriptObject;
+    std::shared_ptr<ScriptHostObject> m_scriptObject;
 
     QMenuBar* m_menuBar = nullptr;
     std::unique_ptr<PlayerMenus> m_menus;

@@ -115,7 +115,9 @@ const Operation kOperations[] = {
 void AddProperties(ScriptHostObject& object, Player* p)
 {
     object.AddProperty(QStringLiteral("ScaleWidth"), [p] { return ScriptValue::FromLong(p->width()); });
-    object.AddProperty(QStringLiteral("ScaleHeight"), [p] { return ScriptValue::FromLong(p->height()); });
+    // The client area below the menu bar, as a form's scale height leaves its menu out.
+    object.AddProperty(
+        QStringLiteral("ScaleHeight"), [p] { return ScriptValue::FromLong(p->height() - p->Layout().menuBar.height()); });
     object.AddProperty(
         QStringLiteral("Width"), [p] { return ScriptValue::FromLong(p->GeometryTwips().width()); },
         [p](const ScriptValue& v) {
