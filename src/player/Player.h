@@ -184,6 +184,8 @@ public:
     bool IsLoaded() const { return m_loaded; }
     bool IsBrowsing() const;
     const SkinLayout& Layout() const { return m_layout; }
+    // ScaleWidth, ScaleHeight: the client area below the menu bar, pixels.
+    QSize ScaleSize() const { return m_scaleSize.isValid() ? m_scaleSize : size(); }
     const WindowMargins& Margins() const { return m_layout.margins; }
     PlayerSkin& Skin() { return *m_skin; }
     bool MenuBarHidden() const { return m_menuBarHidden; }
@@ -307,11 +309,12 @@ private:
     QString m_pendingNotice;  // what the window shows when the welcome movie cannot be
 
     SkinLayout m_layout;
+    QSize m_scaleSize;
     QSize m_lastSize;
     QSize m_userSize;       // the size before the last resize, for the aspect correction
     QSize m_requestedSize;  // the client size the player asked for last
     bool m_menuBarHidden = false;
-    bool m_fsControlsHidden = false;
+    bool m_fsControlsHidden = true;  // a skin's full-screen controls wait for the pointer at the edge
     bool m_fsPlaylistHidden = false;
     bool m_wasMaximized = false;
     QRect m_normalGeometry;  // the window's place before full screen

@@ -85,6 +85,8 @@ void Player::UpdateSkinFor(const QSize& client)
     request.playlistShown = !m_playlistPane->isHidden();
     request.playlistWidth = ListWidth();
     request.fullScreen = IsFullScreen();
+    // The client area below the menu bar, as scripts see it while the skin lays itself out.
+    m_scaleSize = QSize(client.width(), std::max(0, client.height() - (request.menuBarShown ? request.menuBarHeight : 0)));
     m_layout = m_skin->UpdateSkin(request);
     ApplyLayout();
 }

@@ -141,13 +141,18 @@ void XmlSkin::RefreshCover()
         if (!rect.contains(viewRect))
             through -= rect;
     }
-    const QRegion shape = through.isEmpty() ? QRegion() : QRegion(viewRect).subtracted(through);
-    if (shape != control->mask()) {
-        if (shape.isEmpty())
+    if (through.isEmpty()) {
+        if (!control->mask().isEmpty())
             control->clearMask();
-        else
-            control->setMask(shape);
+        return;
     }
+    // A view the movie shows through everywhere keeps a mask outside itself: an empty mask
+    // would be no mask at all.
+    QRegion shape = QRegion(viewRect).subtracted(through);
+    if (shape.isEmpty())
+        shape = QRegion(-1, -1, 1, 1);
+    if (shape != control->mask())
+        control->setMask(shape);
 }
 
 void XmlSkin::UpdateRegion(bool force)
