@@ -63,8 +63,12 @@ void XmlSkin::LoadCurrentSkin(const QString& skinName)
 {
     m_skinName = skinName;
     EnumerateSkins();
-    if (!m_skinName.isEmpty())
-        LoadSkin(WithTrailingSlash(Folders().skins + m_skinName) + QStringLiteral("skin.xml"));
+    if (m_skinName.isEmpty())
+        return;
+    // A skin that is not installed fails to load, with the report saying so.
+    const QString folder
+        = m_skinFolder == QLatin1String("No Skin") ? Folders().skins + m_skinName + QLatin1Char('/') : m_skinFolder;
+    LoadSkin(folder + QStringLiteral("skin.xml"));
 }
 
 void XmlSkin::EnumerateSkins()
@@ -82,6 +86,7 @@ void XmlSkin::EnumerateSkins()
             m_player->AddMenuArrayItem(kSkinList, int(i) + 1, entry.title, entry.folder);
         if (checked == 0 && entry.folder.compare(m_skinName, Qt::CaseInsensitive) == 0) {
             checked = int(i) + 1;
+            m_skinName = entry.folder;
             m_skinFolder = Folders().skins + entry.folder + QLatin1Char('/');
         }
     }
