@@ -2,6 +2,7 @@
 
 #include "player/PlaylistPane.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -112,3 +113,52 @@ TEST_P(ShippedSkinTest, LoadsShapesTheWindowAndWorks)
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinTest, ::testing::Values("Default", "Compact"));
+
+namespace {
+
+// The text of the <pre> element of that id on a help page, character references resolved.
+QString HelpExample(const QString& page, const QString& id)
+{
+    const QString html = QString::fromUtf8(ReadAll(SourceDir() + QStringLiteral("/data/Help/") + page));
+    const QRegularExpression pre(QStringLiteral("<pre[^>]*id=\"") + id + QStringLiteral("\">(.*?)</pre>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    QString text = pre.match(html).captured(1);
+    text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+}  // namespace
+
+// The example skin of the help page works as it is written there: it loads without a report,
+// the movie takes the free room, and its labels act as buttons.
+TEST_F(SkinTest, TheHelpPagesExampleSkinWorks)
+{
+    const QString xml = HelpExample(QStringLiteral("skins.htm"), QStringLiteral("example-skin"));
+    const QString script = HelpExample(QStringLiteral("skins.htm"), QStringLiteral("example-script"));
+    ASSERT_TRUE(xml.contains(QLatin1String("<THEME")));
+    ASSERT_TRUE(script.contains(QLatin1String("Sub Layout")));
+    WriteSkin(QStringLiteral("Plain Bar"), xml, script);
+    MakeSkinnedPlayer(QStringLiteral("Plain Bar"));
+    ASSERT_TRUE(skin().IsActive());
+    swf().setTotalFrames(11);
+    player().LoadFlash(WriteMovie(QStringLiteral("m.swf"), TestMovie{550, 400, 12, 11}), QString(), false);
+    player().TogglePlaylist(0);
+    player().MenuVisible(false);
+    player().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&player()));
+    int passes = 2;
+    player().ZoomFlash(100, passes);
+    EXPECT_EQ(player().View()->size(), QSize(550, 400));
+    EXPECT_EQ(player().View()->geometry().top(), 24);  // below the title
+
+    swf().SetPlaying(false);
+    QTest::mouseClick(Control(QStringLiteral("play")), Qt::LeftButton);
+    EXPECT_TRUE(swf().Playing());
+    player().TimerTick();
+    EXPECT_EQ(Control(QStringLiteral("play"))->Caption(), QStringLiteral("Pause"));
+    EXPECT_EQ(Control(QStringLiteral("time"))->Caption(), player().TimeText().mid(player().TimeText().indexOf(QLatin1Char(':')) + 2));
+    QTest::mousePress(Control(QStringLiteral("seek")), Qt::LeftButton, {}, QPoint(Control(QStringLiteral("seek"))->width() - 1, 5));
+    EXPECT_EQ(swf().CurrentFrame(), 9);
+    for (const QString& line : LogBody())
+        EXPECT_FALSE(line.contains(QLatin1String("ALERT")) || line.contains(QLatin1String("Failed"))) << line.toStdString();
+}
