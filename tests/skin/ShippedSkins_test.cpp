@@ -120,8 +120,8 @@ namespace {
 QString HelpExample(const QString& page, const QString& id)
 {
     const QString html = QString::fromUtf8(ReadAll(SourceDir() + QStringLiteral("/data/Help/") + page));
-    const QRegularExpression pre(QStringLiteral("<pre[^>]*id=\"") + id + QStringLiteral("\">(.*?)</pre>"),
-        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression pre(
+        QStringLiteral("<pre[^>]*id=\"") + id + QStringLiteral("\">(.*?)</pre>"), QRegularExpression::DotMatchesEverythingOption);
     QString text = pre.match(html).captured(1);
     text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
     return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
@@ -156,8 +156,10 @@ TEST_F(SkinTest, TheHelpPagesExampleSkinWorks)
     EXPECT_TRUE(swf().Playing());
     player().TimerTick();
     EXPECT_EQ(Control(QStringLiteral("play"))->Caption(), QStringLiteral("Pause"));
-    EXPECT_EQ(Control(QStringLiteral("time"))->Caption(), player().TimeText().mid(player().TimeText().indexOf(QLatin1Char(':')) + 2));
-    QTest::mousePress(Control(QStringLiteral("seek")), Qt::LeftButton, {}, QPoint(Control(QStringLiteral("seek"))->width() - 1, 5));
+    EXPECT_EQ(
+        Control(QStringLiteral("time"))->Caption(), player().TimeText().mid(player().TimeText().indexOf(QLatin1Char(':')) + 2));
+    QTest::mousePress(
+        Control(QStringLiteral("seek")), Qt::LeftButton, {}, QPoint(Control(QStringLiteral("seek"))->width() - 1, 5));
     EXPECT_EQ(swf().CurrentFrame(), 9);
     for (const QString& line : LogBody())
         EXPECT_FALSE(line.contains(QLatin1String("ALERT")) || line.contains(QLatin1String("Failed"))) << line.toStdString();
