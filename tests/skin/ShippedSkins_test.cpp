@@ -64,7 +64,9 @@ TEST_P(ShippedSkinTest, LoadsShapesTheWindowAndWorks)
         EXPECT_EQ(player().View()->size(), QSize(550, 400) * percent / 100) << percent;
         ExpectNothingUnder(player().View()->geometry(), "the movie");
     }
+    // The playlist widens the window by its width: the movie keeps its size.
     player().TogglePlaylist(1);
+    QTRY_COMPARE(player().View()->size(), QSize(1100, 800));
     EXPECT_TRUE(player().rect().contains(player().PlaylistBox()->geometry()));
     ExpectNothingUnder(player().PlaylistBox()->geometry(), "the playlist");
     ExpectNothingUnder(player().View()->geometry(), "the movie");

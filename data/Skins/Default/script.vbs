@@ -20,6 +20,23 @@ Sub onLoad()
     UpdateDisplay
 End Sub
 
+' Showing or hiding the playlist widens or narrows the window by the list's width, so that the
+' movie keeps its size (the window has no frame: its twips per pixel are Width / ScaleWidth).
+Dim listWidth
+
+Sub onPlayListToggle()
+    Dim twips
+    If WindowState <> 0 Or mnuFullScreen.Checked Then Exit Sub
+    twips = Width / ScaleWidth
+    If mnuPlaylist.Checked Then
+        listWidth = Playlist.Width
+        Width = Width + listWidth * twips
+    ElseIf listWidth > 0 Then
+        Width = Width - listWidth * twips
+        listWidth = 0
+    End If
+End Sub
+
 Sub onShowFSControls()
     Element("fsPanel").Visible = True
     UpdateDisplay
