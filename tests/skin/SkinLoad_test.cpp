@@ -4,6 +4,7 @@
 #include "script/ScriptEngine.h"
 
 #include <QAction>
+#include <QTest>
 
 namespace {
 
@@ -220,10 +221,20 @@ TEST_F(SkinTest, TheSkinMenuChoosesAndReloadsSkins)
     EXPECT_EQ(skin().FindElement(QStringLiteral("b")), 0);
     EXPECT_TRUE(player().MenuItem(QStringLiteral("mnuSkinList"), 1)->isChecked());
 
-    WriteSkin(QStringLiteral("Alpha"), Theme(QStringLiteral("<VIEW><IMAGE name='again'/></VIEW>")));
+    WriteSkin(QStringLiteral("Alpha"),
+        Theme(QStringLiteral("<VIEW><IMAGE name='again' width='10' height='10' onClick='ReloadSkin'/></VIEW>")));
     player().RunCommand(QStringLiteral("mnuUpdSkin"));
     Settle();
     EXPECT_NE(skin().FindElement(QStringLiteral("again")), 0);
+    // A statement may reload the skin, also one of the skin's own elements while it is clicked.
+    Say(QStringLiteral("ReloadSkin"));
+    SkinControl* again = Control(QStringLiteral("again"));
+    QTest::mouseClick(again, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_NE(Control(QStringLiteral("again")), nullptr);
+    Settle();
+    EXPECT_TRUE(skin().IsActive());
+    EXPECT_NE(Control(QStringLiteral("again")), again);
+    EXPECT_EQ(player().findChildren<SkinControl*>().size(), 2);  // the view and its image
 
     Mark();
     player().MenuItem(QStringLiteral("mnuSkinList"), 0)->trigger();
