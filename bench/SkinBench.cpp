@@ -144,6 +144,10 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
     });
     Report("Default skin: LoadSkin to window shown", loads);
+    if (!player.Skin().IsActive()) {
+        std::fprintf(stderr, "bench_skin: the Default skin did not load again\n");
+        return 1;
+    }
 
     // One tick of the status timer, with the skin's onInfoUpdate and without a skin.
     auto ticks = [&] { return TimeRuns(2000, [&] { player.TimerTick(); }); };

@@ -22,7 +22,6 @@ SkinControl::SkinControl(SkinElementKind kind, int element, QWidget* parent)
     , m_tag(QString::number(element))
 {
     setObjectName(ArrayName(Array()) + QLatin1Char('_') + QString::number(element));
-    setAttribute(Qt::WA_Hover, false);
 }
 
 void SkinControl::SetPicture(int state, const QImage& picture)
