@@ -139,6 +139,7 @@ int RunStartUp(const QStringList& arguments)
         parts.swf = std::move(control);
         parts.recent = recent.get();
         parts.skin = std::make_unique<XmlSkin>();
+        parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();
