@@ -22,6 +22,7 @@
 #include "player/Player.h"
 #include "player/PlayerExtensionList.h"
 #include "update/UpdateCheck.h"
+#include "skin/XmlSkin.h"
 
 #include <QAction>
 #include <QApplication>
@@ -149,6 +150,7 @@ int RunStartUp(const QStringList& arguments)
         parts.recent = recent.get();
         parts.desktop = &desktop;
         parts.extensions = &extensions;
+        parts.skin = std::make_unique<XmlSkin>();
         parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();

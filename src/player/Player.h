@@ -28,6 +28,7 @@ class PlayerMenus;
 class PlaylistPane;
 class QMenuBar;
 class RecentList;
+class ScriptHostObject;
 struct CommandRow;
 
 // What the player window is made of. The Flash control is required; every other part may be
@@ -145,7 +146,8 @@ public:
 
     // Script host and console output.
     ScriptEngine& Script() override { return m_script; }
-    void ResetScriptEngine();
+    void ResetScriptEngine() override;
+    ScriptHostObject* ScriptHost() override { return m_scriptObject.get(); }
     // Runs a statement in the script engine; a failure is logged as a script error report.
     bool ExecuteStatement(const QString& statement);
     void Out(const QString& text);
@@ -163,6 +165,8 @@ public:
     FlashControl& SWF() override { return *m_swf; }
     QWidget* Window() override { return this; }
     QWidget* MovieArea() override;
+    QAction* AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag) override;
+    void RemoveMenuArrayItems(const QString& name, int fromIndex) override;
     bool IsChecked(const QString& name, int index = -1) const;
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);
@@ -198,6 +202,8 @@ public:
     bool IsLoaded() const { return m_loaded; }
     bool IsBrowsing() const;
     const SkinLayout& Layout() const { return m_layout; }
+    // ScaleWidth, ScaleHeight: the client area below the menu bar, pixels.
+    QSize ScaleSize() const { return m_scaleSize.isValid() ? m_scaleSize : size(); }
     const WindowMargins& Margins() const { return m_layout.margins; }
     PlayerSkin& Skin() { return *m_skin; }
     bool MenuBarHidden() const { return m_menuBarHidden; }
@@ -310,7 +316,7 @@ private:
 
     Playlist m_playlist;
     ScriptEngine m_script;
-    std::shared_ptr<ScriptObject> m_scriptObject;
+    std::shared_ptr<ScriptHostObject> m_scriptObject;
 
     QMenuBar* m_menuBar = nullptr;
     std::unique_ptr<PlayerMenus> m_menus;
@@ -328,11 +334,12 @@ private:
     QString m_pendingNotice;  // what the window shows when the welcome movie cannot be
 
     SkinLayout m_layout;
+    QSize m_scaleSize;
     QSize m_lastSize;
     QSize m_userSize;       // the size before the last resize, for the aspect correction
     QSize m_requestedSize;  // the client size the player asked for last
     bool m_menuBarHidden = false;
-    bool m_fsControlsHidden = false;
+    bool m_fsControlsHidden = true;  // a skin's full-screen controls wait for the pointer at the edge
     bool m_fsPlaylistHidden = false;
     bool m_wasMaximized = false;
     QRect m_normalGeometry;  // the window's place before full screen

@@ -118,8 +118,9 @@ const Operation kOperations[] = {
 // The window's properties: read, and where they can be set, written.
 void AddProperties(ScriptHostObject& object, Player* p)
 {
-    object.AddProperty(QStringLiteral("ScaleWidth"), [p] { return ScriptValue::FromLong(p->width()); });
-    object.AddProperty(QStringLiteral("ScaleHeight"), [p] { return ScriptValue::FromLong(p->height()); });
+    // The client area below the menu bar, as a form's scale size leaves its menu out.
+    object.AddProperty(QStringLiteral("ScaleWidth"), [p] { return ScriptValue::FromLong(p->ScaleSize().width()); });
+    object.AddProperty(QStringLiteral("ScaleHeight"), [p] { return ScriptValue::FromLong(p->ScaleSize().height()); });
     object.AddProperty(
         QStringLiteral("Width"), [p] { return ScriptValue::FromLong(p->GeometryTwips().width()); },
         [p](const ScriptValue& v) {

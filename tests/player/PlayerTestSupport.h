@@ -106,8 +106,9 @@ protected:
     PlayerTest();
     ~PlayerTest() override;
 
-    // Creates the window (LoadOpts runs in it); options written before are read.
-    Player& MakePlayer();
+    // Creates the window (LoadOpts runs in it); options written before are read. Without a skin
+    // the window is the plain one.
+    Player& MakePlayer(std::unique_ptr<PlayerSkin> skin = nullptr);
     Player& player() { return *m_player; }
     FakeFlashControl& swf() { return *m_swf; }
 
