@@ -13,12 +13,19 @@
 #include "base/Version.h"
 #include "base/WindowShell.h"
 #include "browser/RecentMovies.h"
+#include "desktop/DesktopExtensions.h"
+#include "desktop/DesktopIntegration.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
+#include "lang/UIFont.h"
 #include "options/LoadSaveOptions.h"
 #include "options/OptionsModule.h"
 #include "player/Player.h"
+#include "player/PlayerExtensionList.h"
+#include "skin/XmlSkin.h"
+#include "update/UpdateCheck.h"
+#include "update/UpdateSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,6 +111,11 @@ int RunStartUp(const QStringList& arguments)
     std::unique_ptr<Player> player;
     std::unique_ptr<RecentMovies> recent;
     std::unique_ptr<PlaylistCommandLineHost> commandLineHost;
+    // The desktop around the window, the options dialog and the update check.
+    DesktopIntegration desktop;
+    DesktopExtensions desktopExtensions(Options(), UIFont());
+    UpdateCheck updateCheck(UpdateOptions(), Options());
+    PlayerExtensionList extensions{&desktopExtensions, &updateCheck};
     InstanceServer instanceServer;
     QuitSignals quitSignals;
     try {
@@ -138,6 +150,9 @@ int RunStartUp(const QStringList& arguments)
         PlayerParts parts;
         parts.swf = std::move(control);
         parts.recent = recent.get();
+        parts.desktop = &desktop;
+        parts.extensions = &extensions;
+        parts.skin = std::make_unique<XmlSkin>();
         parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
@@ -150,6 +165,11 @@ int RunStartUp(const QStringList& arguments)
 
         // The link a second start finds this player by.
         Player* window = player.get();
+        desktopExtensions.Attach(*window);
+        desktopExtensions.optionsSaved = [] { PublishMediaOptions(Options()); };
+        updateCheck.Attach(window);
+        if (Options().updateAuto)
+            window->WebUpdate(true);
         commandLineHost = std::make_unique<PlaylistCommandLineHost>(
             window->playlist(), *window, [window] { window->RestoreMinimisedWindow(); });
         PlaylistCommandLineHost* host = commandLineHost.get();

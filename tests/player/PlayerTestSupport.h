@@ -11,6 +11,7 @@
 #include "options/OptionsModule.h"
 #include "player/Player.h"
 #include "player/PlayerBrowser.h"
+#include "player/PlayerDesktop.h"
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
 #include "player/PlayerSettings.h"
@@ -96,6 +97,15 @@ public:
     void Run(PlayerFeature feature, const QString& argument) override;
 };
 
+// Records what the window asks of the desktop around it.
+class FakeDesktop : public PlayerDesktop {
+public:
+    QStringList calls;
+    void SetSSState(bool active) override { calls << QStringLiteral("SetSSState %1").arg(active); }
+    void ApplyAssociations(bool associate) override { calls << QStringLiteral("ApplyAssociations %1").arg(associate); }
+    void RemoveInstalledFiles() override { calls << QStringLiteral("RemoveInstalledFiles"); }
+};
+
 // A player window on the fake control, with an application folder, an option store, a
 // "Ve Zedaz" folder and option holders of its own. Labelled ui: it needs a display.
 class PlayerTest : public ::testing::Test {
@@ -103,8 +113,9 @@ protected:
     PlayerTest();
     ~PlayerTest() override;
 
-    // Creates the window (LoadOpts runs in it); options written before are read.
-    Player& MakePlayer();
+    // Creates the window (LoadOpts runs in it); options written before are read. Without a skin
+    // the window is the plain one.
+    Player& MakePlayer(std::unique_ptr<PlayerSkin> skin = nullptr);
     Player& player() { return *m_player; }
     FakeFlashControl& swf() { return *m_swf; }
 
@@ -133,6 +144,7 @@ protected:
     RecentMovies m_recent;
     FakeFileDialogs m_dialogs;
     FakeExtensions m_extensions;
+    FakeDesktop m_desktop;
     FakeBrowser m_browser;
     // Makes the about box's control; empty: the player offers no about box.
     std::function<std::unique_ptr<FlashControl>()> m_newControl;
