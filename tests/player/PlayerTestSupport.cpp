@@ -74,6 +74,8 @@ Player& PlayerTest::MakePlayer()
     parts.recent = &m_recent;
     parts.extensions = &m_extensions;
     parts.fileDialogs = &m_dialogs;
+    parts.browser = &m_browser;
+    parts.hooks = m_hooks;
     parts.releaseInstance = [this] { ++m_released; };
     m_player = std::make_unique<Player>(std::move(parts));
     return *m_player;

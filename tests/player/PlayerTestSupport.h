@@ -5,6 +5,7 @@
 #include "common/TestSupport.h"
 #include "options/OptionHolders.h"
 #include "player/Player.h"
+#include "player/PlayerBrowser.h"
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
 
@@ -48,6 +49,16 @@ public:
     void Run(PlayerFeature feature, const QString& argument) override;
 };
 
+// A media browser that is only a browse state: the test switches it.
+class FakeBrowser : public PlayerBrowser {
+public:
+    bool available = false;
+    bool browsing = false;
+
+    bool IsAvailable() const override { return available; }
+    bool IsBrowsing() const override { return browsing; }
+};
+
 // A player window on the fake control, with an application folder, an option store, a
 // "Ve Zedaz" folder and option holders of its own. Labelled ui: it needs a display.
 class PlayerTest : public ::testing::Test {
@@ -84,6 +95,8 @@ protected:
     RecentMovies m_recent;
     FakeFileDialogs m_dialogs;
     FakeExtensions m_extensions;
+    FakeBrowser m_browser;
+    PlayerHooks* m_hooks = nullptr;  // set before MakePlayer to install them
     int m_released = 0;
     FakeFlashControl* m_swf = nullptr;
     std::unique_ptr<Player> m_player;
