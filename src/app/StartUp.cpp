@@ -11,6 +11,7 @@
 #include "base/Version.h"
 #include "base/WindowShell.h"
 #include "browser/RecentMovies.h"
+#include "desktop/WindowHooks.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
@@ -98,6 +99,7 @@ int RunStartUp(const QStringList& arguments)
     InitApplicationFolders(programFolder, QStringLiteral("Flash Player"));
     LogLine(QStringLiteral(" :: Start Up"));
     LogLine(QStringLiteral("Initializing Visual Styles"));
+    WindowHooks hooks;
     std::unique_ptr<Player> player;
     std::unique_ptr<RecentMovies> recent;
     std::unique_ptr<PlaylistCommandLineHost> commandLineHost;
@@ -137,6 +139,7 @@ int RunStartUp(const QStringList& arguments)
         PlayerParts parts;
         parts.swf = std::move(control);
         parts.recent = recent.get();
+        parts.hooks = &hooks;
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();
@@ -152,7 +155,10 @@ int RunStartUp(const QStringList& arguments)
             window->playlist(), *window, [window] { window->RestoreMinimisedWindow(); });
         PlaylistCommandLineHost* host = commandLineHost.get();
         instanceServer.SetCaptionSource([window] { return window->windowTitle(); });
-        instanceServer.SetReceiver([host](const QString& text) { ReceiveHandOver(text, *host); });
+        // The hand-over arrives at the window as its CopyData event.
+        QObject::connect(
+            &hooks.FormEvents(), &CFormEvents::CopyData, window, [host](const QString& text) { ReceiveHandOver(text, *host); });
+        instanceServer.SetReceiver([&hooks](const QString& text) { hooks.FormEvents().DeliverCopyData(text); });
         instanceServer.SetActivator([window] {
             window->raise();
             window->activateWindow();

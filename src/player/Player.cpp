@@ -79,6 +79,8 @@ Player::Player(PlayerParts parts)
 
 Player::~Player()
 {
+    if (m_hooks)
+        m_hooks->Release();
     m_tmrUpdate.stop();
     if (m_fullScreenFilter)
         qApp->removeEventFilter(this);
