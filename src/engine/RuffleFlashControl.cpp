@@ -178,6 +178,8 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
     SharedEngine& engine = Engine();
     m_view = new QWebEngineView(parent);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // Files dropped on the movie are the window's (the page would open them itself).
+    m_view->setAcceptDrops(false);
     m_view->resize(550, 400);
     auto* page = new QWebEnginePage(engine.profile, m_view);
     QWebEngineSettings* settings = page->settings();
