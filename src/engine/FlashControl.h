@@ -71,11 +71,19 @@ public:
     // be grabbed). After GotoFrame it waits until the engine has painted that frame.
     virtual QImage GrabFrame() = 0;
 
+    // Why the movie of the last layer-0 load is not shown ("" while nothing went wrong): it
+    // could not be read or prepared, the engine refused it, or the engine failed while
+    // playing it.
+    virtual QString LastError() const { return QString(); }
+
 Q_SIGNALS:
     // A command sent by a movie (fscommand).
     void FSCommand(const QString& command, const QString& args);
     // 4: the movie has loaded.
     void OnReadyStateChange(int state);
+    // The movie of the last layer-0 load cannot be shown (LastError() says why). The control
+    // shows nothing of the engine's own error screens; the player shows its own message.
+    void EngineFailed(const QString& reason);
 };
 
 // The quality names and numbers of the control, in one table.
