@@ -9,7 +9,7 @@ packages=(
   qt6-webengine-dev-tools qt6-qpa-plugins libgl-dev
   libpugixml-dev zlib1g-dev liblzma-dev libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core dbus-daemon dbus-session-bus-common
   haxe nodejs npm
   python3
 )

@@ -11,6 +11,7 @@
 #include "base/Version.h"
 #include "base/WindowShell.h"
 #include "browser/RecentMovies.h"
+#include "desktop/MprisService.h"
 #include "desktop/WindowHooks.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
@@ -21,10 +22,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <csignal>
 #include <exception>
@@ -103,6 +106,7 @@ int RunStartUp(const QStringList& arguments)
     std::unique_ptr<Player> player;
     std::unique_ptr<RecentMovies> recent;
     std::unique_ptr<PlaylistCommandLineHost> commandLineHost;
+    std::unique_ptr<MprisService> mediaControls;
     InstanceServer instanceServer;
     QuitSignals quitSignals;
     try {
@@ -199,6 +203,13 @@ int RunStartUp(const QStringList& arguments)
             }
         }
         LogTiming(QStringLiteral("<B>Player Loaded</B>"), true);
+
+        // The desktop's media controls, once the player runs: start-up never waits for a bus.
+        if (window->IsLoaded() && MprisService::SessionBusPresent()) {
+            mediaControls = std::make_unique<MprisService>(*window);
+            QTimer::singleShot(
+                0, mediaControls.get(), [controls = mediaControls.get()] { controls->Start(QDBusConnection::sessionBus()); });
+        }
     } catch (const VorlenError& error) {
         SetCurrentError(error.info());
         LogErrorReport(QStringLiteral("Start Up"));
@@ -210,6 +221,7 @@ int RunStartUp(const QStringList& arguments)
         return 0;
     const int status = QCoreApplication::exec();
     instanceServer.Close();
+    mediaControls.reset();
     player.reset();
     return status;
 }

@@ -83,7 +83,7 @@ public:
     void SetQuality(const QString& quality) override;
     void SetScaleMode(uint8_t mode) override;
     void SetFlashAlpha(int alpha);
-    void SetSound(int volume, int pan);
+    void SetSound(int volume, int pan) override;
     void MuteSound(bool mute) override;
     float MoviePercent() const;
     void CloseMedia(const QString& errorText) override;
@@ -201,7 +201,7 @@ public:
     void RestoreMinimisedWindow();
 
     // State: sound, opacity, time mode and the loaded movie.
-    int Volume() const;
+    int Volume() const override;
     int Pan() const;
     bool IsMuted() const;
     int FlashAlpha() const;

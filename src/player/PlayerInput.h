@@ -23,6 +23,8 @@ public:
     virtual void FFwd() = 0;
     virtual void Rwd() = 0;
     virtual void FullScreen(bool on, bool force) = 0;
+    virtual int Volume() const = 0;
+    virtual void SetSound(int volume, int pan) = 0;
     virtual bool IsFullScreen() const = 0;
     virtual bool IsBrowsing() const = 0;
 

@@ -42,6 +42,11 @@ bool ActivateAgain(QWidget& window)
         5000);
 }
 
+void PropertiesRecorder::Changed(const QString&, const QVariantMap& changed, const QStringList&)
+{
+    changes << changed;
+}
+
 FocusThief::FocusThief() = default;
 
 FocusThief::~FocusThief()

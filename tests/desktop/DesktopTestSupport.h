@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QPoint>
 #include <QProcess>
+#include <QStringList>
 #include <QUrl>
+#include <QVariantMap>
 
 class QWidget;
 class QWindow;
@@ -19,6 +22,15 @@ void ClickKey(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 
 // Brings a window of the tests back to the front after another application had it.
 bool ActivateAgain(QWidget& window);
+
+// Records the properties announced with org.freedesktop.DBus.Properties.PropertiesChanged.
+class PropertiesRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QVariantMap> changes;
+public Q_SLOTS:
+    void Changed(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
+};
 
 // Another application that has the keyboard focus while it runs.
 class FocusThief {
