@@ -10,7 +10,7 @@ packages=(
   libpugixml-dev zlib1g-dev liblzma-dev libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core dbus-daemon dbus-session-bus-common
-  haxe nodejs npm
+  haxe nodejs npm librsvg2-bin
   python3
 )
 
