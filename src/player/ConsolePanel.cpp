@@ -40,6 +40,8 @@ ConsolePanel::ConsolePanel(QWidget* window, std::function<bool(const QString&)> 
     m_input->setEditable(true);
     m_input->setInsertPolicy(QComboBox::NoInsert);
     m_input->setMaxVisibleItems(12);
+    // The line runs as typed: no history entry completes it behind the user's back.
+    m_input->setCompleter(nullptr);
     m_input->addItems(LoadHistory());
     m_input->setCurrentIndex(-1);
     m_input->setToolTip(QStringLiteral("Type a statement and press Enter"));

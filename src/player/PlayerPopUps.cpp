@@ -3,6 +3,7 @@
 
 #include "engine/FlashControl.h"
 #include "lang/Language.h"
+#include "player/PlayerBrowser.h"
 #include "player/PlayerMenus.h"
 #include "player/PlaylistPane.h"
 
@@ -28,6 +29,9 @@ unsigned ItemKind(PopUpSource source, const QString& item)
 
 QMenu* Player::PreparePopUp(PopUpSource source, const QString& item)
 {
+    // Over the media browser the item under the pointer gets its own menu.
+    if (source == PopUpSource::Movie && m_browser->IsBrowsing() && !m_browser->SelectedItem().isEmpty())
+        return PreparePopUp(PopUpSource::Browser, m_browser->SelectedItem());
     if (source == PopUpSource::Movie) {
         const QString quality = m_swf->Quality2();
         SetChecked(QStringLiteral("mnuPopHQ"), quality == QLatin1String("High"));

@@ -240,6 +240,15 @@ TEST_F(PlayerTest, TheItemPopUpShowsTheEntriesOfItsItem)
         QStringList({"mnuRemoveAll", "mnuPLadd", "mnuPLaddFolder"}));
     player().PreparePopUp(PopUpSource::Playlist, FolderPath() + QStringLiteral("game.EXE"));
     EXPECT_EQ(player().MenuItem(QStringLiteral("mnuMovieConvert"))->text(), QStringLiteral("Convert EXE to SWF"));
+
+    // A right click over the media browser: the item under the pointer, or the movie's menu.
+    m_browser.browsing = true;
+    m_browser.hovered = movie;
+    EXPECT_EQ(player().PreparePopUp(PopUpSource::Movie)->objectName(), QStringLiteral("PupItem"));
+    EXPECT_EQ(player().PopUpItem(), movie);
+    EXPECT_FALSE(player().PopUpFromPlaylist());
+    m_browser.hovered.clear();
+    EXPECT_EQ(player().PreparePopUp(PopUpSource::Movie)->objectName(), QStringLiteral("PopUp"));
 }
 
 TEST_F(PlayerTest, ARightClickOnThePlaylistOpensTheItemPopUpForTheEntryUnderThePointer)

@@ -54,9 +54,11 @@ class FakeBrowser : public PlayerBrowser {
 public:
     bool available = false;
     bool browsing = false;
+    QString hovered;  // the item under the pointer
 
     bool IsAvailable() const override { return available; }
     bool IsBrowsing() const override { return browsing; }
+    QString SelectedItem() const override { return hovered; }
 };
 
 // A player window on the fake control, with an application folder, an option store, a
