@@ -144,6 +144,7 @@ int RunStartUp(const QStringList& arguments)
         parts.swf = std::move(control);
         parts.recent = recent.get();
         parts.hooks = &hooks;
+        parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();

@@ -22,6 +22,9 @@ public:
     // Layer 0: the movie (a path or address, query string allowed); other layers: a movie
     // above it (6000: "sound.swf?volume=V&pan=P"). Returns before loading ends.
     virtual void LoadMovie(int layer, const QString& url) = 0;
+    // Lets movies read the files below folder too (the folder of a video that the player's
+    // wrapper movie plays); files are otherwise served only from the folders of loaded movies.
+    virtual void AllowFolder(const QString& folder) { Q_UNUSED(folder); }
 
     virtual void Play() = 0;     // run
     virtual void Stop() = 0;     // halt in place

@@ -202,6 +202,11 @@ void RuffleFlashControl::LoadMovie(int layer, const QString& url)
         LoadLevel(layer, address.path, address.query, address.remote);
 }
 
+void RuffleFlashControl::AllowFolder(const QString& folder)
+{
+    EngineOfProcess().handler->allowFolder(folder);
+}
+
 void RuffleFlashControl::Unload()
 {
     ++m_serial;

@@ -48,6 +48,7 @@ public:
 
     int FlashVersion() const override;
     void LoadMovie(int layer, const QString& url) override;
+    void AllowFolder(const QString& folder) override;
     void Play() override;
     void Stop() override;
     void Back() override;

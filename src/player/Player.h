@@ -49,6 +49,8 @@ struct PlayerParts {
     PlayerHooks* hooks = nullptr;
     // Quit: resets the running-instance marker ("Window"/"hWnd") when this player owns it.
     std::function<void()> releaseInstance;
+    // Makes a further Flash control, for the about box; without it the box is not offered.
+    std::function<std::unique_ptr<FlashControl>()> newControl;
 };
 
 // The main window: it owns the Flash control SWF, the menus built from the command table, the
@@ -88,7 +90,10 @@ public:
     float MoviePercent() const;
     void CloseMedia(const QString& errorText) override;
     void Quit(const QString& reason, bool saveState);
+    // The help page of a topic ("" the start page) in the desktop's browser.
     void HelpMe(const QString& topic = QString());
+    // The about box (frmAbout), modal.
+    void About();
     void GoPlus();
     void GoWeb();
     // mnuFeedback: the support address in the mail program.
@@ -153,6 +158,11 @@ public:
     // A line typed into the console: written to it after " > ", then run; an error is written
     // with its number, description and line. True when the statement ran without error.
     bool RunConsoleLine(const QString& line);
+
+    // The media browser and the common dialogs as the window uses them (the FSCommand bridge
+    // reaches them through here).
+    PlayerBrowser& Browser() const { return *m_browser; }
+    PlayerFileDialogs& Dialogs() const { return *m_fileDialogs; }
 
     // Commands by name and hot-key id; menu items.
     bool RunCommand(const QString& name, int index = -1) override;
@@ -296,6 +306,8 @@ private:
     void SetCaption(const QString& caption);
     void OnFSCommand(const QString& command, const QString& args);
     void OnReadyStateChange(int state);
+    // The engine cannot show the movie: the welcome screen says so in the player's words.
+    void OnEngineFailed(const QString& reason);
     void UpdateSkinFor(const QSize& client);
     void ApplyLayout();
     void FormResize();
@@ -321,6 +333,7 @@ private:
     PlayerFileDialogs* m_fileDialogs = nullptr;
     PlayerHooks* m_hooks = nullptr;
     std::function<void()> m_releaseInstance;
+    std::function<std::unique_ptr<FlashControl>()> m_newControl;
 
     Playlist m_playlist;
     ScriptEngine m_script;

@@ -24,4 +24,8 @@ public:
     virtual bool ItemIsFolder(int number) const { return false; }
     // The item the item pop-up menu was opened for ("" for none).
     virtual QString SelectedItem() const { return QString(); }
+    // The browser movie's scroll position, written into the next listing (BROWSESCROLL).
+    virtual void SetScrollPosition(int position) { }
+    // The item under the mouse, 0 for none (SHOTOVER); the item pop-up menu is about it.
+    virtual void SetHoveredItem(int number) { }
 };

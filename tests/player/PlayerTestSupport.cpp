@@ -4,6 +4,7 @@
 #include "swf/SwfWriter.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 
@@ -38,6 +39,22 @@ QString FakeFileDialogs::ChooseFolder(QWidget*, const QString& title, const QStr
     lastTitle = title;
     lastFolder = folder;
     return folderAnswer;
+}
+
+namespace {
+const char* const kCaughtSchemes[] = {"http", "https", "mailto", "file"};
+}  // namespace
+
+OpenedUrls::OpenedUrls()
+{
+    for (const char* scheme : kCaughtSchemes)
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+}
+
+OpenedUrls::~OpenedUrls()
+{
+    for (const char* scheme : kCaughtSchemes)
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
 }
 
 void FakeExtensions::Run(PlayerFeature feature, const QString& argument)
@@ -76,6 +93,7 @@ Player& PlayerTest::MakePlayer()
     parts.fileDialogs = &m_dialogs;
     parts.browser = &m_browser;
     parts.hooks = m_hooks;
+    parts.newControl = m_newControl;
     parts.releaseInstance = [this] { ++m_released; };
     m_player = std::make_unique<Player>(std::move(parts));
     return *m_player;

@@ -9,8 +9,10 @@
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
 
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <memory>
 
@@ -37,6 +39,48 @@ public:
     QStringList OpenFiles(QWidget*, const QString& title, const QString& folder, const QString& filter) override;
     QString SaveFile(QWidget*, const QString& title, const QString& folder, const QString&, const QString& filter) override;
     QString ChooseFolder(QWidget*, const QString& title, const QString& folder) override;
+    QStringList messages;  // "<title>: <text>"
+    void ShowMessage(QWidget*, const QString& title, const QString& text) override
+    {
+        messages << title + QStringLiteral(": ") + text;
+    }
+};
+
+// A media browser whose items the test sets; it records what the player asks of it.
+class FakeBrowser : public PlayerBrowser {
+public:
+    struct Item {
+        QString path;
+        bool folder = false;
+    };
+    bool available = false;
+    bool browsing = false;  // the browse state, switched by the test
+    QString hovered;        // the item under the pointer
+    QList<Item> items;
+    QStringList calls;  // "ShowFolder <folder>", "Scroll <n>", "Hover <n>"
+
+    bool IsAvailable() const override { return available; }
+    bool IsBrowsing() const override { return browsing; }
+    QString SelectedItem() const override { return hovered; }
+    void ShowFolder(const QString& folder) override { calls << QStringLiteral("ShowFolder ") + folder; }
+    int ItemCount() const override { return int(items.size()); }
+    QString ItemPath(int number) const override { return items.value(number - 1).path; }
+    bool ItemIsFolder(int number) const override { return items.value(number - 1).folder; }
+    void SetScrollPosition(int position) override { calls << QStringLiteral("Scroll ") + QString::number(position); }
+    void SetHoveredItem(int number) override { calls << QStringLiteral("Hover ") + QString::number(number); }
+};
+
+// Catches what the player opens with the desktop's handlers (web and mail addresses, files)
+// while it lives, so that no browser starts.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls();
+    ~OpenedUrls() override;
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
 };
 
 // Offers the features the test names and records what runs.
@@ -47,18 +91,6 @@ public:
 
     bool Offers(PlayerFeature feature) const override { return offered.contains(feature); }
     void Run(PlayerFeature feature, const QString& argument) override;
-};
-
-// A media browser that is only a browse state: the test switches it.
-class FakeBrowser : public PlayerBrowser {
-public:
-    bool available = false;
-    bool browsing = false;
-    QString hovered;  // the item under the pointer
-
-    bool IsAvailable() const override { return available; }
-    bool IsBrowsing() const override { return browsing; }
-    QString SelectedItem() const override { return hovered; }
 };
 
 // A player window on the fake control, with an application folder, an option store, a
@@ -99,6 +131,8 @@ protected:
     FakeExtensions m_extensions;
     FakeBrowser m_browser;
     PlayerHooks* m_hooks = nullptr;  // set before MakePlayer to install them
+    // Makes the about box's control; empty: the player offers no about box.
+    std::function<std::unique_ptr<FlashControl>()> m_newControl;
     int m_released = 0;
     FakeFlashControl* m_swf = nullptr;
     std::unique_ptr<Player> m_player;
