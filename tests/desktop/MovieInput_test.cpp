@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -154,6 +155,16 @@ TEST_F(MovieInputTest, ThePlayersKeysAndMouseWorkOverItsOwnActionScript3Screen)
     FocusMovie();
     QTest::keyClick(Window(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(m_player->IsChecked(QStringLiteral("mnuKeepSize")));  // ZoomFlash ends "Keep Window Size"
+    // Alt alone goes into the menu bar, Down opens the menu: the menus without a mouse.
+    FocusMovie();
+    QTest::keyClick(Window(), Qt::Key_Alt);
+    auto* bar = m_player->findChild<QMenuBar*>(QStringLiteral("qt_menubar"));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(bar->activeAction(), nullptr);
+    EXPECT_EQ(bar->activeAction()->text(), QStringLiteral("File"));
+    QTest::keyClick(Window(), Qt::Key_Down);
+    EXPECT_TRUE(bar->activeAction()->menu()->isVisible());
+    bar->activeAction()->menu()->hide();
 }
 
 TEST_F(MovieInputTest, TheWheelAndDroppedFilesOverTheMovieAreThePlayers)
