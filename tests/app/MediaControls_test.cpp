@@ -3,10 +3,8 @@
 #include "common/SessionBus.h"
 #include "swf/SwfWriter.h"
 
-#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusInterface>
-#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QProcess>
@@ -36,7 +34,7 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
 
 }  // namespace
 
-TEST(MediaControls, TheDesktopPausesThePlayingMovieAndSeesWhatItIs)
+TEST(MediaControls, TheDesktopPausesThePlayingMovieAndQuitsThePlayer)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         GTEST_SKIP() << "no display";
@@ -75,10 +73,6 @@ TEST(MediaControls, TheDesktopPausesThePlayingMovieAndSeesWhatItIs)
     EXPECT_NE(reply.type(), QDBusMessage::ErrorMessage) << reply.errorMessage().toStdString();
     EXPECT_TRUE(WaitFor([&] { return controls.property("PlaybackStatus").toString() == QLatin1String("Paused"); }, 5000));
 
-    const QVariantMap metadata = qdbus_cast<QVariantMap>(
-        Property(desktop, QStringLiteral("org.mpris.MediaPlayer2.Player"), QStringLiteral("Metadata")).value<QDBusArgument>());
-    EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("a movie.swf"));
-    EXPECT_EQ(metadata.value(QStringLiteral("mpris:length")).toLongLong(), 2'000'000);
     EXPECT_EQ(Property(desktop, QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Identity")).toString(),
         QStringLiteral("Vorlen"));
 
