@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev llvm
   xvfb xauth fonts-dejavu-core dbus-daemon dbus-session-bus-common
+  xdg-utils shared-mime-info dbus
   haxe nodejs npm librsvg2-bin
   python3
 )

@@ -13,12 +13,18 @@
 #include "browser/RecentMovies.h"
 #include "desktop/MprisService.h"
 #include "desktop/WindowHooks.h"
+#include "desktop/DesktopExtensions.h"
+#include "desktop/DesktopIntegration.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
 #include "options/LoadSaveOptions.h"
 #include "options/OptionHolders.h"
+#include "options/OptionServices.h"
 #include "player/Player.h"
+#include "player/PlayerExtensionList.h"
+#include "update/UpdateCheck.h"
+#include "skin/XmlSkin.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,6 +113,11 @@ int RunStartUp(const QStringList& arguments)
     std::unique_ptr<RecentMovies> recent;
     std::unique_ptr<PlaylistCommandLineHost> commandLineHost;
     std::unique_ptr<MprisService> mediaControls;
+    // The desktop around the window, the options dialog and the update check.
+    DesktopIntegration desktop;
+    DesktopExtensions desktopExtensions(Options(), UIFont());
+    UpdateCheck updateCheck(UpdateOptions(), Options());
+    PlayerExtensionList extensions{&desktopExtensions, &updateCheck};
     InstanceServer instanceServer;
     QuitSignals quitSignals;
     try {
@@ -144,6 +155,9 @@ int RunStartUp(const QStringList& arguments)
         parts.swf = std::move(control);
         parts.recent = recent.get();
         parts.hooks = &hooks;
+        parts.desktop = &desktop;
+        parts.extensions = &extensions;
+        parts.skin = std::make_unique<XmlSkin>();
         parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
@@ -156,6 +170,11 @@ int RunStartUp(const QStringList& arguments)
 
         // The link a second start finds this player by.
         Player* window = player.get();
+        desktopExtensions.Attach(*window);
+        desktopExtensions.optionsSaved = [] { PublishMediaOptions(Options()); };
+        updateCheck.Attach(window);
+        if (Options().updateAuto)
+            window->WebUpdate(true);
         commandLineHost = std::make_unique<PlaylistCommandLineHost>(
             window->playlist(), *window, [window] { window->RestoreMinimisedWindow(); });
         PlaylistCommandLineHost* host = commandLineHost.get();

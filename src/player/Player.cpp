@@ -71,7 +71,7 @@ Player::Player(PlayerParts parts)
     SetVisual();
     AdaptMenusToMovie();
     m_skin->Attach(*this);
-    m_skin->LoadCurrentSkin();
+    m_skin->LoadCurrentSkin(State().skinName);
     UpdateSkin();
     m_loaded = true;
     if (m_hooks)
@@ -142,6 +142,16 @@ QWidget* Player::View() const
 QWidget* Player::MovieArea()
 {
     return m_view;
+}
+
+QAction* Player::AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag)
+{
+    return m_menus->AddArrayItem(name, index, caption, tag);
+}
+
+void Player::RemoveMenuArrayItems(const QString& name, int fromIndex)
+{
+    m_menus->RemoveArrayItems(name, fromIndex);
 }
 
 // ---- Commands and menu items

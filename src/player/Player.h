@@ -4,6 +4,8 @@
 #include "options/OptionHolders.h"
 #include "options/OptionsHost.h"
 #include "player/PlayerInput.h"
+#include "player/PlayerCommands.h"
+#include "player/PlayerOptionsActions.h"
 #include "player/PlayerSkin.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistHost.h"
@@ -31,6 +33,7 @@ class PlaylistPane;
 class QMenu;
 class QMenuBar;
 class RecentList;
+class ScriptHostObject;
 struct CommandRow;
 
 // What the player window is made of. The Flash control is required; every other part may be
@@ -57,7 +60,7 @@ struct PlayerParts {
 // playlist and its pane, the status timer and the script engine in which it is the object
 // "Player". Its public operations are the player's commands; menus, hot keys, the script host,
 // FSCommands and the hand-over of a second start all end in them.
-class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerInput {
+class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerInput, public PlayerOptionsActions {
     Q_OBJECT
 
 public:
@@ -90,6 +93,13 @@ public:
     float MoviePercent() const;
     void CloseMedia(const QString& errorText) override;
     void Quit(const QString& reason, bool saveState);
+    // Removes the player's traces (cache, file types, desktop entry) and quits without saving.
+    void Uninstall();
+    // Makes the movie at path the screen saver's and opens the saver's settings.
+    void SetAsSS(const QString& path);
+    // The update check: automatic (at most once a week, silent unless there is an update) or
+    // on request.
+    void WebUpdate(bool automatic);
     // The help page of a topic ("" the start page) in the desktop's browser.
     void HelpMe(const QString& topic = QString());
     // The about box (frmAbout), modal.
@@ -124,7 +134,7 @@ public:
     // aspect ratio while "Keep Aspect Ratio" is checked and the browser is not shown.
     QRect FormResizing(const QRect& window, int edge) const;
     // View_Resize: places the control inside the movie view (fit or crop).
-    void ViewResize();
+    void ViewResize() override;
 
     // Playlist.
     void TogglePlaylist(int16_t mode) override;
@@ -145,7 +155,8 @@ public:
 
     // Script host and console output.
     ScriptEngine& Script() override { return m_script; }
-    void ResetScriptEngine();
+    void ResetScriptEngine() override;
+    ScriptHostObject* ScriptHost() override { return m_scriptObject.get(); }
     // Runs a statement in the script engine; a failure is logged as a script error report.
     bool ExecuteStatement(const QString& statement);
     void Out(const QString& text);
@@ -188,13 +199,15 @@ public:
     // FormX_ActivateApp, the window's part.
     void ApplicationActivated(bool active) override;
     bool IsApplicationActive() const { return m_applicationActive; }
+    QAction* AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag) override;
+    void RemoveMenuArrayItems(const QString& name, int fromIndex) override;
     bool IsChecked(const QString& name, int index = -1) const;
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);
     bool Offers(PlayerFeature feature) const;
     void RunFeature(PlayerFeature feature, const QString& argument);
     // The language's texts applied to the window and its menus again (after a language change).
-    void SetVisual();
+    void SetVisual() override;
     void ChooseLanguage(int index);
     // The recent movie of item index is opened as the new playlist.
     void OpenRecent(int index);
@@ -202,7 +215,7 @@ public:
 
     // Options: LoadOpts and SaveOpts of the option store, with this window as their host.
     void LoadOpts();
-    void SaveOpts();
+    void SaveOpts() override;
 
     // Shows the window as the options left it (maximised, full screen).
     void ShowPlayer();
@@ -223,6 +236,8 @@ public:
     bool IsLoaded() const { return m_loaded; }
     bool IsBrowsing() const override;
     const SkinLayout& Layout() const { return m_layout; }
+    // ScaleWidth, ScaleHeight: the client area below the menu bar, pixels.
+    QSize ScaleSize() const { return m_scaleSize.isValid() ? m_scaleSize : size(); }
     const WindowMargins& Margins() const { return m_layout.margins; }
     PlayerSkin& Skin() override { return *m_skin; }
     bool MenuBarHidden() const { return m_menuBarHidden; }
@@ -272,6 +287,10 @@ public:
     void ApplyAssociations(bool associate) override;
     void LoadRecentFiles() override;
     QStringList RecentFiles() const override;
+
+    // PlayerOptionsActions (with the steps above).
+    bool InitialScreenSaverState() const override;
+    QString ScreenSaverModule() const override;
 
 Q_SIGNALS:
     // Quit has unloaded the windows: the program ends.
@@ -337,7 +356,7 @@ private:
 
     Playlist m_playlist;
     ScriptEngine m_script;
-    std::shared_ptr<ScriptObject> m_scriptObject;
+    std::shared_ptr<ScriptHostObject> m_scriptObject;
 
     QMenuBar* m_menuBar = nullptr;
     std::unique_ptr<PlayerMenus> m_menus;
@@ -360,11 +379,12 @@ private:
     QString m_pendingNotice;  // what the window shows when the welcome movie cannot be
 
     SkinLayout m_layout;
+    QSize m_scaleSize;
     QSize m_lastSize;
     QSize m_userSize;       // the size before the last resize, for the aspect correction
     QSize m_requestedSize;  // the client size the player asked for last
     bool m_menuBarHidden = false;
-    bool m_fsControlsHidden = false;
+    bool m_fsControlsHidden = true;  // a skin's full-screen controls wait for the pointer at the edge
     bool m_fsPlaylistHidden = false;
     bool m_wasMaximized = false;
     QRect m_normalGeometry;  // the window's place before full screen

@@ -134,10 +134,11 @@ const CommandRow kCommands[] = {
      .handler = [](Player& p, int) { p.SetFlashAlpha(25); }},
     {.name = "mnuViewSep3", .parent = "MenuView", .kind = K::Separator},
     {.name = "mnuSkin", .parent = "MenuView", .caption = "Skin", .kind = K::Menu, .icon = "skin"},
-    {.name = "mnuUpdSkin", .parent = "mnuSkin", .caption = "Reload Skin", .shortcut = "F5", .feature = F::ReloadSkin},
+    {.name = "mnuUpdSkin", .parent = "mnuSkin", .caption = "Reload Skin", .shortcut = "F5",
+     .handler = [](Player& p, int) { p.Skin().ReloadSkin(); }},
     {.name = "mnuSkinSep1", .parent = "mnuSkin", .kind = K::Separator},
     {.name = "mnuSkinList", .index = 0, .parent = "mnuSkin", .caption = "No Skin", .kind = K::Radio, .flags = kDesignChecked,
-     .handler = [](Player& p, int i) { p.RunFeature(F::ReloadSkin, Tag(p, "mnuSkinList", i)); }},
+     .handler = [](Player& p, int i) { p.Skin().ChooseSkin(i); }},
     {.name = "mnuSkinSep2", .parent = "mnuSkin", .kind = K::Separator},
     {.name = "mnuMoreSkins", .parent = "mnuSkin", .caption = "More Skins...", .feature = F::MoreSkins},
 

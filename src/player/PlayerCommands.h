@@ -11,6 +11,7 @@ class Player;
 class QAction;
 class QWidget;
 class ScriptEngine;
+class ScriptHostObject;
 
 // One table of the player's commands (PlayerCommandTable.cpp): every menu of the menu bar and of
 // the two pop-up menus, in order, and the hot keys. Menus, shortcuts, hot keys, the script host
@@ -130,4 +131,20 @@ public:
     // ShowPopUp: the movie's pop-up menu PopUp, or the item pop-up PupItem for item (a full path;
     // "" for the playlist box where no entry is under the pointer), at the pointer.
     virtual void ShowPopUp(PopUpSource source, const QString& item = QString()) = 0;
+
+    // What a skin needs of the window besides the above (defaults for windows without a skin).
+    // ResetScriptEngine: the engine emptied, with the window added again as "Player".
+    virtual void ResetScriptEngine() { }
+    // The script object "Player", to which a skin adds its own members once.
+    virtual ScriptHostObject* ScriptHost() { return nullptr; }
+    // The items of a menu control array made at run time (the skins of mnuSkinList): item index
+    // with its caption and tag (nullptr when the array does not exist), and removing the items
+    // from index on.
+    virtual QAction* AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag)
+    {
+        return nullptr;
+    }
+    virtual void RemoveMenuArrayItems(const QString& name, int fromIndex) { }
+    // The window laid out again (UpdateSkin of the window).
+    virtual void UpdateSkin() { }
 };

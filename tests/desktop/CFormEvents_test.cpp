@@ -1,4 +1,4 @@
-#include "DesktopTestSupport.h"
+#include "InputTestSupport.h"
 
 #include "common/TestSupport.h"
 

@@ -1,62 +1,68 @@
 #include "DesktopTestSupport.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QGuiApplication>
-#include <QMimeData>
-#include <QTest>
-#include <QWidget>
-#include <QWindow>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 
-bool DropOn(QWidget* window, const QPoint& pos, const QList<QUrl>& urls)
+namespace {
+
+const char* const kVariables[]
+    = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP", "VORLEN_CONFIG_DIR"};
+
+QString RunXdgMime(const QStringList& arguments)
 {
-    QMimeData data;
-    data.setUrls(urls);
-    QWindow* handle = window->windowHandle();
-    QDragEnterEvent enter(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QGuiApplication::sendEvent(handle, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QGuiApplication::sendEvent(handle, &drop);
-    return drop.isAccepted();
+    QProcess process;
+    process.start(QStringLiteral("xdg-mime"), arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-void ClickKey(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+}  // namespace
+
+TempDesktop::TempDesktop()
 {
-    QTest::sendKeyEvent(QTest::Click, window, key, QString(), modifiers);
+    for (const char* name : kVariables)
+        m_saved.append({name, qgetenv(name)});
+    for (const char* folder : {"data/applications", "config", "system-data", "system-config", "store"})
+        QDir().mkpath(path() + QLatin1String(folder));
+    qputenv("XDG_DATA_HOME", dataHome().toUtf8());
+    qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
+    qputenv("XDG_DATA_DIRS", (path() + QStringLiteral("system-data")).toUtf8());
+    qputenv("XDG_CONFIG_DIRS", (path() + QStringLiteral("system-config")).toUtf8());
+    qputenv("XDG_CURRENT_DESKTOP", "X-Generic");
+    qputenv("VORLEN_CONFIG_DIR", (path() + QStringLiteral("store")).toUtf8());
 }
 
-bool ActivateAgain(QWidget& window)
+TempDesktop::~TempDesktop()
 {
-    // The window system takes a focus request only when it is newer than the last change of
-    // focus: a property change brings the program a fresh time.
-    const QString title = window.windowTitle();
-    return QTest::qWaitFor(
-        [&] {
-            window.setWindowTitle(title + QLatin1Char(' '));
-            window.setWindowTitle(title);
-            window.activateWindow();
-            return QTest::qWaitForWindowActive(&window, 300);
-        },
-        5000);
+    for (const auto& [name, value] : m_saved) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
 }
 
-void PropertiesRecorder::Changed(const QString&, const QVariantMap& changed, const QStringList&)
+QString TempDesktop::MakeProgram(const QString& name) const
 {
-    changes << changed;
+    const QString program = path() + name;
+    WriteAll(program, "#!/bin/sh\nexit 0\n");
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    return program;
 }
 
-FocusThief::FocusThief() = default;
-
-FocusThief::~FocusThief()
+void TempDesktop::InstallOtherApplication(const QString& desktopId, const QString& mimeTypes) const
 {
-    m_process.kill();
-    m_process.waitForFinished(5000);
+    WriteAll(dataHome() + QStringLiteral("applications/") + desktopId,
+        QStringLiteral("[Desktop Entry]\nType=Application\nName=Other\nExec=true %f\nMimeType=%1\n").arg(mimeTypes).toUtf8());
 }
 
-bool FocusThief::Start()
+QString TempDesktop::QueryDefault(const QString& mimeType)
 {
-    m_process.start(QStringLiteral(FOCUS_THIEF), {});
-    return m_process.waitForStarted(5000);
+    return RunXdgMime({QStringLiteral("query"), QStringLiteral("default"), mimeType});
+}
+
+void TempDesktop::SetDefault(const QString& mimeType, const QString& desktopId)
+{
+    RunXdgMime({QStringLiteral("default"), desktopId, mimeType});
 }

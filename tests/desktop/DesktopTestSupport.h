@@ -1,44 +1,37 @@
 #pragma once
 
-#include <QList>
-#include <QObject>
-#include <QPoint>
-#include <QProcess>
-#include <QStringList>
-#include <QUrl>
-#include <QVariantMap>
+#include "common/TestSupport.h"
 
-class QWidget;
-class QWindow;
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
 
-// Drags urls onto a top-level window at pos (window coordinates) and drops them, through the
-// window as the window system would: the drop lands on the widget under pos that takes drops.
-// Returns whether the drop was accepted.
-bool DropOn(QWidget* window, const QPoint& pos, const QList<QUrl>& urls);
-
-// A key pressed and released on a window, as the window system sends it (keys without text too:
-// media and volume keys).
-void ClickKey(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-
-// Brings a window of the tests back to the front after another application had it.
-bool ActivateAgain(QWidget& window);
-
-// Records the properties announced with org.freedesktop.DBus.Properties.PropertiesChanged.
-class PropertiesRecorder : public QObject {
-    Q_OBJECT
+// A desktop of the test's own: the freedesktop data and config folders (XDG_DATA_HOME,
+// XDG_CONFIG_HOME, the system folders too, so that no application of the machine answers) and
+// the option store in one temporary folder, with the generic desktop (xdg-mime's own
+// mimeapps.list handling). Everything is restored when the scope ends.
+class TempDesktop {
 public:
-    QList<QVariantMap> changes;
-public Q_SLOTS:
-    void Changed(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
-};
+    TempDesktop();
+    ~TempDesktop();
+    TempDesktop(const TempDesktop&) = delete;
+    TempDesktop& operator=(const TempDesktop&) = delete;
 
-// Another application that has the keyboard focus while it runs.
-class FocusThief {
-public:
-    FocusThief();
-    ~FocusThief();
-    bool Start();
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString dataHome() const { return path() + QStringLiteral("data/"); }
+    QString configHome() const { return path() + QStringLiteral("config/"); }
+    QString mimeAppsList() const { return configHome() + QStringLiteral("mimeapps.list"); }
+    QString MimeAppsText() const { return QString::fromUtf8(ReadAll(mimeAppsList())); }
+
+    // An executable file standing for a program; its path.
+    QString MakeProgram(const QString& name) const;
+    // Another application's desktop entry in the user's applications folder, running "true".
+    void InstallOtherApplication(const QString& desktopId, const QString& mimeTypes) const;
+    // "xdg-mime query default".
+    static QString QueryDefault(const QString& mimeType);
+    static void SetDefault(const QString& mimeType, const QString& desktopId);
 
 private:
-    QProcess m_process;
+    QTemporaryDir m_dir;
+    QList<QPair<const char*, QByteArray>> m_saved;
 };

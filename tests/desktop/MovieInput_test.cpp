@@ -1,6 +1,6 @@
 // The movie's own input in the real engine: what the player takes and what reaches the movie,
 // for an ActionScript 1 movie that reports its keys and for the player's ActionScript 3 screens.
-#include "DesktopTestSupport.h"
+#include "InputTestSupport.h"
 
 #include "common/TestSupport.h"
 

@@ -1,5 +1,5 @@
 // The desktop's media controls on a session bus of the test's own.
-#include "DesktopTestSupport.h"
+#include "InputTestSupport.h"
 #include "PlayerTestSupport.h"
 #include "common/SessionBus.h"
 

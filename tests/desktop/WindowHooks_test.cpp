@@ -1,6 +1,6 @@
 // The player window with its hooks, on the fake control: activation and hot keys, keys, the
 // mouse on the movie, dropped files, media keys.
-#include "DesktopTestSupport.h"
+#include "InputTestSupport.h"
 #include "PlayerTestSupport.h"
 
 #include "desktop/WindowHooks.h"

@@ -6,6 +6,7 @@
 #include "options/OptionHolders.h"
 #include "player/Player.h"
 #include "player/PlayerBrowser.h"
+#include "player/PlayerDesktop.h"
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
 
@@ -93,6 +94,15 @@ public:
     void Run(PlayerFeature feature, const QString& argument) override;
 };
 
+// Records what the window asks of the desktop around it.
+class FakeDesktop : public PlayerDesktop {
+public:
+    QStringList calls;
+    void SetSSState(bool active) override { calls << QStringLiteral("SetSSState %1").arg(active); }
+    void ApplyAssociations(bool associate) override { calls << QStringLiteral("ApplyAssociations %1").arg(associate); }
+    void RemoveInstalledFiles() override { calls << QStringLiteral("RemoveInstalledFiles"); }
+};
+
 // A player window on the fake control, with an application folder, an option store, a
 // "Ve Zedaz" folder and option holders of its own. Labelled ui: it needs a display.
 class PlayerTest : public ::testing::Test {
@@ -100,8 +110,9 @@ protected:
     PlayerTest();
     ~PlayerTest() override;
 
-    // Creates the window (LoadOpts runs in it); options written before are read.
-    Player& MakePlayer();
+    // Creates the window (LoadOpts runs in it); options written before are read. Without a skin
+    // the window is the plain one.
+    Player& MakePlayer(std::unique_ptr<PlayerSkin> skin = nullptr);
     Player& player() { return *m_player; }
     FakeFlashControl& swf() { return *m_swf; }
 
@@ -129,6 +140,7 @@ protected:
     RecentMovies m_recent;
     FakeFileDialogs m_dialogs;
     FakeExtensions m_extensions;
+    FakeDesktop m_desktop;
     FakeBrowser m_browser;
     PlayerHooks* m_hooks = nullptr;  // set before MakePlayer to install them
     // Makes the about box's control; empty: the player offers no about box.
