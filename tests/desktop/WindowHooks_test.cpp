@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QTest>
 #include <QWindow>
@@ -203,15 +204,23 @@ TEST_F(WindowHooksTest, ThePointerHidesAfterRestingOverTheMovie)
 {
     ShowWithMovie();
     Movie()->setMouseTracking(true);  // as the engine's view does
-    // (A move to where the pointer already is would be no move.)
-    QTest::mouseMove(Window(), MovieCentre() + QPoint(7, 5));
+    // The display's own pointer is moved: what the window system says about it then agrees.
+    const QPoint centre = Movie()->mapToGlobal(Movie()->rect().center());
+    QCursor::setPos(centre + QPoint(7, 5));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Movie()->underMouse(); }, 3000));
     EXPECT_FALSE(hooks.FlashView().IsCursorHidden());
     ASSERT_TRUE(QTest::qWaitFor([&] { return hooks.FlashView().IsCursorHidden(); }, FlashViewHook::kRestMs + 2000));
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
-    QTest::mouseMove(Window(), MovieCentre() + QPoint(10, 8));
-    EXPECT_FALSE(hooks.FlashView().IsCursorHidden());
+    QCursor::setPos(centre + QPoint(12, 9));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !hooks.FlashView().IsCursorHidden(); }, 3000));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // Leaving the movie shows it too, and no rest over anything else hides it.
+    QCursor::setPos(centre + QPoint(7, 5));
+    QTest::qWait(100);
+    QCursor::setPos(Movie()->mapToGlobal(QPoint(0, 0)) - QPoint(20, 20));
+    QTest::qWait(FlashViewHook::kRestMs + 500);
+    EXPECT_FALSE(hooks.FlashView().IsCursorHidden());
 }
 
 TEST_F(WindowHooksTest, FilesDroppedOnThePlaylistAreAddedAndElsewhereTheyArePlayed)
