@@ -13,6 +13,8 @@
 #include "base/Version.h"
 #include "base/WindowShell.h"
 #include "browser/RecentMovies.h"
+#include "desktop/MprisService.h"
+#include "desktop/WindowHooks.h"
 #include "desktop/DesktopExtensions.h"
 #include "desktop/DesktopIntegration.h"
 #include "engine/RuffleFlashControl.h"
@@ -29,10 +31,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <csignal>
 #include <exception>
@@ -108,9 +112,11 @@ int RunStartUp(const QStringList& arguments)
     InitApplicationFolders(programFolder, QStringLiteral("Flash Player"));
     LogLine(QStringLiteral(" :: Start Up"));
     LogLine(QStringLiteral("Initializing Visual Styles"));
+    WindowHooks hooks;
     std::unique_ptr<Player> player;
     std::unique_ptr<RecentMovies> recent;
     std::unique_ptr<PlaylistCommandLineHost> commandLineHost;
+    std::unique_ptr<MprisService> mediaControls;
     // The desktop around the window, the options dialog and the update check.
     DesktopIntegration desktop;
     DesktopExtensions desktopExtensions(Options(), UIFont());
@@ -150,6 +156,7 @@ int RunStartUp(const QStringList& arguments)
         PlayerParts parts;
         parts.swf = std::move(control);
         parts.recent = recent.get();
+        parts.hooks = &hooks;
         parts.desktop = &desktop;
         parts.extensions = &extensions;
         parts.skin = std::make_unique<XmlSkin>();
@@ -174,7 +181,10 @@ int RunStartUp(const QStringList& arguments)
             window->playlist(), *window, [window] { window->RestoreMinimisedWindow(); });
         PlaylistCommandLineHost* host = commandLineHost.get();
         instanceServer.SetCaptionSource([window] { return window->windowTitle(); });
-        instanceServer.SetReceiver([host](const QString& text) { ReceiveHandOver(text, *host); });
+        // The hand-over arrives at the window as its CopyData event.
+        QObject::connect(
+            &hooks.FormEvents(), &CFormEvents::CopyData, window, [host](const QString& text) { ReceiveHandOver(text, *host); });
+        instanceServer.SetReceiver([&hooks](const QString& text) { hooks.FormEvents().DeliverCopyData(text); });
         instanceServer.SetActivator([window] {
             window->raise();
             window->activateWindow();
@@ -215,6 +225,13 @@ int RunStartUp(const QStringList& arguments)
             }
         }
         LogTiming(QStringLiteral("<B>Player Loaded</B>"), true);
+
+        // The desktop's media controls, once the player runs: start-up never waits for a bus.
+        if (window->IsLoaded() && MprisService::SessionBusPresent()) {
+            mediaControls = std::make_unique<MprisService>(*window);
+            QTimer::singleShot(
+                0, mediaControls.get(), [controls = mediaControls.get()] { controls->Start(QDBusConnection::sessionBus()); });
+        }
     } catch (const VorlenError& error) {
         SetCurrentError(error.info());
         LogErrorReport(QStringLiteral("Start Up"));
@@ -226,6 +243,7 @@ int RunStartUp(const QStringList& arguments)
         return 0;
     const int status = QCoreApplication::exec();
     instanceServer.Close();
+    mediaControls.reset();
     player.reset();
     return status;
 }

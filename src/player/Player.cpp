@@ -4,12 +4,14 @@
 #include "engine/FlashControl.h"
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
+#include "player/MenuDecorations.h"
 #include "player/MovieView.h"
 #include "player/NoSkin.h"
 #include "player/PlayerBrowser.h"
 #include "player/PlayerDesktop.h"
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
+#include "player/PlayerHooks.h"
 #include "player/PlayerMenus.h"
 #include "player/PlaylistPane.h"
 #include "player/RecentList.h"
@@ -17,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace {
@@ -57,8 +60,10 @@ Player::Player(PlayerParts parts)
     m_extensions = Use(parts.extensions, m_ownExtensions);
     m_desktop = Use(parts.desktop, m_ownDesktop);
     m_fileDialogs = Use(parts.fileDialogs, m_ownFileDialogs);
+    m_hooks = parts.hooks;
 
     BuildWindow();
+    BuildConsole();
     ResetScriptEngine();
 
     LoadOpts();
@@ -70,10 +75,14 @@ Player::Player(PlayerParts parts)
     m_skin->LoadCurrentSkin(State().skinName);
     UpdateSkin();
     m_loaded = true;
+    if (m_hooks)
+        m_hooks->Install(*this);
 }
 
 Player::~Player()
 {
+    if (m_hooks)
+        m_hooks->Release();
     m_tmrUpdate.stop();
     if (m_fullScreenFilter)
         qApp->removeEventFilter(this);
@@ -94,6 +103,13 @@ void Player::BuildWindow()
     m_menuBar->setNativeMenuBar(false);
     m_menus = std::make_unique<PlayerMenus>(
         this, m_menuBar, [this](const CommandRow& row, int index) { DispatchCommand(row, index); });
+    m_decorations = std::make_unique<MenuDecorations>();
+    for (QMenu* menu : m_menus->Menus())
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { DecorateMenu(menu); });
+    for (const char* popUp : {"PopUp", "PupItem"}) {
+        if (QMenu* menu = m_menus->Menu(QLatin1String(popUp)))
+            menu->setSeparatorsCollapsible(true);
+    }
 
     m_view = new MovieView(this);
     m_view->SetControl(m_swf->widget());
@@ -101,6 +117,8 @@ void Player::BuildWindow()
 
     m_playlistPane = new PlaylistPane(m_playlist.model(), this);
     connect(m_playlistPane, &PlaylistPane::PlayRequested, this, [this](int row) { m_playlist.PlayEntry(row); });
+    connect(m_playlistPane, &PlaylistPane::ItemMenuRequested, this,
+        [this](int row) { ShowPopUp(PopUpSource::Playlist, row >= 0 ? m_playlist.model().Entry(row) : QString()); });
 
     connect(m_swf.get(), &FlashControl::FSCommand, this, &Player::OnFSCommand);
     connect(m_swf.get(), &FlashControl::OnReadyStateChange, this, &Player::OnReadyStateChange);
@@ -153,6 +171,8 @@ QString Player::FeatureArgument(const CommandRow& row) const
 {
     // The item menu's commands concern its item; the others the movie shown.
     if (row.parent && QLatin1String(row.parent) == QLatin1String("PupItem")) {
+        if (!m_popUpItem.isEmpty())
+            return m_popUpItem;
         if (m_browser->IsBrowsing())
             return m_browser->SelectedItem();
         const int focused = m_playlistPane->FocusedRow();
@@ -295,10 +315,11 @@ void Player::SetVisual()
         if (name == QLatin1String("mnuMRU") || name == QLatin1String("mnuLangList")
             || (item->property("index").toInt() > 0 && name == QLatin1String("mnuSkinList")))
             continue;
-        item->setText(LangText(CommandLanguageKey(*row).remove(QLatin1Char('!')), QString::fromUtf8(row->caption)));
+        item->setText(LangText(CommandLanguageKey(*row), QString::fromUtf8(row->caption)));
     }
     RebuildRecentMenu();
     RebuildLanguageMenu();
+    AssignMenus();
 }
 
 void Player::RebuildLanguageMenu()

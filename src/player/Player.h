@@ -5,6 +5,7 @@
 #include "options/OptionsHost.h"
 #include "options/OptionsModule.h"
 #include "player/PlayerCommands.h"
+#include "player/PlayerInput.h"
 #include "player/PlayerOptionsActions.h"
 #include "player/PlayerSettings.h"
 #include "player/PlayerSkin.h"
@@ -21,14 +22,18 @@
 
 #include <memory>
 
+class ConsolePanel;
 class FlashControl;
+class MenuDecorations;
 class MovieView;
 class PlayerBrowser;
 class PlayerDesktop;
 class PlayerExtensions;
 class PlayerFileDialogs;
+class PlayerHooks;
 class PlayerMenus;
 class PlaylistPane;
+class QMenu;
 class QMenuBar;
 class RecentList;
 class ScriptHostObject;
@@ -49,6 +54,8 @@ struct PlayerParts {
     PlayerExtensions* extensions = nullptr;
     PlayerDesktop* desktop = nullptr;
     PlayerFileDialogs* fileDialogs = nullptr;
+    // The input around the window (window events, the movie's mouse and keys, hot keys).
+    PlayerHooks* hooks = nullptr;
     // Quit: resets the running-instance marker ("Window"/"hWnd") when this player owns it.
     std::function<void()> releaseInstance;
     // Makes a further Flash control, for the about box; without it the box is not offered.
@@ -63,7 +70,7 @@ class Player : public QWidget,
                public PlaylistHost,
                public PlaylistView,
                public OptionsHost,
-               public PlayerCommands,
+               public PlayerInput,
                public PlayerOptionsActions {
     Q_OBJECT
 
@@ -83,16 +90,16 @@ public:
 
     // Player commands.
     void OpenMedia(bool replace);
-    void PlayMedia();
-    void PauseMedia();
-    void PlayPauseMedia();
+    void PlayMedia() override;
+    void PauseMedia() override;
+    void PlayPauseMedia() override;
     void StopMedia();
-    void FFwd();
-    void Rwd();
+    void FFwd() override;
+    void Rwd() override;
     void SetQuality(const QString& quality) override;
     void SetScaleMode(uint8_t mode) override;
     void SetFlashAlpha(int alpha);
-    void SetSound(int volume, int pan);
+    void SetSound(int volume, int pan) override;
     void MuteSound(bool mute) override;
     float MoviePercent() const;
     void CloseMedia(const QString& errorText) override;
@@ -123,7 +130,7 @@ public:
     // Window layout, zoom and full screen.
     void ZoomFlash(int percent, int& passes);
     void ZoomWindow(int mode);
-    void FullScreen(bool on, bool force);
+    void FullScreen(bool on, bool force) override;
     void ShowMenuBar(bool show);
     void MenuVisible(bool visible);
     void ShowFSControls(bool show);
@@ -144,7 +151,9 @@ public:
     void TogglePlaylist(int16_t mode) override;
     Playlist& playlist() { return m_playlist; }
     // Clears the playlist, adds the paths (level 0) and plays entry 0.
-    void PlayPaths(const QStringList& paths);
+    void PlayPaths(const QStringList& paths) override;
+    // Adds the paths at the end of the playlist (level 0), in order.
+    void AppendToPlaylist(const QStringList& paths) override;
     // Makes the entry of the movie shown the current one, when the playlist holds it (the kept
     // playlist read back at start-up names what the command line opened).
     void MarkShownEntry();
@@ -163,6 +172,14 @@ public:
     bool ExecuteStatement(const QString& statement);
     void Out(const QString& text);
     QString ConsoleText() const { return m_console; }
+    // The console panel over the window (F12): shown with the focus in its input line, hidden.
+    void ShowConsole();
+    void HideConsole();
+    bool IsConsoleShown() const;
+    ConsolePanel* Console() const { return m_consolePanel; }
+    // A line typed into the console: written to it after " > ", then run; an error is written
+    // with its number, description and line. True when the statement ran without error.
+    bool RunConsoleLine(const QString& line);
 
     // The media browser and the common dialogs as the window uses them (the FSCommand bridge
     // reaches them through here).
@@ -176,6 +193,23 @@ public:
     FlashControl& SWF() override { return *m_swf; }
     QWidget* Window() override { return this; }
     QWidget* MovieArea() override;
+    bool HandyAction(int key) override;
+    void ShowPopUp(PopUpSource source, const QString& item = QString()) override;
+    // The pop-up menu ShowPopUp shows, prepared (checks, copied captions, the entries for the item)
+    // but not shown.
+    QMenu* PreparePopUp(PopUpSource source, const QString& item = QString());
+    // The item the item pop-up was opened for ("" for none) and whether it is the playlist's.
+    QString PopUpItem() const { return m_popUpItem; }
+    bool PopUpFromPlaylist() const { return m_popUpFromPlaylist; }
+    // mnuMoviePlay: the pop-up's playlist entry, or the browser item as the new playlist.
+    void PlayPopUpItem();
+    // AssignMenus: the owner-drawn menus' table (captions to icon files and kinds) made again
+    // from the command table and the menu set of option "Menus"; the menus show the icons.
+    void AssignMenus();
+    const MenuDecorations& Decorations() const { return *m_decorations; }
+    // FormX_ActivateApp, the window's part.
+    void ApplicationActivated(bool active) override;
+    bool IsApplicationActive() const { return m_applicationActive; }
     QAction* AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag) override;
     void RemoveMenuArrayItems(const QString& name, int fromIndex) override;
     bool IsChecked(const QString& name, int index = -1) const;
@@ -201,22 +235,22 @@ public:
     void RestoreMinimisedWindow();
 
     // State: sound, opacity, time mode and the loaded movie.
-    int Volume() const;
+    int Volume() const override;
     int Pan() const;
     bool IsMuted() const;
     int FlashAlpha() const;
     int TimeMode() const;
-    const MediaFileInfo& MediaInfo() const { return m_info; }
-    bool IsInterfaceMovie() const { return m_interfaceMovie; }
+    const MediaFileInfo& MediaInfo() const override { return m_info; }
+    bool IsInterfaceMovie() const override { return m_interfaceMovie; }
     bool IsNativeSize() const { return m_nativeSize; }
-    QString MovieTitle() const { return m_movieTitle; }
+    QString MovieTitle() const override { return m_movieTitle; }
     bool IsLoaded() const { return m_loaded; }
-    bool IsBrowsing() const;
+    bool IsBrowsing() const override;
     const SkinLayout& Layout() const { return m_layout; }
     // ScaleWidth, ScaleHeight: the client area below the menu bar, pixels.
     QSize ScaleSize() const { return m_scaleSize.isValid() ? m_scaleSize : size(); }
     const WindowMargins& Margins() const { return m_layout.margins; }
-    PlayerSkin& Skin() { return *m_skin; }
+    PlayerSkin& Skin() override { return *m_skin; }
     bool MenuBarHidden() const { return m_menuBarHidden; }
     bool FSControlsHidden() const { return m_fsControlsHidden; }
     bool FSPlaylistHidden() const { return m_fsPlaylistHidden; }
@@ -227,6 +261,7 @@ public:
     void SetGeometryTwips(const QRect& twips);
     QWidget* View() const;
     PlaylistPane* PlaylistBox() const { return m_playlistPane; }
+    QWidget* PlaylistArea() const override;
     OptionsModule& OptionValues() const { return m_options->Module(); }
     PlayerOptionState& State() const { return *m_settings; }
 
@@ -286,6 +321,10 @@ protected:
 private:
     void BuildWindow();
     void DispatchCommand(const CommandRow& row, int index);
+    void BuildConsole();
+    void DecorateMenu(QMenu* menu);
+    void RegisterDecoration(QAction* item);
+    void ShowItemEntries(PopUpSource source, const QString& item);
     QString FeatureArgument(const CommandRow& row) const;
     void AdaptMenusToMovie();
     void EnableForMovie(const char* name, bool enabled);
@@ -326,6 +365,7 @@ private:
     PlayerExtensions* m_extensions = nullptr;
     PlayerDesktop* m_desktop = nullptr;
     PlayerFileDialogs* m_fileDialogs = nullptr;
+    PlayerHooks* m_hooks = nullptr;
     std::function<void()> m_releaseInstance;
     std::function<std::unique_ptr<FlashControl>()> m_newControl;
 
@@ -335,6 +375,11 @@ private:
 
     QMenuBar* m_menuBar = nullptr;
     std::unique_ptr<PlayerMenus> m_menus;
+    std::unique_ptr<MenuDecorations> m_decorations;
+    QString m_menuIconFolder;
+    QString m_popUpItem;
+    bool m_popUpFromPlaylist = false;
+    bool m_applicationActive = false;
     MovieView* m_view = nullptr;
     PlaylistPane* m_playlistPane = nullptr;
     QTimer m_tmrUpdate;
@@ -364,4 +409,5 @@ private:
     bool m_loaded = false;
     bool m_quitting = false;
     QString m_console;
+    ConsolePanel* m_consolePanel = nullptr;
 };

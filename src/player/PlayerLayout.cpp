@@ -286,6 +286,7 @@ void Player::ShowMenuBar(bool show)
         if (QAction* item = MenuItem(QLatin1String(menu)))
             item->setVisible(show);
     }
+    m_menus->SetMenuShortcutsActive(show);
     UpdateSkin();
 }
 

@@ -112,6 +112,9 @@ const Operation kOperations[] = {
     {"BrowseMedia", 0, 0, [](Player& p, ScriptArgs&) { p.RunFeature(PlayerFeature::Browser, QString()); return Done(); }},
     {"HotKeyAction", 1, 1, [](Player& p, ScriptArgs& a) { p.HotKeyAction(Number(a, 0)); return Done(); }},
     {"Out", 0, 1, [](Player& p, ScriptArgs& a) { p.Out(Text(a, 0)); return Done(); }},
+    {"ShowConsole", 0, 0, [](Player& p, ScriptArgs&) { p.ShowConsole(); return Done(); }},
+    {"HideConsole", 0, 0, [](Player& p, ScriptArgs&) { p.HideConsole(); return Done(); }},
+    {"HandyAction", 1, 1, [](Player& p, ScriptArgs& a) { p.HandyAction(Number(a, 0)); return Done(); }},
 };
 // clang-format on
 

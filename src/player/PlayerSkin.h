@@ -7,6 +7,7 @@
 #include <QString>
 
 class PlayerCommands;
+class QWidget;
 
 // What the skin layout is asked to lay out (pixels).
 struct SkinLayoutRequest {
@@ -63,6 +64,13 @@ public:
     virtual void UpdateRegion(bool force) = 0;
     // The full-screen controls appear or go ("ShowFSControls"/"HideFSControls").
     virtual void ShowFSControls(bool show) = 0;
+    // The application became active or inactive: the elements of the current view are enabled
+    // or disabled, and those with state pictures show their active or inactive picture.
+    virtual void ActivateApp(bool active) { }
+    // The pointer moved onto a control of the window, or off it: an element with a hover picture
+    // shows it while the pointer is over it.
+    virtual void MouseEnter(QWidget* control) { }
+    virtual void MouseExit(QWidget* control) { }
     // mnuUpdSkin: the current skin read again. mnuSkinList(index): another skin chosen (item 0
     // is "No Skin").
     virtual void ReloadSkin() { }

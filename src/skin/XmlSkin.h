@@ -74,6 +74,7 @@ public:
     void ShowFSControls(bool show) override;
     void ReloadSkin() override;
     void ChooseSkin(int index) override;
+    void ActivateApp(bool active) override { SetApplicationActive(active); }
 
     // Catalogue and loading.
     void EnumerateSkins();

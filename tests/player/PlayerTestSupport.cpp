@@ -97,6 +97,7 @@ Player& PlayerTest::MakePlayer(std::unique_ptr<PlayerSkin> skin)
     parts.desktop = &m_desktop;
     parts.fileDialogs = &m_dialogs;
     parts.browser = &m_browser;
+    parts.hooks = m_hooks;
     parts.newControl = m_newControl;
     parts.releaseInstance = [this] { ++m_released; };
     m_player = std::make_unique<Player>(std::move(parts));

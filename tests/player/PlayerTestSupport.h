@@ -62,10 +62,14 @@ public:
         bool folder = false;
     };
     bool available = false;
+    bool browsing = false;  // the browse state, switched by the test
+    QString hovered;        // the item under the pointer
     QList<Item> items;
     QStringList calls;  // "ShowFolder <folder>", "Scroll <n>", "Hover <n>"
 
     bool IsAvailable() const override { return available; }
+    bool IsBrowsing() const override { return browsing; }
+    QString SelectedItem() const override { return hovered; }
     void ShowFolder(const QString& folder) override { calls << QStringLiteral("ShowFolder ") + folder; }
     int ItemCount() const override { return int(items.size()); }
     QString ItemPath(int number) const override { return items.value(number - 1).path; }
@@ -146,6 +150,7 @@ protected:
     FakeExtensions m_extensions;
     FakeDesktop m_desktop;
     FakeBrowser m_browser;
+    PlayerHooks* m_hooks = nullptr;  // set before MakePlayer to install them
     // Makes the about box's control; empty: the player offers no about box.
     std::function<std::unique_ptr<FlashControl>()> m_newControl;
     int m_released = 0;
