@@ -18,6 +18,7 @@ public:
         kEngineBroken = 2,  // an earlier panic left the page unusable before the movie started
     };
 
+    // The slots carry the names engine.js calls them by.
 public Q_SLOTS:
     void pageReady() { Q_EMIT PageReady(); }
     void engineReady() { Q_EMIT EngineReady(); }
@@ -28,7 +29,7 @@ public Q_SLOTS:
     void failed(int serial, const QString& message, int kind) { Q_EMIT Failed(serial, message, kind); }
     void hostReady(int serial) { Q_EMIT HostReady(serial); }
     void frame(int serial, int frame, int total, bool playing) { Q_EMIT Frame(serial, frame, total, playing); }
-    void fsCommand(const QString& command, const QString& args) { Q_EMIT FsCommand(command, args); }
+    void fsCommand(const QString& command, const QString& args) { Q_EMIT FSCommand(command, args); }
     void painted(int ticket) { Q_EMIT Painted(ticket); }
 
 Q_SIGNALS:
@@ -38,6 +39,6 @@ Q_SIGNALS:
     void Failed(int serial, const QString& message, int kind);
     void HostReady(int serial);
     void Frame(int serial, int frame, int total, bool playing);
-    void FsCommand(const QString& command, const QString& args);
+    void FSCommand(const QString& command, const QString& args);
     void Painted(int ticket);
 };

@@ -128,7 +128,7 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
             Fail(serial, message);
         RestartEngine(again ? m_sinceLoad : QStringList());
     });
-    connect(m_bridge, &EngineBridge::FsCommand, this, &RuffleFlashControl::FSCommand);
+    connect(m_bridge, &EngineBridge::FSCommand, this, &RuffleFlashControl::FSCommand);
     connect(m_bridge, &EngineBridge::Painted, this, [this](int ticket) { m_paintedTicket = std::max(m_paintedTicket, ticket); });
 
     // The input widget of the view is made (and replaced) by the web engine.
