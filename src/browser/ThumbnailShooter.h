@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QImage;
+
 // Takes one thumbnail: a frame of a movie, saved as a JPEG file. The player's shooter renders
 // with the off-screen Flash control; tests use their own.
 class ThumbnailShooter {
@@ -14,4 +18,6 @@ public:
     virtual QString TakeThumbnail(const QString& movie, const QString& jpegPath, int quality, bool show) = 0;
     // Ends the shot in progress (nothing happens between shots).
     virtual void CancelShot() { }
+    // Where shots taken with show go (the generator's preview box); empty for nowhere.
+    virtual void SetPreview(std::function<void(const QImage& shot)> preview) { }
 };

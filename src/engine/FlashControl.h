@@ -70,6 +70,9 @@ public:
     // The frame shown now, at the widget's size, 24 bits per pixel (null when nothing can
     // be grabbed). After GotoFrame it waits until the engine has painted that frame.
     virtual QImage GrabFrame() = 0;
+    // Lets movies load the files below folder (for example the thumbnails the browser movie
+    // lists beside the movies); folders of movies loaded are allowed already.
+    virtual void AllowFolder(const QString& folder) { }
 
 Q_SIGNALS:
     // A command sent by a movie (fscommand).

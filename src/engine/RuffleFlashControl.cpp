@@ -280,6 +280,12 @@ void RuffleFlashControl::Unload()
     RunScript(QStringLiteral("vorlen.unload()"));
 }
 
+void RuffleFlashControl::AllowFolder(const QString& folder)
+{
+    if (!folder.isEmpty())
+        Engine().handler->allowFolder(WithTrailingSlash(NormalizePath(folder)));
+}
+
 void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, const QString& remoteUrl)
 {
     SharedEngine& engine = Engine();

@@ -62,6 +62,7 @@ public:
     QWidget* widget() override;
     void SetInputFilter(QObject* filter) override;
     QImage GrabFrame() override;
+    void AllowFolder(const QString& folder) override;
 
     // Waiting helpers for programs without a player window (tools, tests, benchmarks):
     // each runs the event loop until its condition holds or timeoutMs passed.

@@ -133,7 +133,7 @@ void Player::DispatchCommand(const CommandRow& row, int index)
     if (row.handler)
         row.handler(*this, index);
     else if (row.feature != PlayerFeature::None)
-        RunFeature(row.feature, FeatureArgument(row));
+        RunFeature(row.feature, FeatureArgument(row), QLatin1String(row.name));
 }
 
 QString Player::FeatureArgument(const CommandRow& row) const
@@ -206,14 +206,26 @@ bool Player::Offers(PlayerFeature feature) const
     }
 }
 
-void Player::RunFeature(PlayerFeature feature, const QString& argument)
+void Player::RunFeature(PlayerFeature feature, const QString& argument, const QString& item)
 {
     if (!Offers(feature))
         return;
-    if (feature == PlayerFeature::Browser)
-        m_browser->BrowseMedia();
-    else
+    if (feature == PlayerFeature::Browser) {
+        // The item pop-up's "Browse Media" shows its item.
+        if (item == QLatin1String("mnuFolderBrowse") && !argument.isEmpty())
+            m_browser->ShowFolder(argument);
+        else
+            m_browser->BrowseMedia();
+    } else if (item.isEmpty()) {
         m_extensions->Run(feature, argument);
+    } else {
+        m_extensions->RunMenuItem(feature, item, argument);
+    }
+}
+
+int Player::PopUpPlaylistEntry() const
+{
+    return m_browser->IsBrowsing() ? -1 : m_playlistPane->FocusedRow();
 }
 
 void Player::EnableForMovie(const char* name, bool enabled)

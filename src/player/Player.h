@@ -4,6 +4,7 @@
 #include "options/OptionHolders.h"
 #include "options/OptionsHost.h"
 #include "player/PlayerCommands.h"
+#include "player/PlayerMedia.h"
 #include "player/PlayerSkin.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistHost.h"
@@ -49,7 +50,7 @@ struct PlayerParts {
 // playlist and its pane, the status timer and the script engine in which it is the object
 // "Player". Its public operations are the player's commands; menus, hot keys, the script host,
 // FSCommands and the hand-over of a second start all end in them.
-class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerCommands {
+class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerCommands, public PlayerMedia {
     Q_OBJECT
 
 public:
@@ -118,6 +119,8 @@ public:
     // Playlist.
     void TogglePlaylist(int16_t mode) override;
     Playlist& playlist() { return m_playlist; }
+    Playlist& MediaPlaylist() override { return m_playlist; }
+    int PopUpPlaylistEntry() const override;
     // Clears the playlist, adds the paths (level 0) and plays entry 0.
     void PlayPaths(const QStringList& paths);
     // Makes the entry of the movie shown the current one, when the playlist holds it (the kept
@@ -149,7 +152,8 @@ public:
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);
     bool Offers(PlayerFeature feature) const;
-    void RunFeature(PlayerFeature feature, const QString& argument);
+    // item: the menu item that asks (for features that serve several items).
+    void RunFeature(PlayerFeature feature, const QString& argument, const QString& item = QString());
     // The language's texts applied to the window and its menus again (after a language change).
     void SetVisual();
     void ChooseLanguage(int index);
@@ -173,10 +177,10 @@ public:
     bool IsMuted() const;
     int FlashAlpha() const;
     int TimeMode() const;
-    const MediaFileInfo& MediaInfo() const { return m_info; }
-    bool IsInterfaceMovie() const { return m_interfaceMovie; }
+    const MediaFileInfo& MediaInfo() const override { return m_info; }
+    bool IsInterfaceMovie() const override { return m_interfaceMovie; }
     bool IsNativeSize() const { return m_nativeSize; }
-    QString MovieTitle() const { return m_movieTitle; }
+    QString MovieTitle() const override { return m_movieTitle; }
     bool IsLoaded() const { return m_loaded; }
     bool IsBrowsing() const;
     const SkinLayout& Layout() const { return m_layout; }

@@ -40,6 +40,7 @@ public:
     QWidget* widget() override;
     void SetInputFilter(QObject* filter) override { m_inputFilter = filter; }
     QImage GrabFrame() override;
+    void AllowFolder(const QString& folder) override { calls << QStringLiteral("AllowFolder ") + folder; }
 
     // Test controls.
     QStringList calls;

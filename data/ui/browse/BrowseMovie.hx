@@ -18,7 +18,8 @@ import vorlen.ui.UiMovie;
 // clicked ("SHOTCLICK", items numbered from 1), where the view is scrolled to
 // ("BROWSESCROLL", pixels), and goes to the parent folder ("MEOWSEARCH" with the folder +
 // "..") or lets the user pick another ("MEOWBROWSE"). The player's wheel notice (variable
-// mwheel, then label MWH of vbCall) scrolls it.
+// mwheel, then label MWH of vbCall) scrolls it; its thumbnail notice (variable shot, then
+// label SHOT of vbCall) loads a thumbnail the player has just taken.
 class BrowseMovie extends UiMovie {
     static inline var WIDTH = 640;
     static inline var HEIGHT = 480;
@@ -248,9 +249,18 @@ class BrowseMovie extends UiMovie {
         g.lineStyle();
     }
 
-    // The player's wheel notice: mwheel holds 1 (forward), -1 (backward) or 0.
+    // The player's notices on the clip vbCall: MWH, the wheel (mwheel holds 1 forward, -1
+    // backward or 0); SHOT, the thumbnail of item number shot has been taken.
     override function onLabel(target:String, label:String):Void {
-        if (target.toLowerCase() != "vbcall" || label.toUpperCase() != "MWH")
+        if (target.toLowerCase() != "vbcall")
+            return;
+        if (label.toUpperCase() == "SHOT") {
+            var number = Std.parseInt(variables.get("shot"));
+            if (grid != null && number != null)
+                grid.thumbnailArrived(number);
+            return;
+        }
+        if (label.toUpperCase() != "MWH")
             return;
         wheelNotices = true;
         cancelEngineWheel();

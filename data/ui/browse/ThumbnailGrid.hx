@@ -143,6 +143,14 @@ class ThumbnailGrid extends Sprite {
             onLoading(false);
     }
 
+    // The player has taken the thumbnail of item number: it is loaded when it comes near the view.
+    public function thumbnailArrived(number:Int):Void {
+        if (number < 1 || number > cells.length)
+            return;
+        cells[number - 1].thumbnailArrived();
+        loadNearby();
+    }
+
     // Whether the whole cell is in sight.
     public function isInView(cell:GridCell):Bool {
         var y = cell.y - position;
