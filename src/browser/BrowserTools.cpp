@@ -12,7 +12,6 @@ struct ItemRoute {
     Handler handler;
 };
 
-
 const ItemRoute kRoutes[] = {
     {"mnuMovieInfo", &BrowserTools::InfoOnItem},
     {"mnuMovieConvert", &BrowserTools::ConvertItem},

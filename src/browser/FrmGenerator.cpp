@@ -241,8 +241,8 @@ void FrmGenerator::Go()
     StoreFields();
     const QString designCaption = m_lblSource->text();
     // Every control waits while the run lasts; only Cancel answers.
-    const QList<QWidget*> controls{m_txtSource, m_cbBrowse, m_chkSubfolders, m_chkOverwrite, m_chkShow, m_chkExecute,
-        m_txtApp, m_cbBrowseApp, m_txtWidth, m_txtHeight, m_txtColor, m_txtQuality, m_cbGo, m_cbDone, m_cbHelp};
+    const QList<QWidget*> controls{m_txtSource, m_cbBrowse, m_chkSubfolders, m_chkOverwrite, m_chkShow, m_chkExecute, m_txtApp,
+        m_cbBrowseApp, m_txtWidth, m_txtHeight, m_txtColor, m_txtQuality, m_cbGo, m_cbDone, m_cbHelp};
     for (QWidget* control : controls)
         control->setEnabled(false);
     m_progress->setValue(0);

@@ -24,8 +24,7 @@ class FrmGenerator : public QDialog {
     Q_OBJECT
 
 public:
-    FrmGenerator(GeneratorSettings& settings, const OptionsModule& options, ThumbnailShooter& shooter,
-        QWidget* parent = nullptr);
+    FrmGenerator(GeneratorSettings& settings, const OptionsModule& options, ThumbnailShooter& shooter, QWidget* parent = nullptr);
     ~FrmGenerator() override;
 
     // What the dialog asks of the desktop; the defaults use Qt's dialogs and the shell.

@@ -81,7 +81,8 @@ void BrowserTools::Delete(const QString& item)
     if (!m_parts.dialogs->Confirm(Owner(), Text("strDelete", "Move this item to the trash?") + QLatin1Char('\n') + path))
         return;
     if (!RecycleFile(path, false)) {
-        m_parts.dialogs->Warn(Owner(), Text("strDeleteFailed", "The item could not be moved to the trash:") + QLatin1Char('\n') + path);
+        m_parts.dialogs->Warn(
+            Owner(), Text("strDeleteFailed", "The item could not be moved to the trash:") + QLatin1Char('\n') + path);
         return;
     }
     Refresh();

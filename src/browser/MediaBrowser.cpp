@@ -236,8 +236,9 @@ QString MediaBrowser::SelectedItem() const
     if (m_hovered >= 1 && m_hovered <= ItemCount())
         return ItemPath(m_hovered);
     // Between the cells: the listing's parent entry, which stands for the folder itself.
-    return m_listing.folder.isEmpty() || m_listing.folder == QLatin1String(kComputerFolder) ? QString()
-                                                                                           : m_listing.folder + QStringLiteral("..");
+    return m_listing.folder.isEmpty() || m_listing.folder == QLatin1String(kComputerFolder)
+        ? QString()
+        : m_listing.folder + QStringLiteral("..");
 }
 
 void MediaBrowser::Hover(int number)
@@ -270,8 +271,7 @@ void MediaBrowser::ChooseFolder(const QString& folder)
     if (!Attached() || !m_dialogs)
         return;
     const QString start = folder.isEmpty() ? CurrentFolder() : folder;
-    const QString title
-        = LangText(QStringLiteral("Player/strSelFolder"), QStringLiteral("Select Folder to Browse Media in:"));
+    const QString title = LangText(QStringLiteral("Player/strSelFolder"), QStringLiteral("Select Folder to Browse Media in:"));
     const QString chosen = m_dialogs->ChooseFolder(m_window->Window(), title, start);
     if (chosen.isEmpty())
         return;

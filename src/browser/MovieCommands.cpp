@@ -86,8 +86,9 @@ void BrowserTools::Convert(const MediaFileInfo& info)
         return;
     const QString failure = ConvertMovie(info, target);
     if (!failure.isEmpty())
-        m_parts.dialogs->Warn(Owner(), LangText(QStringLiteral("BrowseMedia/strConvertFailed"), QStringLiteral("The conversion failed:"))
-                + QLatin1Char('\n') + failure);
+        m_parts.dialogs->Warn(Owner(),
+            LangText(QStringLiteral("BrowseMedia/strConvertFailed"), QStringLiteral("The conversion failed:")) + QLatin1Char('\n')
+                + failure);
 }
 
 void BrowserTools::Extract(const QString& path)
@@ -163,8 +164,8 @@ void BrowserTools::TakePicture()
     if (folder.isEmpty())
         return;
     QDir().mkpath(folder);
-    const QString file = folder + m_media->MovieTitle() + QLatin1Char('.') + QString::number(control.CurrentFrame())
-        + QStringLiteral(".jpg");
+    const QString file
+        = folder + m_media->MovieTitle() + QLatin1Char('.') + QString::number(control.CurrentFrame()) + QStringLiteral(".jpg");
     QFile::remove(file);
     WriteShotJpeg(control.GrabFrame(), file, m_parts.options->shotJpeg);
 }
