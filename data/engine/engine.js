@@ -46,6 +46,8 @@ window.RufflePlayer.config = {
 };
 
 const vorlen = {
+  // The kinds of failure the control is told of (EngineBridge::Failure).
+  failure: { refused: 0, panic: 1, engineBroken: 2 },
   bridge: null,
   player: null,
   serial: 0,        // the load the events belong to
@@ -119,10 +121,11 @@ const vorlen = {
     player.onFSCommand = (command, args) => {
       if (vorlen.bridge) vorlen.bridge.fsCommand(String(command), String(args));
     };
+    vorlen.watch(player, serial);
     player.addEventListener("loadedmetadata", () => {
       if (player !== vorlen.player) return;
       const m = player.ruffle().metadata || {};
-      if (m.frameRate) vorlen.frameRate = m.frameRate;
+      if (m.frameRate && !options.forceFrameRate) vorlen.frameRate = m.frameRate;
       if (m.backgroundColor) vorlen.movieBackground = m.backgroundColor;
       vorlen.paintBackground();
       vorlen.bridge.loaded(serial, m.numFrames || 0, !!m.isActionScript3, m.width || 0, m.height || 0);
@@ -140,9 +143,42 @@ const vorlen = {
       forceScale: false,
       wmode: "transparent",
     };
+    if (options.maxExecutionDuration) config.maxExecutionDuration = options.maxExecutionDuration;
+    if (options.forceFrameRate) config.frameRate = options.forceFrameRate;
     player.ruffle().load(config).catch((e) => {
-      if (player === vorlen.player) vorlen.bridge.failed(serial, String(e));
+      // "Ruffle is panicking": an earlier panic left the engine unusable in this page before
+      // this movie could start; the control loads the page and the movie again.
+      if (player !== vorlen.player) return;
+      const text = String(e);
+      vorlen.bridge.failed(serial, text, /panick/i.test(text) ? vorlen.failure.engineBroken : vorlen.failure.refused);
     });
+  },
+
+  // The engine shows its own screen when it fails (a movie it refuses, a panic): that screen
+  // is hidden at once and the control told why. A panic may leave the engine unusable for
+  // every later movie of the page, so the control starts a fresh page.
+  watch(player, serial) {
+    const root = player.shadowRoot;
+    if (!root || typeof MutationObserver === "undefined") return;
+    const observer = new MutationObserver(() => {
+      if (player !== vorlen.player) {
+        observer.disconnect();
+        return;
+      }
+      const panic = root.getElementById("panic");
+      const overlay = root.getElementById("message-overlay");
+      if (overlay) overlay.remove();
+      if (!panic) return;
+      observer.disconnect();
+      player.style.visibility = "hidden";
+      vorlen.paintBackground();
+      // The first sentence of the engine's explanation, without its bidirectional marks.
+      const body = root.getElementById("panic-body");
+      const text = (body ? body.textContent : "").replace(/[\u2068\u2069]/g, "").trim();
+      const sentence = (text.match(/^[^.!?]*[.!?]?/) || [""])[0].trim();
+      if (vorlen.bridge) vorlen.bridge.failed(serial, "the Flash engine failed: " + (sentence || "unknown error"), vorlen.failure.panic);
+    });
+    observer.observe(root, { childList: true, subtree: true });
   },
 
   unload() {
@@ -158,10 +194,44 @@ const vorlen = {
   // Calls a callback of the host movie, or keeps it until the host is ready.
   host(name, ...args) {
     if (!vorlen.player) return;
-    if (!vorlen.hostReady) {
+    if (!vorlen.hostReady || vorlen.queue.length) {
       vorlen.queue.push([name, args]);
       return;
     }
+    return vorlen.callMovie(name, ...args);
+  },
+
+  // Runs then once the host is ready, in order with the host calls made before.
+  afterHost(then) {
+    if (!vorlen.player) return;
+    if (!vorlen.hostReady || vorlen.queue.length) vorlen.queue.push([null, [then]]);
+    else then();
+  },
+
+  // Runs the queued host calls, outside the movie's own call (the engine takes no calls
+  // while it runs the movie).
+  flush() {
+    const queue = vorlen.queue;
+    vorlen.queue = [];
+    for (const [name, args] of queue) {
+      if (name === null) args[0]();
+      else vorlen.callMovie(name, ...args);
+    }
+  },
+
+  // SetVariable and TCallLabel of an ActionScript 3 movie: the movie's own callbacks
+  // (vorlenSetVariable, vorlenCallLabel) when it registered them, else the frame host.
+  hasOwnCallback(name) {
+    return !!vorlen.player && Object.prototype.hasOwnProperty.call(vorlen.player, name);
+  },
+  setVariable(name, levelPath, value) {
+    if (vorlen.hasOwnCallback("vorlenSetVariable")) vorlen.callMovie("vorlenSetVariable", name, value);
+    else vorlen.host("vorlenSet", levelPath, value);
+  },
+  callLabel(target, label) {
+    if (vorlen.hasOwnCallback("vorlenCallLabel")) vorlen.callMovie("vorlenCallLabel", target, label);
+  },
+  callMovie(name, ...args) {
     try {
       return vorlen.player.ruffle().callExternalInterface(name, ...args);
     } catch (e) {
@@ -172,8 +242,35 @@ const vorlen = {
   // Goes to a frame through the host and tells the control once the engine has painted it
   // (two animation frames later).
   gotoFrame(frame, play, ticket) {
-    vorlen.host("vorlenGoto", frame, play);
-    vorlen.whenPainted(ticket, false);
+    const player = vorlen.player;
+    vorlen.afterHost(() =>
+      vorlen.whenFrameLoaded(player, frame, () => {
+        vorlen.callMovie("vorlenGoto", frame, play);
+        vorlen.whenPainted(ticket, false, false);
+      })
+    );
+  },
+
+  // Runs then once the engine has read the movie up to frame, or has stopped reading it for
+  // a second (a movie cut short). Only the ActionScript 3 frame host says how far it is.
+  whenFrameLoaded(player, frame, then) {
+    let last = -1;
+    let since = performance.now();
+    const check = () => {
+      if (player !== vorlen.player) return;
+      const loaded = vorlen.callMovie("vorlenLoaded");
+      const total = vorlen.callMovie("vorlenTotal");
+      if (typeof loaded !== "number" || loaded >= frame || loaded >= total) return then();
+      const now = performance.now();
+      if (loaded !== last) {
+        last = loaded;
+        since = now;
+      } else if (now - since > 1000) {
+        return then();
+      }
+      setTimeout(check, 10);
+    };
+    check();
   },
 
   whenPainted(ticket, waitTick = true, afterHostReady = true) {
@@ -189,8 +286,8 @@ const vorlen = {
         }));
       }, period + 5);
     };
-    if (!afterHostReady || vorlen.hostReady || vorlen.actionScript3 || !vorlen.hostExpected || !vorlen.player) afterHost();
-    else vorlen.queue.push([null, [afterHost]]);
+    if (!afterHostReady || !vorlen.hostExpected || !vorlen.player) afterHost();
+    else vorlen.afterHost(afterHost);
   },
 
   // The frame the engine painted last, as a PNG data address ("" when there is none).
@@ -237,12 +334,7 @@ const vorlen = {
 // Called by the host movie (ExternalInterface.call).
 function vorlenHostReady() {
   vorlen.hostReady = true;
-  const queue = vorlen.queue;
-  vorlen.queue = [];
-  for (const [name, args] of queue) {
-    if (name === null) args[0]();
-    else vorlen.host(name, ...args);
-  }
+  setTimeout(vorlen.flush, 0);
   if (vorlen.bridge) vorlen.bridge.hostReady(vorlen.serial);
 }
 

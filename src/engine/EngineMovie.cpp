@@ -1,6 +1,7 @@
 #include "engine/EngineMovie.h"
 
 #include "base/ByteReader.h"
+#include "engine/Avm2Host.h"
 #include "engine/EngineMovies.h"
 #include "swf/Avm1Assembler.h"
 #include "swf/SwfBodyExpander.h"
@@ -60,7 +61,7 @@ QByteArray HostLoaderTag(int version, const QByteArray& hostUrl)
     return a.doActionTag();
 }
 
-EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl)
+EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl, const QByteArray& frameHostAbc)
 {
     EngineMovie result;
     ByteReader file(movie);
@@ -117,6 +118,7 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
     result.frameCount = fields.frameCount;
 
     // Walk the root tags up to the first ShowFrame (or the End tag, or the end of the data).
+    const qsizetype firstTag = reader.pos();
     qsizetype insertAt = -1;
     SwfTagHeader tag;
     while (!reader.atEnd()) {
@@ -134,14 +136,20 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
         if (!reader.skip(tag.length))
             break;
     }
+    QByteArray loader;
     if (result.actionScript3) {
-        result.bytes = movie;
-        return result;
+        const FrameHostSlot slot = frameHostAbc.isEmpty() ? FrameHostSlot() : FreeFrameHostSlot(body, firstTag);
+        if (!slot.ok) {
+            result.bytes = movie;
+            return result;
+        }
+        loader = FrameHostTags(frameHostAbc, slot);
+    } else {
+        loader = HostLoaderTag(result.version, hostUrl);
     }
     if (insertAt < 0)
         insertAt = body.size();
 
-    const QByteArray loader = HostLoaderTag(result.version, hostUrl);
     QByteArray out("FWS");
     AppendU8(out, static_cast<uint8_t>(result.version));
     AppendU32(out, static_cast<uint32_t>(8 + body.size() + loader.size()));

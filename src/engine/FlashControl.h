@@ -74,11 +74,19 @@ public:
     // lists beside the movies); folders of movies loaded are allowed already.
     virtual void AllowFolder(const QString& folder) { }
 
+    // Why the movie of the last layer-0 load is not shown ("" while nothing went wrong): it
+    // could not be read or prepared, the engine refused it, or the engine failed while
+    // playing it.
+    virtual QString LastError() const { return QString(); }
+
 Q_SIGNALS:
     // A command sent by a movie (fscommand).
     void FSCommand(const QString& command, const QString& args);
     // 4: the movie has loaded.
     void OnReadyStateChange(int state);
+    // The movie of the last layer-0 load cannot be shown (LastError() says why). The control
+    // shows nothing of the engine's own error screens; the player shows its own message.
+    void EngineFailed(const QString& reason);
 };
 
 // The quality names and numbers of the control, in one table.

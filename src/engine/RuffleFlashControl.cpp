@@ -1,34 +1,23 @@
 #include "engine/RuffleFlashControl.h"
 
-#include "base/AppFolders.h"
 #include "base/FileNames.h"
 #include "engine/EngineBridge.h"
 #include "engine/EngineMovie.h"
 #include "engine/EngineMovies.h"
 #include "engine/EngineSchemeHandler.h"
+#include "engine/SharedEngine.h"
 
-#include <QApplication>
-#include <QChildEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QTimer>
 #include <QUrlQuery>
 #include <QWebChannel>
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <algorithm>
-#include <memory>
-
-#include <unistd.h>
 
 namespace {
 
@@ -37,30 +26,6 @@ constexpr int kEmulatedMajorVersion = 32;
 
 // The scale modes by number, as the engine and ActionScript name them.
 const char* const kScaleModes[] = {"showAll", "noBorder", "exactFit", "noScale"};
-
-struct SharedEngine {
-    QWebEngineProfile* profile = nullptr;
-    EngineSchemeHandler* handler = nullptr;
-};
-
-// One profile and one scheme handler for every control of the process.
-SharedEngine& Engine()
-{
-    static SharedEngine engine;
-    if (!engine.profile) {
-        engine.profile = new QWebEngineProfile(qApp);  // off the record: nothing on disk
-        engine.handler = new EngineSchemeHandler(qApp);
-        engine.profile->installUrlSchemeHandler(EngineSchemeHandler::kScheme, engine.handler);
-        engine.handler->allowFolder(RuffleFlashControl::EngineFolder());
-        engine.handler->allowFolder(Folders().flash);
-        engine.handler->allowFolder(Folders().cache);
-        engine.handler->hold(RuffleFlashControl::HostMoviePath(), BuildHostMovie());
-        engine.handler->hold(RuffleFlashControl::EngineFolder() + QStringLiteral("blank.swf"), BuildBlankMovie());
-        if (!QFileInfo::exists(RuffleFlashControl::SoundMoviePath()))
-            engine.handler->hold(RuffleFlashControl::SoundMoviePath(), BuildSoundMovie());
-    }
-    return engine;
-}
 
 QString JsonArguments(const QJsonArray& arguments)
 {
@@ -126,72 +91,17 @@ QString ActionScriptQuality(const QString& name)
 
 }  // namespace
 
-void RuffleFlashControl::PrepareEngine()
-{
-    static bool prepared = false;
-    if (prepared)
-        return;
-    prepared = true;
-    QStringList flags = QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    auto add = [&flags](const char* flag) {
-        if (!flags.contains(QLatin1String(flag)))
-            flags << QLatin1String(flag);
-    };
-    // The web engine refuses to start its sandbox as root.
-    if (geteuid() == 0) {
-        add("--no-sandbox");
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
-    // Without a render node there is no GPU: Ruffle's canvas renderer needs none.
-    if (QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty())
-        add("--disable-gpu");
-    // Shots are taken from views that are not on screen: keep them running.
-    add("--disable-background-timer-throttling");
-    add("--disable-renderer-backgrounding");
-    add("--disable-backgrounding-occluded-windows");
-    add("--autoplay-policy=no-user-gesture-required");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.join(QLatin1Char(' ')).toLocal8Bit());
-    // The web engine lists its start-up parameters as information; keep the console quiet.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
-    EngineSchemeHandler::RegisterScheme();
-}
-
-QString RuffleFlashControl::EngineFolder()
-{
-    return Folders().flash + QStringLiteral("engine/");
-}
-
-QString RuffleFlashControl::HostMoviePath()
-{
-    return EngineFolder() + QStringLiteral("host.swf");
-}
-
-QString RuffleFlashControl::SoundMoviePath()
-{
-    return Folders().flash + QStringLiteral("sound.swf");
-}
-
 RuffleFlashControl::RuffleFlashControl(QWidget* parent)
     : FlashControl(parent)
 {
     PrepareEngine();
-    SharedEngine& engine = Engine();
     m_view = new QWebEngineView(parent);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->resize(550, 400);
-    auto* page = new QWebEnginePage(engine.profile, m_view);
-    QWebEngineSettings* settings = page->settings();
-    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-    settings->setAttribute(QWebEngineSettings::ShowScrollBars, false);
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
-    page->setBackgroundColor(Qt::black);
-    m_view->setPage(page);
 
     m_bridge = new EngineBridge(this);
     m_channel = new QWebChannel(this);
     m_channel->registerObject(QStringLiteral("bridge"), m_bridge);
-    page->setWebChannel(m_channel);
 
     connect(m_bridge, &EngineBridge::PageReady, this, &RuffleFlashControl::OnPageReady);
     connect(m_bridge, &EngineBridge::EngineReady, this, [this] { m_engineReady = true; });
@@ -201,22 +111,33 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
         if (serial == m_serial)
             m_hostReady = true;
     });
-    connect(m_bridge, &EngineBridge::Failed, this, [this](int serial, const QString& message) {
-        if (serial == m_serial)
-            m_lastError = message;
+    connect(m_bridge, &EngineBridge::Failed, this, [this](int serial, const QString& message, int kind) {
+        if (kind == EngineBridge::kRefused) {
+            Fail(serial, message);
+            return;
+        }
+        // The page cannot be used again. The current movie goes on in a fresh page unless it
+        // is the one that broke the engine; one that found the engine broken gets one retry.
+        const bool current = serial == m_serial;
+        const bool again = !current || (kind == EngineBridge::kEngineBroken && m_retriedSerial != m_serial);
+        if (current && again)
+            m_retriedSerial = m_serial;
+        if (!again)
+            Fail(serial, message);
+        RestartEngine(again ? m_sinceLoad : QStringList());
     });
     connect(m_bridge, &EngineBridge::FsCommand, this, &RuffleFlashControl::FSCommand);
     connect(m_bridge, &EngineBridge::Painted, this, [this](int ticket) { m_paintedTicket = std::max(m_paintedTicket, ticket); });
 
     // The input widget of the view is made (and replaced) by the web engine.
     m_view->installEventFilter(this);
-    page->load(EngineSchemeHandler::UrlForPath(EngineFolder() + QStringLiteral("index.html")));
+    StartPage();
 }
 
 RuffleFlashControl::~RuffleFlashControl()
 {
     if (!m_heldPath.isEmpty())
-        Engine().handler->release(m_heldPath);
+        EngineOfProcess().handler->release(m_heldPath);
     if (m_view && !m_view->parent())
         delete m_view;
 }
@@ -233,6 +154,9 @@ QWidget* RuffleFlashControl::widget()
 
 void RuffleFlashControl::RunScript(const QString& script)
 {
+    // Replayed only right after a load; a movie that plays on needs no record.
+    if (m_sinceLoad.size() < 64)
+        m_sinceLoad << script;
     if (!m_pageReady) {
         m_pendingScripts << script;
         return;
@@ -259,6 +183,16 @@ void RuffleFlashControl::CallHost(const char* name, const QJsonArray& arguments)
 
 void RuffleFlashControl::LoadMovie(int layer, const QString& url)
 {
+    if (layer == 0 && url.isEmpty()) {
+        // Empties the control.
+        if (!m_heldPath.isEmpty())
+            EngineOfProcess().handler->release(m_heldPath);
+        m_heldPath.clear();
+        m_lastError.clear();
+        m_movieSize = QSize();
+        Unload();
+        return;
+    }
     const MovieAddress address = SplitAddress(url);
     if (layer == 0)
         LoadRoot(address.path, address.query, address.remote);
@@ -277,6 +211,7 @@ void RuffleFlashControl::Unload()
     m_totalFrames = 0;
     m_playing = false;
     m_paintedTicket = m_paintTicket;  // nothing left to wait for
+    m_sinceLoad.clear();
     RunScript(QStringLiteral("vorlen.unload()"));
 }
 
@@ -288,28 +223,31 @@ void RuffleFlashControl::AllowFolder(const QString& folder)
 
 void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, const QString& remoteUrl)
 {
-    SharedEngine& engine = Engine();
+    SharedEngine& engine = EngineOfProcess();
     if (!m_heldPath.isEmpty()) {
         engine.handler->release(m_heldPath);
         m_heldPath.clear();
     }
     m_lastError.clear();
+    m_movieSize = QSize();
     MovieAddress address{path, query, remoteUrl};
     EngineMovie movie;
     if (remoteUrl.isEmpty()) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            m_lastError = QStringLiteral("cannot read %1").arg(path);
             Unload();
+            Fail(m_serial, QStringLiteral("cannot read %1").arg(path));
             return;
         }
         const QByteArray hostUrl = EngineSchemeHandler::UrlForPath(HostMoviePath()).toEncoded();
-        movie = PrepareEngineMovie(file.readAll(), hostUrl);
+        movie = PrepareEngineMovie(file.readAll(), hostUrl, engine.frameHostAbc);
         if (!movie.error.isEmpty()) {
-            m_lastError = movie.error;
             Unload();
+            Fail(m_serial, movie.error);
             return;
         }
+        if (movie.width > 0 && movie.height > 0)
+            m_movieSize = QSize(movie.width, movie.height);
         engine.handler->hold(path, movie.bytes);
         m_heldPath = QDir::cleanPath(path);
         engine.handler->allowFolder(FolderOf(path));
@@ -322,10 +260,15 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
 
     QJsonObject options;
     options.insert(QStringLiteral("actionScript3"), m_actionScript3);
-    options.insert(QStringLiteral("frameRate"), movie.frameRate);
+    const bool faster = m_minimumFrameRate > 0 && movie.frameRate < m_minimumFrameRate;
+    options.insert(QStringLiteral("frameRate"), faster ? m_minimumFrameRate : movie.frameRate);
+    if (faster)
+        options.insert(QStringLiteral("forceFrameRate"), m_minimumFrameRate);
     options.insert(QStringLiteral("host"), m_hostInserted);
     options.insert(QStringLiteral("quality"), ActionScriptQuality(m_quality).toLower());
     options.insert(QStringLiteral("scale"), QLatin1String(kScaleModes[m_scaleMode]));
+    if (m_scriptTimeLimit > 0)
+        options.insert(QStringLiteral("maxExecutionDuration"), m_scriptTimeLimit);
     if (!m_bgColor.isEmpty())
         options.insert(QStringLiteral("backgroundColor"), QLatin1Char('#') + m_bgColor);
     // A shot right after the load waits for the movie's first frame to be painted.
@@ -338,10 +281,10 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
 void RuffleFlashControl::LoadLevel(int layer, const QString& path, const QString& query, const QString& remoteUrl)
 {
     if (remoteUrl.isEmpty())
-        Engine().handler->allowFolder(FolderOf(path));
+        EngineOfProcess().handler->allowFolder(FolderOf(path));
     const bool soundMovie = remoteUrl.isEmpty() && FileNameOf(path).compare(QLatin1String("sound.swf"), Qt::CaseInsensitive) == 0;
-    if (!HasFrameControl()) {
-        // Without the host movie only the volume of sound.swf can be applied.
+    if (!HasFrameControl() || m_actionScript3) {
+        // Without the AVM1 host movie only the volume of sound.swf can be applied.
         if (soundMovie) {
             const QString volume = QUrlQuery(query).queryItemValue(QStringLiteral("volume"));
             bool ok = false;
@@ -377,16 +320,17 @@ void RuffleFlashControl::OnFrame(int serial, int frame, int total, bool playing)
 void RuffleFlashControl::Play()
 {
     m_playing = true;
-    if (HasFrameControl())
-        CallHost(HostCallback::kPlay);
-    else
+    // An ActionScript 3 movie may have been suspended before its frame host answered.
+    if (m_actionScript3 || !HasFrameControl())
         RunScript(QStringLiteral("vorlen.resume()"));
+    if (HasFrameControl() && !WithoutAs3Host())
+        CallHost(HostCallback::kPlay);
 }
 
 void RuffleFlashControl::Stop()
 {
     m_playing = false;
-    if (HasFrameControl())
+    if (HasFrameControl() && !WithoutAs3Host())
         CallHost(HostCallback::kStop);
     else
         RunScript(QStringLiteral("vorlen.suspend()"));
@@ -399,6 +343,7 @@ void RuffleFlashControl::Back()
     m_playing = false;
     m_currentFrame = std::max(0, m_currentFrame - 1);
     CallHost(HostCallback::kPrev);
+    RunScript(QStringLiteral("vorlen.whenPainted(%1, false)").arg(++m_paintTicket));
 }
 
 void RuffleFlashControl::Forward()
@@ -409,6 +354,7 @@ void RuffleFlashControl::Forward()
     if (m_currentFrame + 1 < m_totalFrames)
         ++m_currentFrame;
     CallHost(HostCallback::kNext);
+    RunScript(QStringLiteral("vorlen.whenPainted(%1, false)").arg(++m_paintTicket));
 }
 
 void RuffleFlashControl::Rewind()
@@ -517,40 +463,23 @@ QString RuffleFlashControl::LevelZeroTarget(const QString& target)
 
 void RuffleFlashControl::SetVariable(const QString& name, const QString& value)
 {
+    if (m_actionScript3) {
+        // The movie's own callback, else the frame host.
+        RunScript(QStringLiteral("vorlen.setVariable(%1)").arg(JsonArguments({name, LevelZeroVariable(name), value})));
+        return;
+    }
     if (HasFrameControl())
         CallHost(HostCallback::kSet, {LevelZeroVariable(name), value});
 }
 
 void RuffleFlashControl::TCallLabel(const QString& target, const QString& label)
 {
+    if (m_actionScript3) {
+        RunScript(QStringLiteral("vorlen.callLabel(%1)").arg(JsonArguments({target, label})));
+        return;
+    }
     if (HasFrameControl())
         CallHost(HostCallback::kCall, {LevelZeroTarget(target) + QLatin1Char(':') + label});
-}
-
-QImage RuffleFlashControl::GrabFrame()
-{
-    WaitFor([this] { return m_paintedTicket >= m_paintTicket; }, 3000);
-    // The engine's own canvas holds exactly the frame it painted; the view's copy of it may
-    // still be on its way from the compositor.
-    QImage image;
-    if (m_pageReady) {
-        // Shared with the callback, which may come after this call gave up waiting.
-        auto answer = std::make_shared<std::pair<bool, QImage>>(false, QImage());
-        m_view->page()->runJavaScript(QStringLiteral("vorlen.capture()"), [answer](const QVariant& result) {
-            const QString text = result.toString();
-            const qsizetype comma = text.indexOf(QLatin1Char(','));
-            if (text.startsWith(QLatin1String("data:image/png;base64,")) && comma > 0)
-                answer->second.loadFromData(QByteArray::fromBase64(text.mid(comma + 1).toLatin1()), "PNG");
-            answer->first = true;
-        });
-        WaitFor([answer] { return answer->first; }, 3000);
-        image = answer->second;
-    }
-    if (image.isNull())
-        image = m_view->grab().toImage();
-    else if (image.size() != m_view->size() && !m_view->size().isEmpty())
-        image = image.scaled(m_view->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image.convertToFormat(QImage::Format_RGB888);
 }
 
 void RuffleFlashControl::SetInputFilter(QObject* filter)
@@ -580,39 +509,4 @@ bool RuffleFlashControl::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_view && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildPolished))
         QTimer::singleShot(0, this, [this] { InstallInputFilter(); });
     return FlashControl::eventFilter(watched, event);
-}
-
-bool RuffleFlashControl::WaitFor(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        const qint64 left = timeoutMs - timer.elapsed();
-        if (left <= 0)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(std::min<qint64>(left, 5), &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-bool RuffleFlashControl::WaitForPage(int timeoutMs)
-{
-    return WaitFor([this] { return m_pageReady; }, timeoutMs);
-}
-
-bool RuffleFlashControl::WaitForEngine(int timeoutMs)
-{
-    return WaitFor([this] { return m_engineReady; }, timeoutMs);
-}
-
-bool RuffleFlashControl::WaitForMovie(int timeoutMs)
-{
-    return WaitFor([this] { return m_loaded || !m_lastError.isEmpty(); }, timeoutMs) && m_loaded;
-}
-
-bool RuffleFlashControl::WaitForHost(int timeoutMs)
-{
-    return WaitFor([this] { return m_hostReady; }, timeoutMs);
 }

@@ -14,6 +14,7 @@ void FakeFlashControl::LoadMovie(int layer, const QString& url)
     if (layer == 0) {
         m_currentFrame = 0;
         m_playing = true;
+        m_lastError.clear();
     }
 }
 

@@ -40,6 +40,7 @@ public:
     QWidget* widget() override;
     void SetInputFilter(QObject* filter) override { m_inputFilter = filter; }
     QImage GrabFrame() override;
+    QString LastError() const override { return m_lastError; }
     void AllowFolder(const QString& folder) override { calls << QStringLiteral("AllowFolder ") + folder; }
 
     // Test controls.
@@ -50,6 +51,12 @@ public:
     QObject* inputFilter() const { return m_inputFilter; }
     void raiseFSCommand(const QString& command, const QString& args) { Q_EMIT FSCommand(command, args); }
     void raiseReadyState(int state) { Q_EMIT OnReadyStateChange(state); }
+    // The engine fails over the movie: LastError says why until the next layer-0 load.
+    void raiseEngineFailed(const QString& reason)
+    {
+        m_lastError = reason;
+        Q_EMIT EngineFailed(reason);
+    }
 
 private:
     int m_version = 32 << 16;
@@ -62,4 +69,5 @@ private:
     QString m_bgColor;
     QWidget* m_widget = nullptr;
     QObject* m_inputFilter = nullptr;
+    QString m_lastError;
 };

@@ -240,9 +240,8 @@ TEST(BrowseMovie, ScrollPositionIsRestoredAndWheelNoticesScroll)
 }
 
 // The player's wheel notice goes through the control: SetVariable("_root.mwheel", ...) and
-// TCallLabel("vbCall", "MWH") reach the movie's vorlenSetVariable and vorlenCallLabel. Disabled:
-// it needs a control that routes those two calls of an ActionScript 3 movie to its callbacks.
-TEST(BrowseMovie, DISABLED_WheelNoticeThroughTheControlScrolls)
+// TCallLabel("vbCall", "MWH") reach the movie's vorlenSetVariable and vorlenCallLabel.
+TEST(BrowseMovie, WheelNoticeThroughTheControlScrolls)
 {
     RuffleFlashControl& control = SharedControl();
     const ThumbnailFolder thumbnails;

@@ -5,6 +5,7 @@
 #include "base/AppFolders.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QWidget>
 
 #include <memory>
@@ -41,6 +42,24 @@ RuffleFlashControl& SharedControl()
     return *control;
 }
 
+RuffleFlashControl& LoadFresh(const QString& path, bool waitForHost)
+{
+    RuffleFlashControl& control = SharedControl();
+    control.LoadMovie(0, path);
+    EXPECT_TRUE(control.WaitForMovie(20000)) << control.LastError().toStdString();
+    if (waitForHost && control.HostInserted()) {
+        EXPECT_TRUE(control.WaitForHost(10000));
+    }
+    return control;
+}
+
+const QList<QColor>& TestColours()
+{
+    static const QList<QColor> colours
+        = {QColor(255, 0, 0), QColor(0, 160, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 0, 255)};
+    return colours;
+}
+
 QString MovieFolder()
 {
     static QTemporaryDir folder;
@@ -65,4 +84,22 @@ bool Near(const QColor& a, const QColor& b, int tolerance)
 {
     return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
         && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+QList<CorpusRow> CorpusRows()
+{
+    QList<CorpusRow> rows;
+    QFile file(CorpusDir() + QStringLiteral("/manifest.tsv"));
+    if (CorpusDir().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return rows;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList header = lines.value(0).split(QLatin1Char('\t'));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        CorpusRow row;
+        for (qsizetype c = 0; c < header.size(); ++c)
+            row.insert(header[c], cells.value(c));
+        rows.append(row);
+    }
+    return rows;
 }

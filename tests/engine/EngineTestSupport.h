@@ -3,11 +3,17 @@
 #include "engine/RuffleFlashControl.h"
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QTemporaryDir>
 
 // One application and one control for all engine tests: the web engine starts once.
 RuffleFlashControl& SharedControl();
+// Loads a movie into the shared control and waits for it and, when waitForHost and the
+// movie has one, for its frame host.
+RuffleFlashControl& LoadFresh(const QString& path, bool waitForHost = true);
+// Five colours that the test movies show one per frame.
+const QList<QColor>& TestColours();
 // A folder for the movies the tests write.
 QString MovieFolder();
 // Writes bytes into the movie folder and returns the path.
@@ -16,3 +22,8 @@ QString WriteMovie(const QString& name, const QByteArray& bytes);
 QColor CentreColour(const QImage& image);
 // True when two colours differ by at most tolerance in each channel.
 bool Near(const QColor& a, const QColor& b, int tolerance = 24);
+
+// The rows of the corpus manifest (../shared/corpus/manifest.tsv), by column name; empty
+// without the corpus.
+using CorpusRow = QHash<QString, QString>;
+QList<CorpusRow> CorpusRows();

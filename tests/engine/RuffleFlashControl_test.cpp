@@ -18,20 +18,7 @@
 
 namespace {
 
-const QList<QColor> kColours
-    = {QColor(255, 0, 0), QColor(0, 160, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 0, 255)};
-
-// Loads a movie into the shared control and waits for it and for the host movie.
-RuffleFlashControl& LoadFresh(const QString& path, bool waitForHost = true)
-{
-    RuffleFlashControl& control = SharedControl();
-    control.LoadMovie(0, path);
-    EXPECT_TRUE(control.WaitForMovie(20000)) << control.LastError().toStdString();
-    if (waitForHost && control.HostInserted()) {
-        EXPECT_TRUE(control.WaitForHost(10000));
-    }
-    return control;
-}
+const QList<QColor>& kColours = TestColours();
 
 }  // namespace
 
@@ -378,24 +365,6 @@ TEST(RuffleFlashControl, BrokenMovieLeavesTheControlUsable)
     LoadFresh(WriteMovie(QStringLiteral("after_broken.swf"), BuildColourMovie(kColours)));
     control.GotoFrame(3);
     EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[3]));
-}
-
-// ActionScript 3 movies: play and pause, and the header's frame count.
-TEST(RuffleFlashControl, ActionScript3MovieGetsPlayPauseAndFrameCount)
-{
-    ColourMovieOptions options;
-    options.actionScript3 = true;
-    options.version = 10;
-    options.frameRate = 1;
-    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("as3.swf"), BuildColourMovie(kColours, options)));
-    EXPECT_TRUE(control.ActionScript3());
-    EXPECT_FALSE(control.HostInserted());
-    EXPECT_EQ(control.TotalFrames(), 5);
-    control.Stop();
-    EXPECT_FALSE(control.Playing());
-    control.Play();
-    EXPECT_TRUE(control.Playing());
-    EXPECT_TRUE(Near(CentreColour(control.GrabFrame()), kColours[0]));
 }
 
 // A few real movies of the corpus load and report the frame count of their header.

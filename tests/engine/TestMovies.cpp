@@ -64,6 +64,28 @@ QByteArray RemoveDepth(uint16_t depth)
     return EncodeTag(28, body);
 }
 
+// A variable-length unsigned number (EncodedU32).
+void AppendEncodedU32(QByteArray& out, uint32_t value)
+{
+    do {
+        const uint8_t low = value & 0x7F;
+        value >>= 7;
+        AppendU8(out, static_cast<uint8_t>(low | (value ? 0x80 : 0)));
+    } while (value);
+}
+
+QByteArray SceneData(const QList<QPair<int, QByteArray>>& scenes)
+{
+    QByteArray body;
+    AppendEncodedU32(body, static_cast<uint32_t>(scenes.size()));
+    for (const auto& scene : scenes) {
+        AppendEncodedU32(body, static_cast<uint32_t>(scene.first));
+        AppendString(body, scene.second);
+    }
+    AppendEncodedU32(body, 0);  // no frame labels
+    return EncodeTag(86, body);
+}
+
 QByteArray FrameLabel(const QByteArray& name)
 {
     QByteArray body;
@@ -80,10 +102,22 @@ QByteArray BuildColourMovie(const QList<QColor>& colours, const ColourMovieOptio
     writer.setFrameRate(options.frameRate);
     if (options.version >= 8)
         writer.addFileAttributes(options.actionScript3);
+    if (!options.scenes.isEmpty())
+        writer.addRaw(SceneData(options.scenes));
     const QColor first = colours.value(0, Qt::white);
     writer.setBackgroundColor(255 - first.red(), 255 - first.green(), 255 - first.blue());
     for (int i = 0; i < colours.size(); ++i)
         writer.addRaw(SolidRectangleShape(static_cast<uint16_t>(i + 1), options.width, options.height, colours[i]));
+    if (options.everyIdTaken) {
+        QByteArray binary;
+        for (int id = static_cast<int>(colours.size()) + 1; id <= 65535; ++id) {
+            QByteArray body;
+            AppendU16(body, static_cast<uint16_t>(id));
+            AppendU32(body, 0);
+            binary.append(EncodeTag(87, body));
+        }
+        writer.addRaw(binary);
+    }
     for (int i = 0; i < colours.size(); ++i) {
         if (i > 0)
             writer.addRaw(RemoveDepth(1));

@@ -20,6 +20,12 @@ struct ColourMovieOptions {
     // Frame labels: label i names frame labelFrames[i] (0-based) whose actions send
     // fscommand("label", name); empty for none.
     QList<QPair<int, QByteArray>> labels;
+    // Scenes of an ActionScript 3 movie (a DefineSceneAndFrameLabelData tag): the 0-based
+    // frame each starts at and its name; empty for none.
+    QList<QPair<int, QByteArray>> scenes;
+    // Every character id the shapes leave free is taken by an empty DefineBinaryData: no
+    // symbol can be added to the movie.
+    bool everyIdTaken = false;
 };
 
 // A movie with one frame per colour: frame n shows a rectangle of colours[n] over the whole

@@ -14,11 +14,17 @@ TEST(RenderOptions, ValuesFilesAndRefusals)
     EXPECT_EQ(options.width, 160);
     EXPECT_EQ(options.height, 90);
     EXPECT_EQ(options.timeoutMs, 2500);
+    EXPECT_TRUE(options.frameGiven);
+    EXPECT_EQ(options.quality, 90);
 
     options = ParseRenderOptions(QStringLiteral("shot"), {QStringLiteral("m.swf")});
     EXPECT_EQ(options.frame, 1);
     EXPECT_EQ(options.timeoutMs, 20000);  // the load limit when none is given
     EXPECT_EQ(options.width, 0);
+    EXPECT_FALSE(options.frameGiven);
+    for (int quality : {0, 55, 100})
+        EXPECT_EQ(
+            ParseRenderOptions(QStringLiteral("shot"), {QStringLiteral("--quality"), QString::number(quality)}).quality, quality);
 
     EXPECT_EQ(ParseRenderOptions(QStringLiteral("shot"), {QStringLiteral("--timeout"), QStringLiteral("0.0001")}).timeoutMs, 1);
     const QList<QStringList> refused = {
@@ -30,6 +36,9 @@ TEST(RenderOptions, ValuesFilesAndRefusals)
         {QStringLiteral("--frame"), QStringLiteral("0")},
         {QStringLiteral("--width"), QStringLiteral("wide")},
         {QStringLiteral("--height")},
+        {QStringLiteral("--quality"), QStringLiteral("101")},
+        {QStringLiteral("--quality"), QStringLiteral("-1")},
+        {QStringLiteral("--quality"), QStringLiteral("best")},
     };
     for (const QStringList& arguments : refused) {
         const RenderOptions bad = ParseRenderOptions(QStringLiteral("shot"), arguments);

@@ -23,6 +23,7 @@ RenderOptions ParseRenderOptions(const QString& command, const QStringList& argu
                 : argument == QLatin1String("--width")         ? options.width
                                                                : options.height;
             target = number;
+            options.frameGiven = options.frameGiven || argument == QLatin1String("--frame");
             if (!ok || number <= 0) {
                 options.error = argument == QLatin1String("--frame") ? QStringLiteral("--frame needs a frame number from 1")
                                                                      : argument + QStringLiteral(" needs a size in pixels");
@@ -34,6 +35,11 @@ RenderOptions ParseRenderOptions(const QString& command, const QStringList& argu
                 options.error = QStringLiteral("--timeout needs a number of seconds above 0");
             else
                 options.timeoutMs = std::max(1, static_cast<int>(std::lround(seconds * 1000)));
+            ++i;
+        } else if (argument == QLatin1String("--quality")) {
+            options.quality = value.toInt(&ok);
+            if (!ok || options.quality < 0 || options.quality > 100)
+                options.error = QStringLiteral("--quality needs a JPEG quality from 0 to 100");
             ++i;
         } else {
             options.files << argument;

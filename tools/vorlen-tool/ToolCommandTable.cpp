@@ -24,7 +24,8 @@ const ToolCommand kCommands[] = {
     {"expand", "MOVIE OUT", "write the fully expanded movie", &RunExpand},
     {"convert", "IN OUT", "convert a movie to a projector or a projector to a movie", &RunConvert},
     {"extract", "MOVIE DEST [--KIND...]", "write images and MP3s (--jpeg, --png, --event, --stream)", &RunExtract},
-    {"shot", "MOVIE OUT.jpg [--frame N] [--width W --height H] [--timeout S]", "save a frame of a movie as JPEG", &RunShot, true},
+    {"shot", "MOVIE OUT.jpg [--frame N] [--width W --height H] [--timeout S] [--quality Q]", "save a frame of a movie as JPEG",
+        &RunShot, true},
     {"script", "[--steps N] FILE.vbs", "run a skin script; Out(text) prints a line", &RunScriptCommand},
 };
 
