@@ -218,7 +218,7 @@ void RuffleFlashControl::Unload()
 void RuffleFlashControl::AllowFolder(const QString& folder)
 {
     if (!folder.isEmpty())
-        Engine().handler->allowFolder(WithTrailingSlash(NormalizePath(folder)));
+        EngineOfProcess().handler->allowFolder(WithTrailingSlash(NormalizePath(folder)));
 }
 
 void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, const QString& remoteUrl)
