@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/InstanceServer.h"
+#include "app/PlayerExtensionSet.h"
 #include "app/PlaylistCommandLineHost.h"
 #include "app/QuitSignals.h"
 #include "app/RunningInstance.h"
@@ -10,6 +11,10 @@
 #include "base/ExecutionLog.h"
 #include "base/Version.h"
 #include "base/WindowShell.h"
+#include "browser/BrowserDialogs.h"
+#include "browser/BrowserTools.h"
+#include "browser/FlashShot.h"
+#include "browser/MediaBrowser.h"
 #include "browser/RecentMovies.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
@@ -17,6 +22,7 @@
 #include "options/LoadSaveOptions.h"
 #include "options/OptionHolders.h"
 #include "player/Player.h"
+#include "player/PlayerFileDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,6 +104,14 @@ int RunStartUp(const QStringList& arguments)
     InitApplicationFolders(programFolder, QStringLiteral("Flash Player"));
     LogLine(QStringLiteral(" :: Start Up"));
     LogLine(QStringLiteral("Initializing Visual Styles"));
+    // The parts around the window outlive it.
+    PlayerFileDialogs fileDialogs;
+    BrowserDialogs browserDialogs;
+    FlashShot shooter(Options(), GeneratorOptions());
+    MediaBrowser browser(Options(), shooter);
+    BrowserTools browserTools({&Options(), &GeneratorOptions(), &ExtractorOptions(), &shooter, &browser, &browserDialogs});
+    PlayerExtensionSet extensions;
+    extensions.Add(&browserTools);
     std::unique_ptr<Player> player;
     std::unique_ptr<RecentMovies> recent;
     std::unique_ptr<PlaylistCommandLineHost> commandLineHost;
@@ -137,6 +151,9 @@ int RunStartUp(const QStringList& arguments)
         PlayerParts parts;
         parts.swf = std::move(control);
         parts.recent = recent.get();
+        parts.browser = &browser;
+        parts.extensions = &extensions;
+        parts.fileDialogs = &fileDialogs;
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();
@@ -148,6 +165,8 @@ int RunStartUp(const QStringList& arguments)
 
         // The link a second start finds this player by.
         Player* window = player.get();
+        browser.Attach(*window, *window, fileDialogs);
+        browserTools.Attach(*window, *window, fileDialogs);
         commandLineHost = std::make_unique<PlaylistCommandLineHost>(
             window->playlist(), *window, [window] { window->RestoreMinimisedWindow(); });
         PlaylistCommandLineHost* host = commandLineHost.get();

@@ -1,7 +1,10 @@
 #include "browser/BrowserTools.h"
 
 #include "browser/MediaBrowser.h"
+#include "browser/ThumbnailShooter.h"
 #include "player/PlayerCommands.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -71,6 +74,8 @@ void BrowserTools::Run(PlayerFeature feature, const QString& argument)
 {
     if (!Offers(feature))
         return;
+    if (DeferWhileShooting(feature, [this, feature, argument] { Run(feature, argument); }))
+        return;
     // Without a menu item, a feature acts on the movie shown.
     switch (feature) {
     case PlayerFeature::Info:
@@ -103,6 +108,8 @@ void BrowserTools::RunMenuItem(PlayerFeature feature, const QString& item, const
 {
     if (!Offers(feature))
         return;
+    if (DeferWhileShooting(feature, [this, feature, item, argument] { RunMenuItem(feature, item, argument); }))
+        return;
     for (const ItemRoute& route : kRoutes) {
         if (item.compare(QLatin1String(route.item), Qt::CaseInsensitive) == 0) {
             (this->*route.handler)(argument);
@@ -121,10 +128,25 @@ bool BrowserTools::RunOperation(PlayerFeature feature, const QString& name, cons
         return true;
     }
     if (name.compare(QLatin1String("Generate"), Qt::CaseInsensitive) == 0) {
-        Generate(arguments);
+        if (!DeferWhileShooting(feature, [this, arguments] { Generate(arguments); }))
+            Generate(arguments);
         return true;
     }
     return false;
+}
+
+bool BrowserTools::DeferWhileShooting(PlayerFeature feature, std::function<void()> command)
+{
+    // The information box and the generator take shots of their own. A shot of the browser in
+    // progress is further down the stack: it is cancelled (it is taken again later), and the
+    // command runs once the shot machine is free.
+    if (feature != PlayerFeature::Info && feature != PlayerFeature::Generator)
+        return false;
+    if (!m_parts.shooter->Busy())
+        return false;
+    m_parts.shooter->CancelShot();
+    QTimer::singleShot(0, [command = std::move(command)] { command(); });
+    return true;
 }
 
 void BrowserTools::Refresh()

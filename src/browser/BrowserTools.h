@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class BrowserDialogs;
 class MediaBrowser;
 class PlayerCommands;
@@ -68,6 +70,9 @@ public:
 
 private:
     void Convert(const MediaFileInfo& info);
+    // Runs command later when feature takes shots and the shot machine is busy now; false when
+    // it can run at once.
+    bool DeferWhileShooting(PlayerFeature feature, std::function<void()> command);
     // After a file command: the browser lists its folder again.
     void Refresh();
     QWidget* Owner() const;

@@ -23,6 +23,13 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace {
+
+// How long the shots wait for a shot machine that another window uses.
+constexpr int kBusyRetryMs = 250;
+
+}  // namespace
+
 MediaBrowser::MediaBrowser(OptionsModule& options, ThumbnailShooter& shooter, QObject* parent)
     : QObject(parent)
     , m_options(options)
@@ -164,10 +171,7 @@ void MediaBrowser::StartShots()
         m_frmShot->move(area.left() + (area.width() - m_frmShot->width()) / 2, area.bottom() - m_frmShot->height() - 48);
         m_frmShot->show();
     }
-    if (!m_stepQueued) {
-        m_stepQueued = true;
-        QTimer::singleShot(0, this, &MediaBrowser::NextShot);
-    }
+    QueueNextShot(0);
 }
 
 void MediaBrowser::NextShot()
@@ -180,23 +184,43 @@ void MediaBrowser::NextShot()
         FinishShots();
         return;
     }
+    // A window that takes shots of its own goes first.
+    if (m_shooter.IsHeld() || m_shooter.Busy()) {
+        QueueNextShot(kBusyRetryMs);
+        return;
+    }
     const PendingShot shot = m_queue.takeFirst();
     if (m_frmShot)
         m_frmShot->ShowShot(m_queueTotal - static_cast<int>(m_queue.size()), m_queueTotal);
     const int generation = m_generation;
     m_shooting = true;
-    m_shooter.TakeThumbnail(shot.movie, shot.jpeg, m_options.shotJpeg, false);
+    const QString result = m_shooter.TakeThumbnail(shot.movie, shot.jpeg, m_options.shotJpeg, false);
     m_shooting = false;
-    if (generation == m_generation && IsBrowsing() && QFileInfo::exists(shot.jpeg)) {
+    if (generation != m_generation) {
+        QueueNextShot(0);
+        return;
+    }
+    if (result == QLatin1String(kShotCancelled)) {
+        // Another window needed the shot machine: this thumbnail is taken when it is free.
+        m_queue.prepend(shot);
+        QueueNextShot(kBusyRetryMs);
+        return;
+    }
+    if (IsBrowsing() && QFileInfo::exists(shot.jpeg)) {
         // The grid loads the cell's picture again.
         m_window->SWF().SetVariable(QStringLiteral("_root.shot"), QString::number(shot.number));
         m_window->SWF().TCallLabel(QStringLiteral("vbCall"), QStringLiteral("SHOT"));
         Q_EMIT ThumbnailArrived(shot.number);
     }
-    if (!m_stepQueued) {
-        m_stepQueued = true;
-        QTimer::singleShot(0, this, &MediaBrowser::NextShot);
-    }
+    QueueNextShot(0);
+}
+
+void MediaBrowser::QueueNextShot(int delayMs)
+{
+    if (m_stepQueued)
+        return;
+    m_stepQueued = true;
+    QTimer::singleShot(delayMs, this, &MediaBrowser::NextShot);
 }
 
 void MediaBrowser::FinishShots()
@@ -212,6 +236,7 @@ void MediaBrowser::FinishShots()
 
 void MediaBrowser::CancelShots()
 {
+    ++m_generation;
     m_queue.clear();
     if (m_shooting)
         m_shooter.CancelShot();

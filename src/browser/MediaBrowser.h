@@ -84,6 +84,7 @@ private:
     void Show(const QString& error);
     void StartShots();
     void NextShot();
+    void QueueNextShot(int delayMs);
     void FinishShots();
     BrowseRules Rules() const;
     bool Attached() const { return m_window && m_media; }

@@ -11,6 +11,7 @@
 #include "browser/MediaBrowser.h"
 #include "browser/ShotJpeg.h"
 #include "browser/ThumbnailNames.h"
+#include "browser/ThumbnailShooter.h"
 #include "engine/FlashControl.h"
 #include "lang/Language.h"
 #include "media/IdentifyMedia.h"
@@ -42,6 +43,7 @@ void BrowserTools::InfoOnMovie()
     const MediaFileInfo& shown = m_media->MediaInfo();
     if (m_media->IsInterfaceMovie() || shown.SourcePath.isEmpty())
         return;
+    const ShooterHold hold(*m_parts.shooter);
     FrmInfo box(shown, m_parts.shooter, Owner());
     m_parts.dialogs->RunDialog(box);
 }
@@ -54,6 +56,7 @@ void BrowserTools::InfoOnItem(const QString& item)
         m_parts.dialogs->Warn(Owner(), FileNameOf(item) + QStringLiteral(": ") + error);
         return;
     }
+    const ShooterHold hold(*m_parts.shooter);
     FrmInfo box(info, m_parts.shooter, Owner());
     m_parts.dialogs->RunDialog(box);
 }
@@ -108,6 +111,7 @@ void BrowserTools::ShowGenerator(const QString& source)
 {
     if (!source.isEmpty())
         m_parts.generator->source = source;
+    const ShooterHold hold(*m_parts.shooter);
     FrmGenerator dialog(*m_parts.generator, *m_parts.options, *m_parts.shooter, Owner());
     m_parts.dialogs->RunDialog(dialog);
 }
@@ -153,6 +157,7 @@ void BrowserTools::Generate(const QStringList& arguments)
     settings.execute = flag(8, settings.execute);
     if (arguments.size() > 9)
         settings.app = arguments[9];
+    const ShooterHold hold(*m_parts.shooter);
     FrmGenerator dialog(settings, *m_parts.options, *m_parts.shooter, Owner());
     dialog.Generate();
 }
