@@ -223,6 +223,11 @@ void Player::RunFeature(PlayerFeature feature, const QString& argument, const QS
     }
 }
 
+bool Player::RunOperation(PlayerFeature feature, const QString& name, const QStringList& arguments)
+{
+    return Offers(feature) && m_extensions->RunOperation(feature, name, arguments);
+}
+
 int Player::PopUpPlaylistEntry() const
 {
     return m_browser->IsBrowsing() ? -1 : m_playlistPane->FocusedRow();

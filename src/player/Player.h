@@ -152,6 +152,8 @@ public:
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);
     bool Offers(PlayerFeature feature) const;
+    // A public operation that a feature carries out with its own arguments (Generate).
+    bool RunOperation(PlayerFeature feature, const QString& name, const QStringList& arguments);
     // item: the menu item that asks (for features that serve several items).
     void RunFeature(PlayerFeature feature, const QString& argument, const QString& item = QString());
     // The language's texts applied to the window and its menus again (after a language change).

@@ -75,6 +75,7 @@ Player& PlayerTest::MakePlayer()
     parts.extensions = &m_extensions;
     parts.fileDialogs = &m_dialogs;
     parts.releaseInstance = [this] { ++m_released; };
+    AddParts(parts);
     m_player = std::make_unique<Player>(std::move(parts));
     return *m_player;
 }

@@ -57,6 +57,8 @@ protected:
 
     // Creates the window (LoadOpts runs in it); options written before are read.
     Player& MakePlayer();
+    // Fixtures that bring parts of their own (a browser, extensions) set them here.
+    virtual void AddParts(PlayerParts& parts) { }
     Player& player() { return *m_player; }
     FakeFlashControl& swf() { return *m_swf; }
 
