@@ -73,7 +73,8 @@ TEST_F(FlashShotTest, CorpusMoviesGiveRealPicturesOfTheAskedSize)
         QStringLiteral("photo.swf"), QStringLiteral("Bitmaps.swf")};
     for (const QString& name : movies) {
         const QString jpeg = Out(name + QStringLiteral(".jpg"));
-        EXPECT_EQ(s_shot->TakeThumbnail(CorpusDir() + QStringLiteral("/swf/") + name, jpeg, 101, false), QString()) << qPrintable(name);
+        EXPECT_EQ(s_shot->TakeThumbnail(CorpusDir() + QStringLiteral("/swf/") + name, jpeg, 101, false), QString())
+            << qPrintable(name);
         QImageReader reader(jpeg);
         EXPECT_EQ(reader.format(), QByteArray("jpeg")) << qPrintable(name);
         const QImage picture = reader.read();
