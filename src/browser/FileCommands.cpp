@@ -134,7 +134,7 @@ FileCommandResult RenameItem(const QString& item, const QString& typed)
     if (typed.contains(QLatin1Char('/')) || typed.contains(QLatin1Char('\\')))
         return Failure("strBadName", "A name cannot hold a folder separator (/ or \\):", typed);
     if (typed.trimmed().isEmpty() || typed == QLatin1String(".") || typed == QLatin1String(".."))
-        return Failure("strBadName2", "That is not a name an item can have:", typed);
+        return Failure("strNoName", "That is not a name an item can have:", typed);
     const QString target = RenameTarget(path, typed);
     if (target == path)
         return {QString(), path};
