@@ -50,8 +50,8 @@ void FakeBrowserDialogs::RunDialog(QDialog& dialog)
 }
 
 BrowserPlayerTest::BrowserPlayerTest()
-    : m_browser(m_options, m_shooter)
-    , m_tools({&m_options, &m_generator, &m_extractor, &m_shooter, &m_browser, &m_browserDialogs})
+    : m_mediaBrowser(m_options, m_shooter)
+    , m_tools({&m_options, &m_generator, &m_extractor, &m_shooter, &m_mediaBrowser, &m_browserDialogs})
 {
     // The browser's interface movie.
     WriteAll(Folders().flash + QStringLiteral("browse.swf"), MovieBytes(TestMovie{640, 480, 30, 1}));
@@ -59,14 +59,14 @@ BrowserPlayerTest::BrowserPlayerTest()
 
 void BrowserPlayerTest::AddParts(PlayerParts& parts)
 {
-    parts.browser = &m_browser;
+    parts.browser = &m_mediaBrowser;
     parts.extensions = &m_tools;
 }
 
 Player& BrowserPlayerTest::MakeBrowserPlayer()
 {
     Player& window = MakePlayer();
-    m_browser.Attach(window, window, m_dialogs);
+    m_mediaBrowser.Attach(window, window, m_dialogs);
     m_tools.Attach(window, window, m_dialogs);
     return window;
 }
@@ -74,7 +74,7 @@ Player& BrowserPlayerTest::MakeBrowserPlayer()
 bool BrowserPlayerTest::WaitForShots(int timeoutMs)
 {
     return QTest::qWaitFor(
-        [this] { return m_browser.PendingShots() == 0 && !m_browser.IsShooting() && !m_browser.ShotWindow(); }, timeoutMs);
+        [this] { return m_mediaBrowser.PendingShots() == 0 && !m_mediaBrowser.IsShooting() && !m_mediaBrowser.ShotWindow(); }, timeoutMs);
 }
 
 QString BrowserPlayerTest::BrowseXml() const

@@ -69,6 +69,6 @@ protected:
 
     FakeShooter m_shooter;
     FakeBrowserDialogs m_browserDialogs;
-    MediaBrowser m_browser;
+    MediaBrowser m_mediaBrowser;
     BrowserTools m_tools;
 };

@@ -40,14 +40,14 @@ protected:
         QDir().mkpath(Lib() + QStringLiteral("in"));
         QDir().mkpath(Lib() + QStringLiteral("out"));
         MakeBrowserPlayer();
-        m_browser.BrowseFolder(Lib());
+        m_mediaBrowser.BrowseFolder(Lib());
         WaitForShots();
     }
     QString Lib() const { return FolderPath() + QStringLiteral("lib/"); }
     // Runs an item pop-up command on the browser's item number.
     bool OnItem(int number, const char* command)
     {
-        m_browser.Hover(number);
+        m_mediaBrowser.Hover(number);
         return player().RunCommand(QLatin1String(command));
     }
     int Browses() const { return LogBody().filter(QStringLiteral(" :: New Media Browse (")).size(); }
@@ -60,7 +60,7 @@ protected:
 TEST_F(BrowserToolsTest, CopyPasteOntoAFolderThenTheClipboardIsEmpty)
 {
     Browse();
-    ASSERT_EQ(m_browser.ItemPath(3), Lib() + QStringLiteral("a.swf"));
+    ASSERT_EQ(m_mediaBrowser.ItemPath(3), Lib() + QStringLiteral("a.swf"));
     ASSERT_TRUE(OnItem(3, "mnuItemCopy"));
     const int before = Browses();
     ASSERT_TRUE(OnItem(1, "mnuFolderPaste"));
@@ -93,14 +93,14 @@ TEST_F(BrowserToolsTest, PasteConflictsAreReportedAndNothingIsOverwritten)
     OnItem(2, "mnuFolderPaste");
     EXPECT_TRUE(QFileInfo::exists(Lib() + QStringLiteral("out/b.swf")));
     EXPECT_FALSE(QFileInfo::exists(Lib() + QStringLiteral("b.swf")));
-    m_browser.BrowseFolder(Lib() + QStringLiteral("out/"));
+    m_mediaBrowser.BrowseFolder(Lib() + QStringLiteral("out/"));
     OnItem(1, "mnuItemCut");
     OnItem(0, "mnuFolderPaste");  // into out/ itself: already there
     EXPECT_EQ(m_browserDialogs.warnings.size(), 2);
-    m_browser.BrowseFolder(Lib());
+    m_mediaBrowser.BrowseFolder(Lib());
     OnItem(0, "mnuFolderPaste");
     EXPECT_TRUE(QFileInfo::exists(Lib() + QStringLiteral("b.swf")));
-    EXPECT_EQ(m_browser.ItemPath(4), Lib() + QStringLiteral("b.swf"));
+    EXPECT_EQ(m_mediaBrowser.ItemPath(4), Lib() + QStringLiteral("b.swf"));
 }
 
 TEST_F(BrowserToolsTest, DeleteAsksThenMovesToTheTrash)
@@ -116,7 +116,7 @@ TEST_F(BrowserToolsTest, DeleteAsksThenMovesToTheTrash)
     OnItem(3, "mnuItemDelete");
     EXPECT_FALSE(QFileInfo::exists(Lib() + QStringLiteral("a.swf")));
     EXPECT_TRUE(QFileInfo::exists(FolderPath() + QStringLiteral("share/Trash/files/a.swf")));
-    EXPECT_EQ(m_browser.ItemPath(3), Lib() + QStringLiteral("b.swf"));
+    EXPECT_EQ(m_mediaBrowser.ItemPath(3), Lib() + QStringLiteral("b.swf"));
 
     // An item that is gone meanwhile: a message, nothing else.
     QFile::remove(Lib() + QStringLiteral("b.swf"));
@@ -145,7 +145,7 @@ TEST_F(BrowserToolsTest, RenameChecksTheNewName)
     m_browserDialogs.nameAnswer = QStringLiteral("final");
     OnItem(3, "mnuItemRename");
     EXPECT_TRUE(QFileInfo::exists(Lib() + QStringLiteral("final.swf")));
-    EXPECT_EQ(m_browser.ItemPath(4), Lib() + QStringLiteral("final.swf"));
+    EXPECT_EQ(m_mediaBrowser.ItemPath(4), Lib() + QStringLiteral("final.swf"));
 }
 
 TEST_F(BrowserToolsTest, PlayFromTheBrowserOrThePlaylist)
@@ -164,7 +164,7 @@ TEST_F(BrowserToolsTest, PlayFromTheBrowserOrThePlaylist)
     EXPECT_EQ(player().MediaInfo().SourcePath, Lib() + QStringLiteral("a.swf"));
 
     // Explore and show the file.
-    m_browser.BrowseFolder(Lib());
+    m_mediaBrowser.BrowseFolder(Lib());
     OnItem(1, "mnuFolderShow");
     OnItem(3, "mnuMovieFile");
     EXPECT_EQ(m_browserDialogs.openedFolders, QStringList{Lib() + QStringLiteral("in/")});
@@ -192,8 +192,8 @@ TEST_F(BrowserToolsTest, InformationExtractionAndGeneratorOnItems)
 
     // A file that is no movie: a message, no dialog.
     WriteFile(QStringLiteral("lib/fake.swf"), "no movie here");
-    m_browser.Refresh();
-    ASSERT_EQ(m_browser.ItemPath(5), Lib() + QStringLiteral("fake.swf"));
+    m_mediaBrowser.Refresh();
+    ASSERT_EQ(m_mediaBrowser.ItemPath(5), Lib() + QStringLiteral("fake.swf"));
     OnItem(5, "mnuMovieExtract");
     ASSERT_EQ(m_browserDialogs.warnings.size(), 1);
     EXPECT_EQ(m_browserDialogs.warnings[0], QStringLiteral("fake.swf: Not a Flash Movie"));

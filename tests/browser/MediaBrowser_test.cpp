@@ -36,11 +36,11 @@ TEST_F(MediaBrowserTest, TheGridIsShownFirstAndMissingThumbnailsFollow)
     MakeBrowserPlayer();
     swf().calls.clear();
     Mark();
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
 
     // The document and the movie come before any shot.
     EXPECT_TRUE(m_shooter.shots.isEmpty());
-    EXPECT_TRUE(m_browser.IsBrowsing());
+    EXPECT_TRUE(m_mediaBrowser.IsBrowsing());
     EXPECT_TRUE(player().IsBrowsing());
     EXPECT_EQ(player().windowTitle(), QStringLiteral("Vorlen - Browse Media"));
     const QString load = swf().calls.filter(QStringLiteral("LoadMovie 0 ")).value(0);
@@ -54,21 +54,21 @@ TEST_F(MediaBrowserTest, TheGridIsShownFirstAndMissingThumbnailsFollow)
     EXPECT_TRUE(xml.contains(QStringLiteral("<FOLDER>") + folder + QStringLiteral("</FOLDER><CACHE>") + Folders().cache))
         << xml.toStdString();
     EXPECT_TRUE(xml.contains(QStringLiteral("<JPEG></JPEG><TITLE>empty</TITLE><TYPE>3</TYPE>")));
-    EXPECT_EQ(m_browser.ItemCount(), 5);
-    EXPECT_EQ(m_browser.ItemPath(1), folder + QStringLiteral("empty/"));
-    EXPECT_TRUE(m_browser.ItemIsFolder(2));
-    EXPECT_EQ(m_browser.ItemPath(3), folder + QStringLiteral("a.swf"));
+    EXPECT_EQ(m_mediaBrowser.ItemCount(), 5);
+    EXPECT_EQ(m_mediaBrowser.ItemPath(1), folder + QStringLiteral("empty/"));
+    EXPECT_TRUE(m_mediaBrowser.ItemIsFolder(2));
+    EXPECT_EQ(m_mediaBrowser.ItemPath(3), folder + QStringLiteral("a.swf"));
     EXPECT_EQ(m_options.lastMediaFolder, folder);
     EXPECT_TRUE(ContainsInOrder(LogSinceMark(),
         {QStringLiteral(" :: New Media Browse (") + folder + QStringLiteral(")<br>"), QStringLiteral(" :: LoadFlash ("),
             QStringLiteral("Thumbnail Generation (2)<br>")}))
         << LogSinceMark().join(QLatin1Char('\n')).toStdString();
-    ASSERT_NE(m_browser.ShotWindow(), nullptr);
-    EXPECT_TRUE(m_browser.ShotWindow()->ProgressVisible());
+    ASSERT_NE(m_mediaBrowser.ShotWindow(), nullptr);
+    EXPECT_TRUE(m_mediaBrowser.ShotWindow()->ProgressVisible());
 
     // Then the missing ones, in list order; each is announced to the grid as it arrives.
     QStringList captions;
-    m_shooter.during = [&](const QString&) { captions << m_browser.ShotWindow()->Caption(); };
+    m_shooter.during = [&](const QString&) { captions << m_mediaBrowser.ShotWindow()->Caption(); };
     ASSERT_TRUE(WaitForShots());
     EXPECT_EQ(m_shooter.shots, (QStringList{folder + QStringLiteral("a.swf"), folder + QStringLiteral("clip.flv")}));
     EXPECT_EQ(captions, (QStringList{QStringLiteral("Creating 1 of 2 "), QStringLiteral("Creating 2 of 2 ")}));
@@ -82,7 +82,7 @@ TEST_F(MediaBrowserTest, TheGridIsShownFirstAndMissingThumbnailsFollow)
 
     // A second browse finds them all and takes none.
     m_shooter.shots.clear();
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
     EXPECT_TRUE(WaitForShots());
     EXPECT_TRUE(m_shooter.shots.isEmpty());
 }
@@ -93,9 +93,9 @@ TEST_F(MediaBrowserTest, OneShotHasNoProgressBarAndCancelStopsTheRest)
     MakeBrowserPlayer();
     WriteAll(Cached(folder + QStringLiteral("a.swf")), "jpeg");
     WriteAll(Cached(folder + QStringLiteral("clip.flv")), "jpeg");
-    m_browser.BrowseFolder(folder);
-    ASSERT_NE(m_browser.ShotWindow(), nullptr);
-    EXPECT_FALSE(m_browser.ShotWindow()->ProgressVisible());
+    m_mediaBrowser.BrowseFolder(folder);
+    ASSERT_NE(m_mediaBrowser.ShotWindow(), nullptr);
+    EXPECT_FALSE(m_mediaBrowser.ShotWindow()->ProgressVisible());
     ASSERT_TRUE(WaitForShots());
     EXPECT_EQ(m_shooter.shots.size(), 1);
 
@@ -105,10 +105,10 @@ TEST_F(MediaBrowserTest, OneShotHasNoProgressBarAndCancelStopsTheRest)
     QFile::remove(Cached(folder + QStringLiteral("clip.flv")));
     m_shooter.shots.clear();
     m_shooter.during = [&](const QString&) {
-        if (m_browser.ShotWindow())
-            Q_EMIT m_browser.ShotWindow()->Cancelled();
+        if (m_mediaBrowser.ShotWindow())
+            Q_EMIT m_mediaBrowser.ShotWindow()->Cancelled();
     };
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
     ASSERT_TRUE(WaitForShots());
     EXPECT_EQ(m_shooter.shots.size(), 1);
     EXPECT_FALSE(QFileInfo::exists(Cached(folder + QStringLiteral("a.swf"))));
@@ -123,16 +123,16 @@ TEST_F(MediaBrowserTest, ANewListingDuringAShotTakesOverTheShots)
     m_shooter.during = [&](const QString&) {
         if (once) {
             once = false;
-            m_browser.BrowseFolder(folder + QStringLiteral("games/"));
+            m_mediaBrowser.BrowseFolder(folder + QStringLiteral("games/"));
         }
     };
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
     ASSERT_TRUE(WaitForShots());
     // The first listing's shot was cancelled; the second listing's movie was taken.
     EXPECT_EQ(m_shooter.shots, (QStringList{folder + QStringLiteral("a.swf"), folder + QStringLiteral("games/g.swf")}));
     EXPECT_FALSE(QFileInfo::exists(Cached(folder + QStringLiteral("a.swf"))));
     EXPECT_TRUE(QFileInfo::exists(Cached(folder + QStringLiteral("games/g.swf"))));
-    EXPECT_EQ(m_browser.CurrentFolder(), folder + QStringLiteral("games/"));
+    EXPECT_EQ(m_mediaBrowser.CurrentFolder(), folder + QStringLiteral("games/"));
     EXPECT_FALSE(swf().calls.contains(QStringLiteral("SetVariable _root.shot 3")));
 }
 
@@ -140,63 +140,63 @@ TEST_F(MediaBrowserTest, ClicksHoversAndTheScrollPosition)
 {
     const QString folder = MakeFolder();
     MakeBrowserPlayer();
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
     WaitForShots();
 
-    m_browser.SetScroll(240);
-    m_browser.Hover(3);
-    EXPECT_EQ(m_browser.SelectedItem(), folder + QStringLiteral("a.swf"));
-    m_browser.Hover(6);  // beyond the items: kept as it was
-    EXPECT_EQ(m_browser.Hovered(), 3);
-    m_browser.Hover(0);
-    EXPECT_EQ(m_browser.SelectedItem(), folder + QStringLiteral(".."));
+    m_mediaBrowser.SetScroll(240);
+    m_mediaBrowser.Hover(3);
+    EXPECT_EQ(m_mediaBrowser.SelectedItem(), folder + QStringLiteral("a.swf"));
+    m_mediaBrowser.Hover(6);  // beyond the items: kept as it was
+    EXPECT_EQ(m_mediaBrowser.Hovered(), 3);
+    m_mediaBrowser.Hover(0);
+    EXPECT_EQ(m_mediaBrowser.SelectedItem(), folder + QStringLiteral(".."));
 
     // Clicks outside 1..count do nothing.
     swf().calls.clear();
-    m_browser.Click(0);
-    m_browser.Click(6);
+    m_mediaBrowser.Click(0);
+    m_mediaBrowser.Click(6);
     EXPECT_TRUE(swf().calls.isEmpty());
 
     // The scroll position goes into the next listing; a folder is shown from its top.
-    m_browser.Search(QString());
+    m_mediaBrowser.Search(QString());
     EXPECT_TRUE(BrowseXml().contains(QStringLiteral("<SCROLL>0</SCROLL>")));
-    m_browser.SetScroll(120);
-    m_browser.BrowseMedia();
+    m_mediaBrowser.SetScroll(120);
+    m_mediaBrowser.BrowseMedia();
     EXPECT_TRUE(BrowseXml().contains(QStringLiteral("<SCROLL>120</SCROLL>")));
-    m_browser.Click(2);
-    EXPECT_EQ(m_browser.CurrentFolder(), folder + QStringLiteral("games/"));
-    EXPECT_EQ(m_browser.Scroll(), 0);
+    m_mediaBrowser.Click(2);
+    EXPECT_EQ(m_mediaBrowser.CurrentFolder(), folder + QStringLiteral("games/"));
+    EXPECT_EQ(m_mediaBrowser.Scroll(), 0);
     WaitForShots();
 
     // A movie becomes the playlist and plays; the browser is left.
-    m_browser.Click(1);
+    m_mediaBrowser.Click(1);
     ASSERT_EQ(player().playlist().PLEntries(), QStringList{folder + QStringLiteral("games/g.swf")});
     EXPECT_EQ(player().MediaInfo().SourcePath, folder + QStringLiteral("games/g.swf"));
-    EXPECT_FALSE(m_browser.IsBrowsing());
+    EXPECT_FALSE(m_mediaBrowser.IsBrowsing());
     EXPECT_FALSE(player().IsBrowsing());
 
     // The parent of a folder, as the browser movie asks for it.
-    m_browser.Search(folder + QStringLiteral("games/../"));
-    EXPECT_EQ(m_browser.CurrentFolder(), folder);
+    m_mediaBrowser.Search(folder + QStringLiteral("games/../"));
+    EXPECT_EQ(m_mediaBrowser.CurrentFolder(), folder);
 }
 
 TEST_F(MediaBrowserTest, ChoosingAFolder)
 {
     const QString folder = MakeFolder();
     MakeBrowserPlayer();
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
     m_dialogs.folderAnswer.clear();
     Mark();
-    m_browser.ChooseFolder(QString());
+    m_mediaBrowser.ChooseFolder(QString());
     EXPECT_EQ(m_dialogs.lastTitle, QStringLiteral("Select Folder to Browse Media in:"));
     EXPECT_EQ(m_dialogs.lastFolder, folder);
     EXPECT_TRUE(LogSinceMark().isEmpty());  // cancelled: nothing happens
 
     m_dialogs.folderAnswer = folder + QStringLiteral("games");
-    m_browser.ChooseFolder(folder + QStringLiteral("empty/"));
+    m_mediaBrowser.ChooseFolder(folder + QStringLiteral("empty/"));
     EXPECT_EQ(m_dialogs.lastFolder, folder + QStringLiteral("empty/"));
-    EXPECT_EQ(m_browser.CurrentFolder(), folder + QStringLiteral("games/"));
-    EXPECT_EQ(m_browser.ItemCount(), 1);
+    EXPECT_EQ(m_mediaBrowser.CurrentFolder(), folder + QStringLiteral("games/"));
+    EXPECT_EQ(m_mediaBrowser.ItemCount(), 1);
 }
 
 TEST_F(MediaBrowserTest, SatelliteThumbnailsLiveBesideTheMoviesAndAreServed)
@@ -207,7 +207,7 @@ TEST_F(MediaBrowserTest, SatelliteThumbnailsLiveBesideTheMoviesAndAreServed)
     // LoadOpts reads the stored value: set it again for the test.
     m_options.satellite = true;
     swf().calls.clear();
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
     EXPECT_TRUE(swf().calls.contains(QStringLiteral("AllowFolder ") + folder)) << Calls().toStdString();
     EXPECT_TRUE(BrowseXml().contains(QStringLiteral("<CACHE>") + folder + QStringLiteral("</CACHE>")));
     EXPECT_TRUE(BrowseXml().contains(QStringLiteral("<JPEG>a.jpg</JPEG><TITLE>a.swf</TITLE>")));
@@ -221,15 +221,15 @@ TEST_F(MediaBrowserTest, FailedLoadsShowTheirTextInTheBrowser)
     const QString folder = MakeFolder();
     WriteFile(QStringLiteral("lib/broken.swf"), "this is not a movie");
     MakeBrowserPlayer();
-    m_browser.BrowseFolder(folder);
+    m_mediaBrowser.BrowseFolder(folder);
     WaitForShots();
     const int broken
-        = m_browser.Listing().entries.indexOf(BrowseEntry{QStringLiteral("broken.swf"), folder + QStringLiteral("broken.swf"),
+        = m_mediaBrowser.Listing().entries.indexOf(BrowseEntry{QStringLiteral("broken.swf"), folder + QStringLiteral("broken.swf"),
               BrowseEntry::Movie, BrowserThumbnailName(folder + QStringLiteral("broken.swf"), false)})
         + 1;
     ASSERT_GT(broken, 0);
-    m_browser.Click(broken);
-    EXPECT_TRUE(m_browser.IsBrowsing());
+    m_mediaBrowser.Click(broken);
+    EXPECT_TRUE(m_mediaBrowser.IsBrowsing());
     const QString xml = BrowseXml();
     EXPECT_TRUE(xml.contains(QStringLiteral("<ERROR>Not a Flash Movie</ERROR>"))) << xml.toStdString();
     EXPECT_TRUE(xml.contains(QStringLiteral("<FOLDER>") + folder));
@@ -246,8 +246,8 @@ TEST_F(MediaBrowserTest, BrowseMediaStartsInTheFlashFolderWhenAsked)
     Mark();
     ASSERT_TRUE(player().RunCommand(QStringLiteral("mnuBrowse")));
     EXPECT_EQ(LogSinceMark().value(1), QStringLiteral(" :: Media Browse<br>"));
-    EXPECT_EQ(m_browser.CurrentFolder(), MyFlash());
-    EXPECT_EQ(m_browser.ItemPath(m_browser.ItemCount()), MyFlash() + QStringLiteral("mine.swf"));
+    EXPECT_EQ(m_mediaBrowser.CurrentFolder(), MyFlash());
+    EXPECT_EQ(m_mediaBrowser.ItemPath(m_mediaBrowser.ItemCount()), MyFlash() + QStringLiteral("mine.swf"));
 }
 
 TEST_F(MediaBrowserTest, TheBrowserKeepsAWindowSizeOfItsOwn)
@@ -257,7 +257,7 @@ TEST_F(MediaBrowserTest, TheBrowserKeepsAWindowSizeOfItsOwn)
     WriteRegistryString(QStringLiteral("Window"), QStringLiteral("BrowseHeight"), QStringLiteral("6000"));
     MakeBrowserPlayer();
     player().ShowPlayer();
-    m_browser.BrowseFolder(FolderPath() + QStringLiteral("lib/"));
+    m_mediaBrowser.BrowseFolder(FolderPath() + QStringLiteral("lib/"));
     const QSize outer = player().frameGeometry().size();
     EXPECT_NEAR(outer.width(), 9000 / player().TwipsPerPixelX(), 1);
     EXPECT_NEAR(outer.height(), 6000 / player().TwipsPerPixelY(), 1);
