@@ -109,9 +109,9 @@ class BrowseMovie extends UiMovie {
         grid.onClick = function(number) UiMovie.send("SHOTCLICK", Std.string(number));
         grid.onScrolled = function(at) UiMovie.send("BROWSESCROLL", Std.string(at));
         grid.onLoading = showWaiting;
+        grid.onCellMade = function(cell) area("item" + cell.index, cell);
+        grid.startAt(scroll);
         content.addChildAt(grid, 0);
-        for (cell in grid.cells)
-            area("item" + cell.index, cell);
         if (items.length == 0) {
             empty = new Shape();
             Icons.browse(empty.graphics, 0, 0, 80, Theme.HAIRLINE);
@@ -191,9 +191,14 @@ class BrowseMovie extends UiMovie {
         if (grid != null) {
             description.scroll = grid.position;
             description.maxScroll = grid.maxScroll();
+            // The cells made so far (those in view and near it), in item order.
+            var shown = [for (cell in grid.cells) cell.index - 1];
+            shown.sort(function(a, b) return a - b);
+            description.itemCount = grid.items.length;
             description.items = [
-                for (cell in grid.cells)
-                    {title: cell.item.title, type: cell.item.type, thumbnail: cell.thumbnail, inView: grid.isInView(cell)}
+                for (i in shown)
+                    {number: i + 1, title: grid.items[i].title, type: grid.items[i].type, thumbnail: grid.thumbnailOf(i),
+                        inView: grid.isItemInView(i)}
             ];
         }
         description.waiting = waitLabel.visible;
