@@ -9,6 +9,9 @@
 namespace {
 
 using Handler = void (BrowserTools::*)(const QString& argument);
+
+// How often a command that waits for the shot machine asks again.
+constexpr int kShotUnwindMs = 50;
 // The menu items this part serves, by name, and what they act on.
 struct ItemRoute {
     const char* item;
@@ -145,7 +148,11 @@ bool BrowserTools::DeferWhileShooting(PlayerFeature feature, std::function<void(
     if (!m_parts.shooter->Busy())
         return false;
     m_parts.shooter->CancelShot();
-    QTimer::singleShot(0, [command = std::move(command)] { command(); });
+    // The cancelled shot returns once the event loop it waits in has seen the cancel.
+    QTimer::singleShot(kShotUnwindMs, [this, feature, command = std::move(command)] {
+        if (!DeferWhileShooting(feature, command))
+            command();
+    });
     return true;
 }
 
