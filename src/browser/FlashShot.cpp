@@ -1,9 +1,11 @@
 #include "browser/FlashShot.h"
 
 #include "base/ExecutionLog.h"
+#include "base/FileNames.h"
 #include "browser/BrowserPictures.h"
 #include "browser/ShotFrameChoice.h"
 #include "browser/ShotJpeg.h"
+#include "engine/RuffleFlashControl.h"
 #include "engine/ShotMachine.h"
 #include "media/IdentifyMedia.h"
 #include "media/MediaFileInfo.h"
@@ -53,6 +55,9 @@ QImage FlashShot::PrepareShot(const QString& movie, bool plainBackground)
     if (!failure.isEmpty())
         return NoMediaShot(ShotSize(), noMediaBackground);
 
+    // A video plays in the wrapper movie, which reads it from the video's own folder.
+    if (info.IsVideo)
+        Machine().Control().AllowFolder(FolderOf(info.SourcePath));
     ShotRequest request;
     request.movie = info.WorkingPath;
     request.size = ShotSize();

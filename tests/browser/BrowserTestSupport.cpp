@@ -74,7 +74,8 @@ Player& BrowserPlayerTest::MakeBrowserPlayer()
 bool BrowserPlayerTest::WaitForShots(int timeoutMs)
 {
     return QTest::qWaitFor(
-        [this] { return m_mediaBrowser.PendingShots() == 0 && !m_mediaBrowser.IsShooting() && !m_mediaBrowser.ShotWindow(); }, timeoutMs);
+        [this] { return m_mediaBrowser.PendingShots() == 0 && !m_mediaBrowser.IsShooting() && !m_mediaBrowser.ShotWindow(); },
+        timeoutMs);
 }
 
 QString BrowserPlayerTest::BrowseXml() const

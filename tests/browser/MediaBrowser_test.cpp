@@ -223,9 +223,9 @@ TEST_F(MediaBrowserTest, FailedLoadsShowTheirTextInTheBrowser)
     MakeBrowserPlayer();
     m_mediaBrowser.BrowseFolder(folder);
     WaitForShots();
-    const int broken
-        = m_mediaBrowser.Listing().entries.indexOf(BrowseEntry{QStringLiteral("broken.swf"), folder + QStringLiteral("broken.swf"),
-              BrowseEntry::Movie, BrowserThumbnailName(folder + QStringLiteral("broken.swf"), false)})
+    const int broken = m_mediaBrowser.Listing().entries.indexOf(
+                           BrowseEntry{QStringLiteral("broken.swf"), folder + QStringLiteral("broken.swf"), BrowseEntry::Movie,
+                               BrowserThumbnailName(folder + QStringLiteral("broken.swf"), false)})
         + 1;
     ASSERT_GT(broken, 0);
     m_mediaBrowser.Click(broken);
