@@ -9,6 +9,7 @@ packages=(
   qt6-webengine-dev-tools qt6-qpa-plugins libgl-dev
   libpugixml-dev zlib1g-dev liblzma-dev libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev llvm
   xvfb xauth fonts-dejavu-core
   haxe nodejs npm
   python3

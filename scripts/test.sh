@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, checks the formatting and runs every test. Tests that
-# need a display or the rendering engine run under xvfb-run.
+# need a display or the rendering engine run under xvfb-run. Then the sanitizer build with its
+# tests and the fuzz targets (scripts/sanitize.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,5 +15,12 @@ if [ -n "$files" ]; then
 fi
 
 echo "== tests"
-cd build
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "${JOBS:-2}" "$@"
+(
+  cd build
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "${JOBS:-2}" "$@"
+)
+
+# The sanitizer build, its tests and the fuzz targets; SANITIZE=0 leaves them out.
+if [ "${SANITIZE:-1}" != 0 ]; then
+  scripts/sanitize.sh
+fi

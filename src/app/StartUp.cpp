@@ -154,6 +154,7 @@ int RunStartUp(const QStringList& arguments)
         parts.browser = &browser;
         parts.extensions = &extensions;
         parts.fileDialogs = &fileDialogs;
+        parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
             instanceServer.Close();
@@ -165,7 +166,7 @@ int RunStartUp(const QStringList& arguments)
 
         // The link a second start finds this player by.
         Player* window = player.get();
-        browser.Attach(*window, *window, fileDialogs);
+        browser.Attach(*window, *window);
         browserTools.Attach(*window, *window, fileDialogs);
         commandLineHost = std::make_unique<PlaylistCommandLineHost>(
             window->playlist(), *window, [window] { window->RestoreMinimisedWindow(); });

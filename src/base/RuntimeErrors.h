@@ -11,6 +11,7 @@ inline constexpr int OutOfMemory = 7;
 inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int DivisionByZero = 11;
 inline constexpr int TypeMismatch = 13;
+inline constexpr int OutOfStringSpace = 14;
 inline constexpr int BadFileName = 52;
 inline constexpr int FileNotFound = 53;
 inline constexpr int BadFileMode = 54;

@@ -13,10 +13,8 @@
 #include "media/MediaFileInfo.h"
 #include "options/OptionHolders.h"
 #include "player/PlayerCommands.h"
-#include "player/PlayerFileDialogs.h"
 #include "player/PlayerMedia.h"
 #include "player/WelcomeDocument.h"
-#include "playlist/Playlist.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,11 +40,10 @@ MediaBrowser::~MediaBrowser()
     delete m_frmShot;
 }
 
-void MediaBrowser::Attach(PlayerCommands& window, PlayerMedia& media, PlayerFileDialogs& dialogs)
+void MediaBrowser::Attach(PlayerCommands& window, PlayerMedia& media)
 {
     m_window = &window;
     m_media = &media;
-    m_dialogs = &dialogs;
 }
 
 QString MediaBrowser::MoviePath()
@@ -266,42 +263,8 @@ QString MediaBrowser::SelectedItem() const
         : m_listing.folder + QStringLiteral("..");
 }
 
-void MediaBrowser::Hover(int number)
+void MediaBrowser::SetHoveredItem(int number)
 {
     if (number >= 0 && number <= ItemCount())
         m_hovered = number;
-}
-
-void MediaBrowser::Click(int number)
-{
-    if (number < 1 || number > ItemCount() || !Attached())
-        return;
-    const BrowseEntry entry = m_listing.entries[number - 1];
-    if (entry.type == BrowseEntry::Folder) {
-        m_scroll = 0;
-        BrowseFolder(entry.target);
-    } else {
-        m_media->MediaPlaylist().PlayPaths({entry.target});
-    }
-}
-
-void MediaBrowser::Search(const QString& folder)
-{
-    m_scroll = 0;
-    BrowseFolder(folder.isEmpty() ? CurrentFolder() : folder);
-}
-
-void MediaBrowser::ChooseFolder(const QString& folder)
-{
-    if (!Attached() || !m_dialogs)
-        return;
-    const QString start = folder.isEmpty() ? CurrentFolder() : folder;
-    const QString title = LangText(QStringLiteral("Player/strSelFolder"), QStringLiteral("Select Folder to Browse Media in:"));
-    const QString chosen = m_dialogs->ChooseFolder(m_window->Window(), title, start);
-    if (chosen.isEmpty())
-        return;
-    // Another folder is shown from its top.
-    if (ResolveBrowsePath(chosen, CurrentFolder()) != CurrentFolder())
-        m_scroll = 0;
-    BrowseFolder(chosen);
 }

@@ -9,7 +9,6 @@
 #include <QPointer>
 
 class PlayerCommands;
-class PlayerFileDialogs;
 class PlayerMedia;
 class ThumbnailShooter;
 struct OptionsModule;
@@ -19,7 +18,7 @@ struct OptionsModule;
 // folder writes the document and shows the grid at once; the thumbnails that are missing are
 // then taken one by one (window events are handled between and during shots) and each appears
 // in the grid as it arrives. The movie's commands (scroll, hover, click, search, choose a
-// folder) come back through the player.
+// folder) come back through the player's FSCommand table.
 class MediaBrowser : public QObject, public PlayerBrowser {
     Q_OBJECT
 
@@ -27,8 +26,8 @@ public:
     MediaBrowser(OptionsModule& options, ThumbnailShooter& shooter, QObject* parent = nullptr);
     ~MediaBrowser() override;
 
-    // The window it shows its movie in, the player's movie and playlist, and the folder picker.
-    void Attach(PlayerCommands& window, PlayerMedia& media, PlayerFileDialogs& dialogs);
+    // The window it shows its movie in, and the player's movie and playlist.
+    void Attach(PlayerCommands& window, PlayerMedia& media);
 
     // PlayerBrowser.
     bool IsAvailable() const override { return true; }
@@ -40,11 +39,8 @@ public:
     QString ItemPath(int number) const override;
     bool ItemIsFolder(int number) const override;
     QString SelectedItem() const override;
-    void SetScroll(int position) override { m_scroll = position; }
-    void Hover(int number) override;
-    void Click(int number) override;
-    void Search(const QString& folder) override;
-    void ChooseFolder(const QString& folder) override;
+    void SetScrollPosition(int position) override { m_scroll = position; }
+    void SetHoveredItem(int number) override;
 
     // BrowseFolder: lists the folder path names ("" for the current one, "/../" for a parent)
     // and shows it.
@@ -93,7 +89,6 @@ private:
     ThumbnailShooter& m_shooter;
     PlayerCommands* m_window = nullptr;
     PlayerMedia* m_media = nullptr;
-    PlayerFileDialogs* m_dialogs = nullptr;
 
     BrowseListing m_listing;
     int m_scroll = 0;

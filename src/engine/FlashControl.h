@@ -22,6 +22,9 @@ public:
     // Layer 0: the movie (a path or address, query string allowed); other layers: a movie
     // above it (6000: "sound.swf?volume=V&pan=P"). Returns before loading ends.
     virtual void LoadMovie(int layer, const QString& url) = 0;
+    // Lets movies read the files below folder too (the folder of a video that the player's
+    // wrapper movie plays); files are otherwise served only from the folders of loaded movies.
+    virtual void AllowFolder(const QString& folder) { Q_UNUSED(folder); }
 
     virtual void Play() = 0;     // run
     virtual void Stop() = 0;     // halt in place
@@ -70,9 +73,6 @@ public:
     // The frame shown now, at the widget's size, 24 bits per pixel (null when nothing can
     // be grabbed). After GotoFrame it waits until the engine has painted that frame.
     virtual QImage GrabFrame() = 0;
-    // Lets movies load the files below folder (for example the thumbnails the browser movie
-    // lists beside the movies); folders of movies loaded are allowed already.
-    virtual void AllowFolder(const QString& folder) { }
 
     // Why the movie of the last layer-0 load is not shown ("" while nothing went wrong): it
     // could not be read or prepared, the engine refused it, or the engine failed while

@@ -200,6 +200,11 @@ void RuffleFlashControl::LoadMovie(int layer, const QString& url)
         LoadLevel(layer, address.path, address.query, address.remote);
 }
 
+void RuffleFlashControl::AllowFolder(const QString& folder)
+{
+    EngineOfProcess().handler->allowFolder(folder);
+}
+
 void RuffleFlashControl::Unload()
 {
     ++m_serial;
@@ -213,12 +218,6 @@ void RuffleFlashControl::Unload()
     m_paintedTicket = m_paintTicket;  // nothing left to wait for
     m_sinceLoad.clear();
     RunScript(QStringLiteral("vorlen.unload()"));
-}
-
-void RuffleFlashControl::AllowFolder(const QString& folder)
-{
-    if (!folder.isEmpty())
-        EngineOfProcess().handler->allowFolder(WithTrailingSlash(NormalizePath(folder)));
 }
 
 void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, const QString& remoteUrl)

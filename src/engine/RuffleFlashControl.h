@@ -48,6 +48,7 @@ public:
 
     int FlashVersion() const override;
     void LoadMovie(int layer, const QString& url) override;
+    void AllowFolder(const QString& folder) override;
     void Play() override;
     void Stop() override;
     void Back() override;
@@ -73,7 +74,6 @@ public:
     QWidget* widget() override;
     void SetInputFilter(QObject* filter) override;
     QImage GrabFrame() override;
-    void AllowFolder(const QString& folder) override;
 
     // Waiting helpers for programs without a player window (tools, tests, benchmarks):
     // each runs the event loop until its condition holds or timeoutMs passed.

@@ -8,9 +8,11 @@
 
 namespace {
 
-// Above this many bytes of pixels an image is not decoded (a damaged header must not make
-// the program reserve gigabytes).
-constexpr uint64_t kMaxBitmapBytes = uint64_t(1) << 30;
+// Above this many bytes of pixels an image is not decoded: far beyond any picture of a
+// window or a skin, and the most that a damaged header can make the program reserve.
+constexpr uint64_t kMaxBitmapBytes = uint64_t(256) << 20;
+// Deflate makes at most 1032 bytes of one compressed byte (a 258-byte match in two bits).
+constexpr uint64_t kMaxInflateRatio = 1032;
 
 // Adam7: first column, first row, column step, row step of the seven passes.
 struct Adam7Pass {
@@ -88,6 +90,21 @@ private:
     z_stream m_stream;
     bool m_ready = false;
 };
+
+// What the image data must inflate to: every row with its filter byte, pass by pass when
+// the image is interlaced.
+uint64_t InflatedSize(const PngHeader& h, uint32_t bitsPerPixel)
+{
+    auto rows = [bitsPerPixel](uint64_t width, uint64_t height) { return ((width * bitsPerPixel + 7) / 8 + 1) * height; };
+    if (h.interlaceMethod == 0)
+        return rows(h.width, h.height);
+    uint64_t total = 0;
+    for (const Adam7Pass& pass : kAdam7) {
+        if (h.width > pass.x0 && h.height > pass.y0)
+            total += rows((h.width - pass.x0 + pass.dx - 1) / pass.dx, (h.height - pass.y0 + pass.dy - 1) / pass.dy);
+    }
+    return total;
+}
 
 inline uint8_t Paeth(int a, int b, int c)
 {
@@ -362,6 +379,12 @@ bool UnfilterPngRow(uint8_t filterType, uint8_t* row, const uint8_t* prev, size_
     }
 }
 
+bool PngDataCanFill(const PngHeader& header, uint64_t compressedBytes)
+{
+    const uint32_t bitsPerPixel = uint32_t(header.bitDepth) * ChannelsOf(header.colorType);
+    return InflatedSize(header, bitsPerPixel) <= (compressedBytes + 1) * kMaxInflateRatio;
+}
+
 PngBitmap DecodePngImage(const PngImageData& data)
 {
     const PngHeader& h = data.header;
@@ -372,7 +395,14 @@ PngBitmap DecodePngImage(const PngImageData& data)
     PngBitmap bitmap;
     RowConverter converter(data, bitmap);
     const uint64_t stride = ((uint64_t(h.width) * converter.bitCount() + 31) / 32) * 4;
-    if (stride * h.height > kMaxBitmapBytes || rawBytes > kMaxBitmapBytes / 4)
+    if (stride * h.height > kMaxBitmapBytes || rawBytes * (h.interlaceMethod ? h.height : 1) > kMaxBitmapBytes)
+        return PngBitmap();
+    // A header that claims more pixels than the data can hold fails here, before the
+    // bitmap is reserved.
+    uint64_t compressed = 0;
+    for (const QByteArray* part : data.idat)
+        compressed += uint64_t(part->size());
+    if (!PngDataCanFill(h, compressed))
         return PngBitmap();
 
     try {

@@ -19,8 +19,13 @@ struct PngImageData {
 
 // Inflates the image data, undoes the row filters (Adam7 passes included) and converts the
 // samples into the bitmap layout. Data that does not inflate to the size the header implies,
-// or a row with an unknown filter type, gives an empty bitmap.
+// or a row with an unknown filter type, gives an empty bitmap; so does a header whose bitmap
+// would take more than 256 MB, or more than the data can hold, and then nothing is reserved.
 PngBitmap DecodePngImage(const PngImageData& data);
+
+// Whether compressedBytes of image data can inflate to the rows the header describes (filter
+// bytes included): deflate makes at most 1032 bytes of one.
+bool PngDataCanFill(const PngHeader& header, uint64_t compressedBytes);
 
 // Undoes one row's filter in place; prev is the previous unfiltered row (zeros for the first
 // row of an image or pass), pixelBytes the byte distance of one pixel (at least 1). False for

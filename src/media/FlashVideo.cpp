@@ -57,6 +57,34 @@ bool DecodeVideoFrameSize(const QByteArray& bits, int* width, int* height)
     return false;
 }
 
+bool FindVideoFrameSize(const QByteArray& head, int* width, int* height)
+{
+    constexpr int kTagsLooked = 64;
+    constexpr int kVideoTag = 9;
+    constexpr uint32_t kSorenson = 2;
+    ByteReader reader(head);
+    if (reader.readBytes(3) != "FLV")
+        return false;
+    reader.skip(2);
+    const uint32_t firstTag = reader.readUBits(32);
+    reader.seek(int64_t(firstTag) + 4);  // the first previous-tag size
+    for (int i = 0; i < kTagsLooked && reader.ok() && reader.remaining() >= 11; ++i) {
+        const uint32_t type = reader.readU8() & 0x1f;
+        const uint32_t size = reader.readUBits(24);
+        reader.skip(7);  // time stamp and stream id
+        const int64_t data = reader.pos();
+        if (type == kVideoTag && size >= 10) {
+            const uint32_t codec = reader.readU8() & 0x0f;
+            reader.skip(3);  // picture start code, version, temporal reference: bits 0 to 23
+            const QByteArray bits = reader.readBytes(6);
+            if (codec == kSorenson && reader.ok())
+                return DecodeVideoFrameSize(bits, width, height);
+        }
+        reader.seek(data + size + 4);
+    }
+    return false;
+}
+
 QString VideoDescription(const QString& videoPath, int width, int height)
 {
     return QStringLiteral("<?xml version=\"1.0\"?><VIDEO>") + QStringLiteral("<SOURCE>") + videoPath + QStringLiteral("</SOURCE>")

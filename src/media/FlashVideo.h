@@ -17,6 +17,11 @@ void WrapFlashVideo(ByteReader& reader, MediaFileInfo& info);
 // The frame size from the 6 bytes at offsets 28 to 33; false for a size code without an entry.
 bool DecodeVideoFrameSize(const QByteArray& bits, int* width, int* height);
 
+// The frame size of the first Sorenson H.263 picture among the first tags of a video whose
+// start is head (files often begin with a metadata tag, where the fixed offsets of
+// WrapFlashVideo read no picture); false when none is found there.
+bool FindVideoFrameSize(const QByteArray& head, int* width, int* height);
+
 // The description document for a video.
 QString VideoDescription(const QString& videoPath, int width, int height);
 

@@ -10,6 +10,7 @@
 #include "swf/SwfImages.h"
 #include "swf/SwfTag.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTime>
@@ -26,9 +27,18 @@ constexpr int kMp3Format = 2;
 // Seconds between two message pumps, at least.
 constexpr float kPumpInterval = 0.1f;
 
+// The time of day, read once from the wall clock and carried on by a steady timer: the walk
+// asks after every handled tag, and the wall clock looks up the time zone each time.
 float TimeOfDay()
 {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    static const qint64 start = QTime::currentTime().msecsSinceStartOfDay();
+    static const QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    constexpr qint64 kDayMs = 24 * 60 * 60 * 1000;
+    return static_cast<float>((start + timer.elapsed()) % kDayMs) / 1000.0f;
 }
 
 // One walk over one movie. Positions are 0-based file offsets; a sprite's control tags are

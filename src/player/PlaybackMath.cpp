@@ -38,7 +38,8 @@ QString SoundMovieAddress(const QString& flashFolder, int volume, int pan, int m
 
 bool AtEndOfMovie(const EndOfMovieState& state)
 {
-    return state.frameNum + 1 == state.totalFrames && state.playlistLast >= 0 && !state.interfaceMovie;
+    return state.frameNum + 1 == state.totalFrames && state.playlistLast >= 0 && !state.interfaceMovie
+        && (!state.video || state.totalFrames >= 2);
 }
 
 EndOfMovieAction EndOfMovieStep(const EndOfMovieState& state)

@@ -36,10 +36,14 @@ struct EndOfMovieState {
     bool interfaceMovie = false;
     bool loop = false;
     bool nonStop = false;
+    // A Flash Video: its wrapper counts the video's time as at least two frames, so one frame
+    // is the wrapper itself before it has told the video's length.
+    bool video = false;
 };
 
 // The movie is at its end when frameNum + 1 equals totalFrames, the playlist is not empty and a
-// user movie (not one of the player's interface movies) is shown.
+// user movie (not one of the player's interface movies) is shown; a video once its wrapper has
+// told its length.
 bool AtEndOfMovie(const EndOfMovieState& state);
 EndOfMovieAction EndOfMovieStep(const EndOfMovieState& state);
 

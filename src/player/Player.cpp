@@ -48,6 +48,7 @@ Player::Player(PlayerParts parts)
     , m_skin(parts.skin ? std::move(parts.skin) : std::make_unique<NoSkin>())
     , m_holders(parts.holders)
     , m_releaseInstance(std::move(parts.releaseInstance))
+    , m_newControl(std::move(parts.newControl))
     , m_playlist(OptionPlaylistServices(*parts.holders.options), this)
 {
     m_recent = Use<RecentList, NoRecentList>(parts.recent, m_ownRecent);
@@ -102,6 +103,7 @@ void Player::BuildWindow()
 
     connect(m_swf.get(), &FlashControl::FSCommand, this, &Player::OnFSCommand);
     connect(m_swf.get(), &FlashControl::OnReadyStateChange, this, &Player::OnReadyStateChange);
+    connect(m_swf.get(), &FlashControl::EngineFailed, this, &Player::OnEngineFailed);
 
     m_tmrUpdate.setInterval(kTimerInterval);
     connect(&m_tmrUpdate, &QTimer::timeout, this, &Player::TimerTick);
@@ -201,6 +203,10 @@ bool Player::Offers(PlayerFeature feature) const
         return true;
     case PlayerFeature::Browser:
         return m_browser->IsAvailable();
+    case PlayerFeature::Help:
+        return true;
+    case PlayerFeature::About:
+        return bool(m_newControl);
     default:
         return m_extensions->Offers(feature);
     }
@@ -216,6 +222,10 @@ void Player::RunFeature(PlayerFeature feature, const QString& argument, const QS
             m_browser->ShowFolder(argument);
         else
             m_browser->BrowseMedia();
+    } else if (feature == PlayerFeature::Help) {
+        HelpMe(argument);
+    } else if (feature == PlayerFeature::About) {
+        About();
     } else if (item.isEmpty()) {
         m_extensions->Run(feature, argument);
     } else {

@@ -44,6 +44,8 @@ struct PlayerParts {
     PlayerFileDialogs* fileDialogs = nullptr;
     // Quit: resets the running-instance marker ("Window"/"hWnd") when this player owns it.
     std::function<void()> releaseInstance;
+    // Makes a further Flash control, for the about box; without it the box is not offered.
+    std::function<std::unique_ptr<FlashControl>()> newControl;
 };
 
 // The main window: it owns the Flash control SWF, the menus built from the command table, the
@@ -83,7 +85,10 @@ public:
     float MoviePercent() const;
     void CloseMedia(const QString& errorText) override;
     void Quit(const QString& reason, bool saveState);
+    // The help page of a topic ("" the start page) in the desktop's browser.
     void HelpMe(const QString& topic = QString());
+    // The about box (frmAbout), modal.
+    void About();
     void GoPlus();
     void GoWeb();
     // mnuFeedback: the support address in the mail program.
@@ -140,6 +145,11 @@ public:
     bool ExecuteStatement(const QString& statement);
     void Out(const QString& text);
     QString ConsoleText() const { return m_console; }
+
+    // The media browser and the common dialogs as the window uses them (the FSCommand bridge
+    // reaches them through here).
+    PlayerBrowser& Browser() const { return *m_browser; }
+    PlayerFileDialogs& Dialogs() const { return *m_fileDialogs; }
 
     // Commands by name and hot-key id; menu items.
     bool RunCommand(const QString& name, int index = -1) override;
@@ -264,6 +274,8 @@ private:
     void SetCaption(const QString& caption);
     void OnFSCommand(const QString& command, const QString& args);
     void OnReadyStateChange(int state);
+    // The engine cannot show the movie: the welcome screen says so in the player's words.
+    void OnEngineFailed(const QString& reason);
     void UpdateSkinFor(const QSize& client);
     void ApplyLayout();
     void FormResize();
@@ -288,6 +300,7 @@ private:
     PlayerDesktop* m_desktop = nullptr;
     PlayerFileDialogs* m_fileDialogs = nullptr;
     std::function<void()> m_releaseInstance;
+    std::function<std::unique_ptr<FlashControl>()> m_newControl;
 
     Playlist m_playlist;
     ScriptEngine m_script;

@@ -24,18 +24,8 @@ public:
     virtual bool ItemIsFolder(int number) const { return false; }
     // The item the item pop-up menu was opened for ("" for none).
     virtual QString SelectedItem() const { return QString(); }
-
-    // The browser movie's commands. Numbers that are not numbers arrive as 0.
-    // BROWSESCROLL: where the movie's view is scrolled to, written back into the next listing.
-    virtual void SetScroll(int position) { }
-    // SHOTOVER: the item under the mouse (0 for none); numbers outside 0..ItemCount() are ignored.
-    virtual void Hover(int number) { }
-    // SHOTCLICK: a folder is shown from its top, a movie played as the new playlist; numbers
-    // outside 1..ItemCount() are ignored.
-    virtual void Click(int number) { }
-    // MEOWSEARCH: shows a folder from its top ("" for the current folder).
-    virtual void Search(const QString& folder) { }
-    // MEOWBROWSE: lets the user choose a folder, starting at folder ("" for the current one),
-    // and shows it; nothing happens when the choice is cancelled.
-    virtual void ChooseFolder(const QString& folder) { }
+    // The browser movie's scroll position, written into the next listing (BROWSESCROLL).
+    virtual void SetScrollPosition(int position) { }
+    // The item under the mouse, 0 for none (SHOTOVER); the item pop-up menu is about it.
+    virtual void SetHoveredItem(int number) { }
 };

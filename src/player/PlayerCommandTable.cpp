@@ -211,7 +211,8 @@ const CommandRow kCommands[] = {
     {.name = "mnuWeb", .parent = "MenuHelp", .caption = "www.vorlen.org", .icon = "web",
      .handler = [](Player& p, int) { p.GoWeb(); }},
     {.name = "mnuHelpSep2", .parent = "MenuHelp", .kind = K::Separator},
-    {.name = "mnuAbout", .parent = "MenuHelp", .caption = "About Vorlen", .icon = "about", .feature = F::About},
+    {.name = "mnuAbout", .parent = "MenuHelp", .caption = "About Vorlen", .icon = "about", .feature = F::About,
+     .handler = [](Player& p, int) { p.About(); }},
 
     // The movie area's pop-up menu.
     {.name = "PopUp", .kind = K::PopupMenu},
@@ -241,7 +242,8 @@ const CommandRow kCommands[] = {
     {.name = "mnuPopClose", .parent = "PopUp", .caption = "Close", .langKey = "!PLAYER/MNUCLOSE",
      .handler = [](Player& p, int) { p.CloseMedia(QString()); }},
     {.name = "mnuPopSep4", .parent = "PopUp", .kind = K::Separator},
-    {.name = "mnuPopAbout", .parent = "PopUp", .caption = "About Vorlen", .langKey = "!PLAYER/MNUABOUT", .feature = F::About},
+    {.name = "mnuPopAbout", .parent = "PopUp", .caption = "About Vorlen", .langKey = "!PLAYER/MNUABOUT", .feature = F::About,
+     .handler = [](Player& p, int) { p.About(); }},
     {.name = "mnuPopSep5", .parent = "PopUp", .kind = K::Separator},
     {.name = "mnuPopExit", .parent = "PopUp", .caption = "Exit", .langKey = "!PLAYER/MNUEXIT", .handler = ExitMenu},
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 
 QStringList PlayerFileDialogs::OpenFiles(QWidget* owner, const QString& title, const QString& folder, const QString& filter)
 {
@@ -19,4 +20,9 @@ QString PlayerFileDialogs::SaveFile(
 QString PlayerFileDialogs::ChooseFolder(QWidget* owner, const QString& title, const QString& folder)
 {
     return QFileDialog::getExistingDirectory(owner, title, folder);
+}
+
+void PlayerFileDialogs::ShowMessage(QWidget* owner, const QString& title, const QString& text)
+{
+    QMessageBox::information(owner, title, text, QMessageBox::Ok);
 }

@@ -10,11 +10,14 @@
 #include "base/ShellServices.h"
 #include "base/Version.h"
 #include "engine/FlashControl.h"
+#include "lang/Language.h"
+#include "media/FlashVideo.h"
 #include "media/IdentifyMedia.h"
 #include "player/MovieView.h"
 #include "player/PlayerBrowser.h"
 #include "player/PlayerSkin.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -24,6 +27,20 @@ constexpr const char* kExec = "/exec";
 bool IsExecStatement(const QString& path)
 {
     return path.left(5).compare(QLatin1String(kExec), Qt::CaseInsensitive) == 0;
+}
+
+// A video that begins with a metadata tag has no picture where the wrapper's description reads
+// its size: the window takes the size of the video's first picture instead.
+void FitVideoFrameSize(MediaFileInfo& info)
+{
+    constexpr qint64 kHead = 256 * 1024;
+    QFile file(NormalizePath(info.SourcePath));
+    int width = 0;
+    int height = 0;
+    if (file.open(QIODevice::ReadOnly) && FindVideoFrameSize(file.read(kHead), &width, &height) && width > 0 && height > 0) {
+        info.Width = width;
+        info.Height = height;
+    }
 }
 
 }  // namespace
@@ -89,6 +106,8 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
     }
     if (m_info.IsProjector && OptionValues().removeProjectors && RemoveProjector(filePath))
         return;
+    if (m_info.IsVideo)
+        FitVideoFrameSize(m_info);
 
     m_view->ShowNotice(QString());
     AdaptMenusToMovie();
@@ -121,6 +140,9 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
     }
     Center();
 
+    // The video wrapper reads the video from where it lies.
+    if (m_info.IsVideo)
+        m_swf->AllowFolder(FolderOf(m_info.SourcePath));
     m_swf->LoadMovie(0, m_info.WorkingPath + query);
     SetFlashAlpha(State().flashAlpha);
     m_swf->SetBGColor(m_info.BackgroundColor);
@@ -160,6 +182,21 @@ void Player::FailLoad(const QString& failure, bool interfaceMovie, const QString
         m_tmrUpdate.start();
     }
     LogLine(QStringLiteral("Failed to load, since ") + failure);
+}
+
+void Player::OnEngineFailed(const QString& reason)
+{
+    const QString text = LangText(QStringLiteral("Player/strCannotPlay"), QStringLiteral("This movie cannot be played"))
+        + QStringLiteral(": ") + reason;
+    LogEmptyLine();
+    LogLine(QStringLiteral("Failed to load, since ") + text);
+    // The player's own screen failed: the window says so in its place, and nothing reloads.
+    if (m_interfaceMovie) {
+        m_view->ShowNotice(WelcomeNotice(text));
+        return;
+    }
+    ResetMediaInfo(m_info);
+    CloseMedia(text);
 }
 
 // "RemoveProjectors": the movie out of a projector replaces it, and the projector goes to the

@@ -5,10 +5,8 @@
 #include "base/AppFolders.h"
 #include "base/ExecutionLog.h"
 #include "base/FileNames.h"
-#include "base/WindowShell.h"
 #include "engine/FlashControl.h"
 #include "lang/Language.h"
-#include "lang/VendorLinks.h"
 #include "media/CompressedMovieCache.h"
 #include "player/FileFilter.h"
 #include "player/PlaybackMath.h"
@@ -139,27 +137,6 @@ void Player::OnReadyStateChange(int state)
 {
     if (state == 4)
         m_swf->SetBGColor(m_info.BackgroundColor);
-}
-
-void Player::HelpMe(const QString& topic)
-{
-    RunFeature(PlayerFeature::Help, topic);
-}
-
-void Player::GoPlus()
-{
-    ShellOpen(LangText(QStringLiteral("Links/Plus"), QLatin1String(kPlusUrl)));
-}
-
-void Player::GoWeb()
-{
-    QAction* web = MenuItem(QStringLiteral("mnuWeb"));
-    ShellOpen(QStringLiteral("http://") + (web ? web->text() : QLatin1String(kVendorHost)) + QLatin1Char('/'));
-}
-
-void Player::Feedback()
-{
-    ShellOpen(QStringLiteral("mailto:") + QLatin1String(kSupportMail));
 }
 
 void Player::ClearThumbnails()

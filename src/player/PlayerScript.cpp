@@ -71,6 +71,7 @@ const Operation kOperations[] = {
     {"HelpMe", 0, 1, [](Player& p, ScriptArgs& a) { p.HelpMe(Text(a, 0)); return Done(); }},
     {"GoPlus", 0, 0, [](Player& p, ScriptArgs&) { p.GoPlus(); return Done(); }},
     {"GoWeb", 0, 0, [](Player& p, ScriptArgs&) { p.GoWeb(); return Done(); }},
+    {"About", 0, 0, [](Player& p, ScriptArgs&) { p.About(); return Done(); }},
     {"ToggleTimeMode", 0, 0, [](Player& p, ScriptArgs&) { p.ToggleTimeMode(); return Done(); }},
     {"UpdateInfo", 0, 0, [](Player& p, ScriptArgs&) { p.UpdateInfo(); return Done(); }},
     {"ZoomFlash", 1, 2, [](Player& p, ScriptArgs& a) {

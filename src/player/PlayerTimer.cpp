@@ -26,6 +26,7 @@ void Player::TimerTick()
     end.totalFrames = total;
     end.playlistLast = m_playlist.PLLast();
     end.interfaceMovie = m_interfaceMovie;
+    end.video = m_info.IsVideo;
     end.loop = IsChecked(QStringLiteral("mnuLoop"));
     end.nonStop = IsChecked(QStringLiteral("mnuNonStop"));
     switch (EndOfMovieStep(end)) {

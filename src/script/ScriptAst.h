@@ -26,6 +26,11 @@ struct NameRef {
 
 enum class ExprKind : quint8 { Literal, Name, Member, Unary, Binary };
 
+// The deepest expression tree the parser builds. The interpreter evaluates and the tree
+// frees itself recursively, one stack frame per level: long chains ("1 + 1 + ...",
+// "a.b.c...", "f(0)(0)...") and nesting count alike.
+inline constexpr int kMaxExpressionDepth = 1000;
+
 struct Expr {
     explicit Expr(ExprKind k, int l)
         : kind(k)
@@ -34,6 +39,7 @@ struct Expr {
     }
     virtual ~Expr() = default;
     ExprKind kind;
+    quint16 depth = 1;  // levels of the tree below and including this node
     int line;
 };
 using ExprPtr = std::unique_ptr<Expr>;

@@ -126,7 +126,21 @@ ScriptValue Replace(ScriptInterpreter&, ScriptArgs& args)
     const QString rest = start > text.size() ? QString() : text.mid(start - 1);
     if (find.isEmpty() || count == 0)
         return ScriptValue::FromString(rest);
+    // A result longer than the text is measured before it is built.
+    qint64 length = rest.size();
+    if (with.size() > find.size()) {
+        qint32 left = count;
+        for (qsizetype at = rest.indexOf(find, 0, sensitivity); at >= 0 && left != 0;
+             at = rest.indexOf(find, at + find.size(), sensitivity)) {
+            length += with.size() - find.size();
+            CheckScriptStringLength(length);
+            if (left > 0)
+                --left;
+        }
+    }
+    CountScriptItemsMade(length);
     QString result;
+    result.reserve(static_cast<qsizetype>(length));
     qsizetype position = 0;
     while (count != 0) {
         const qsizetype found = rest.indexOf(find, position, sensitivity);
@@ -209,23 +223,29 @@ ScriptValue Split(ScriptInterpreter&, ScriptArgs& args)
     if (limit < -1)
         ThrowScriptError(RuntimeError::InvalidProcedureCall);
     const Qt::CaseSensitivity sensitivity = Sensitivity(A::TextCompare(args, 3));
-    std::vector<ScriptValue> parts;
+    // The parts are counted before any is made, so that a text of too many parts fails
+    // without taking memory first.
+    qint64 count = 0;
     if (!text.isEmpty() && limit != 0) {
-        if (delimiter.isEmpty()) {
-            parts.push_back(ScriptValue::FromString(text));
-        } else {
-            qsizetype position = 0;
-            for (;;) {
-                const qsizetype found = text.indexOf(delimiter, position, sensitivity);
-                if (found < 0 || (limit > 0 && static_cast<qint32>(parts.size()) == limit - 1)) {
-                    parts.push_back(ScriptValue::FromString(text.mid(position)));
-                    break;
-                }
-                parts.push_back(ScriptValue::FromString(text.mid(position, found - position)));
-                position = found + delimiter.size();
-            }
+        count = 1;
+        const qsizetype first = delimiter.isEmpty() ? -1 : text.indexOf(delimiter, 0, sensitivity);
+        for (qsizetype at = first; at >= 0 && (limit < 0 || count < limit);
+             at = text.indexOf(delimiter, at + delimiter.size(), sensitivity)) {
+            ++count;
+            CheckScriptArrayItems(count);
         }
     }
+    CountScriptItemsMade(count + text.size());
+    std::vector<ScriptValue> parts;
+    parts.reserve(static_cast<size_t>(count));
+    qsizetype position = 0;
+    for (qint64 i = 0; i + 1 < count; ++i) {
+        const qsizetype found = text.indexOf(delimiter, position, sensitivity);
+        parts.push_back(ScriptValue::FromString(text.mid(position, found - position)));
+        position = found + delimiter.size();
+    }
+    if (count > 0)
+        parts.push_back(ScriptValue::FromString(text.mid(position)));
     auto array = ScriptArray::Create({static_cast<int>(parts.size()) - 1});
     array->items = std::move(parts);
     return ScriptValue::FromArray(std::move(array));
@@ -236,13 +256,23 @@ ScriptValue Join(ScriptInterpreter&, ScriptArgs& args)
     if (!args[0].isArray() || args[0].arrayValue()->upperBounds.size() > 1)
         ThrowScriptError(RuntimeError::TypeMismatch);
     const QString delimiter = args.Count() > 1 ? args[1].ToString() : QStringLiteral(" ");
+    // The items' texts (shared with the items where they are texts) are measured first.
+    const std::vector<ScriptValue>& items = args[0].arrayValue()->items;
+    std::vector<QString> texts;
+    texts.reserve(items.size());
+    qint64 length = 0;
+    for (const ScriptValue& item : items) {
+        texts.push_back(item.ToConcatString());
+        length += texts.back().size() + (texts.size() > 1 ? delimiter.size() : 0);
+        CheckScriptStringLength(length);
+    }
+    CountScriptItemsMade(length);
     QString result;
-    bool first = true;
-    for (const ScriptValue& item : args[0].arrayValue()->items) {
-        if (!first)
+    result.reserve(static_cast<qsizetype>(length));
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0)
             result += delimiter;
-        first = false;
-        result += item.ToConcatString();
+        result += texts[i];
     }
     return ScriptValue::FromString(result);
 }
@@ -250,16 +280,16 @@ ScriptValue Join(ScriptInterpreter&, ScriptArgs& args)
 ScriptValue Space(ScriptInterpreter&, ScriptArgs& args)
 {
     const qint32 count = A::Count(args, 0, 0);
-    if (count > kMaxScriptStringLength)
-        ThrowScriptError(14);
+    CheckScriptStringLength(count);
+    CountScriptItemsMade(count);
     return ScriptValue::FromString(QString(count, QLatin1Char(' ')));
 }
 
 ScriptValue StringOf(ScriptInterpreter&, ScriptArgs& args)
 {
     const qint32 count = A::Count(args, 0, 0);
-    if (count > kMaxScriptStringLength)
-        ThrowScriptError(14);
+    CheckScriptStringLength(count);
+    CountScriptItemsMade(count);
     if (args[1].isNull())
         return ScriptValue::Null();
     QChar character;

@@ -59,8 +59,8 @@ public:
 
     const ScriptEngineError& Error() const { return m_error; }
 
-    // Steps (statements and loop turns) one host call may take before it stops with an
-    // error; 0 for no limit.
+    // Steps one host call may take before it stops with an error; 0 for no limit. Statements
+    // and loop turns are steps, and so is every 4096 characters or array items made.
     void SetStepBudget(qint64 steps) { m_interpreter.SetStepBudget(steps); }
     // Where MsgBox goes; without a handler MsgBox shows nothing and answers OK.
     void SetMessageHandler(ScriptMessageHandler handler) { m_interpreter.SetMessageHandler(std::move(handler)); }

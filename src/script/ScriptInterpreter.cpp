@@ -17,8 +17,14 @@ public:
         : m_interpreter(interpreter)
         , m_saved(interpreter.m_frame)
     {
-        if (m_interpreter.m_entries++ == 0)
+        // A host method that runs script again nests inside the calls in progress.
+        if (m_interpreter.m_entries > 0)
+            m_interpreter.CheckStack();
+        if (m_interpreter.m_entries++ == 0) {
             m_interpreter.m_steps = 0;
+            m_interpreter.m_itemsAtEntry = ScriptItemsMade();
+            m_interpreter.m_stackBase = reinterpret_cast<quintptr>(__builtin_frame_address(0));
+        }
         m_interpreter.m_frame = &m_top;
     }
     ~EntryGuard()
@@ -162,8 +168,12 @@ void ScriptInterpreter::Randomize(double seed)
 
 void ScriptInterpreter::CountStep()
 {
-    if (++m_steps > m_budget && m_budget > 0)
-        throw ScriptBudgetExhausted{m_steps};
+    ++m_steps;
+    if (m_budget <= 0)
+        return;
+    const qint64 steps = m_steps + (ScriptItemsMade() - m_itemsAtEntry) / kItemsPerStep;
+    if (steps > m_budget)
+        throw ScriptBudgetExhausted{steps};
 }
 
 bool ScriptInterpreter::Truth(const ScriptValue& value)
@@ -341,8 +351,8 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
         if (part->kind == ExprKind::Literal && target.isString()) {
             const ScriptValue& literal = static_cast<const LiteralExpr&>(*part).value;
             if (literal.isString()) {
-                if (target.stringValue().size() + literal.stringValue().size() > kMaxScriptStringLength)
-                    ThrowScriptError(14);
+                CheckScriptStringLength(target.stringValue().size() + literal.stringValue().size());
+                CountScriptItemsMade(literal.stringValue().size());
                 target.stringRef().append(literal.stringValue());
                 continue;
             }
@@ -351,8 +361,8 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
         if (!target.isString())
             target = ScriptValue::FromString(target.ToConcatString());
         const QString text = value.isString() ? value.stringValue() : value.ToConcatString();
-        if (target.stringValue().size() + text.size() > kMaxScriptStringLength)
-            ThrowScriptError(14);
+        CheckScriptStringLength(target.stringValue().size() + text.size());
+        CountScriptItemsMade(text.size());
         target.stringRef().append(text);
     }
 }

@@ -37,7 +37,10 @@ public:
     // Calls a Sub or Function by name.
     ScriptValue CallByName(const QString& name, std::vector<ScriptValue> arguments);
 
-    // Steps (statements and loop turns) allowed per host call; 0 for no limit.
+    // Steps allowed per host call; 0 for no limit. A statement or a loop turn is one step, and
+    // every kItemsPerStep characters or array items that operators and built-ins make are one
+    // more, so that a budget bounds the memory a call can take as well as its time.
+    static constexpr qint64 kItemsPerStep = 4096;
     void SetStepBudget(qint64 steps) { m_budget = steps; }
     void SetMessageHandler(ScriptMessageHandler handler) { m_messageHandler = std::move(handler); }
     // The line of the statement that ran last (the line of a failure).
@@ -115,16 +118,21 @@ private:
     void PutHost(ScriptObject& object, const QString& key, ScriptArgs& args, const ScriptValue& value);
     ScriptObject& ObjectOf(const ScriptValue& value, const QString& name);
     void CheckGeneration(quint64 generation);
+    // Raises "Out of stack space" when the calls in progress use more of the thread's stack
+    // than the engine allows itself.
+    void CheckStack() const;
 
     std::unique_ptr<State> m_state;
     std::vector<std::unique_ptr<State>> m_retired;
     Frame m_topFrame;
     Frame* m_frame = &m_topFrame;
-    int m_depth = 0;    // procedure calls in progress
-    int m_entries = 0;  // host calls in progress
+    int m_depth = 0;           // procedure calls in progress
+    int m_entries = 0;         // host calls in progress
+    quintptr m_stackBase = 0;  // the stack frame of the outermost host call
     quint64 m_generation = 0;
     qint64 m_budget = 0;
     qint64 m_steps = 0;
+    qint64 m_itemsAtEntry = 0;  // ScriptItemsMade() when the outermost host call began
     int m_line = 0;
     quint32 m_randomSeed = 0x50000;
     ScriptMessageHandler m_messageHandler;

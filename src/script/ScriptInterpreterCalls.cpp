@@ -10,6 +10,11 @@ namespace {
 
 // Deep enough for any skin, shallow enough for the thread's stack.
 constexpr int kMaxCallDepth = 400;
+// The stack the calls of one host call may use. Each call adds at most the frames of one
+// procedure body, whose expressions and statements are bounded by the parser, so this leaves
+// room below the usual 8 MB of a thread's stack, also in instrumented builds.
+constexpr quintptr kStackBudget = 3 * 1024 * 1024;
+constexpr int kOutOfStackSpace = 28;
 
 // A whole-number result: Integer while both operands were Integers and it fits, then Long,
 // then Double.
@@ -369,7 +374,8 @@ ScriptValue ScriptInterpreter::CallProcedureWith(const ScriptProcedure& procedur
     if (args.Count() != static_cast<int>(procedure.parameters.size()))
         ThrowScriptErrorFor(N::WrongArguments, procedure.name);
     if (m_depth >= kMaxCallDepth)
-        ThrowScriptError(28);
+        ThrowScriptError(kOutOfStackSpace);
+    CheckStack();
     std::vector<ScriptValue> storage(procedure.localCount);
     std::vector<ScriptValue*> slots(procedure.localCount);
     for (int i = 0; i < procedure.localCount; ++i)
@@ -422,6 +428,14 @@ void ScriptInterpreter::PutHost(ScriptObject& object, const QString& key, Script
         ThrowScriptError(error.info().number, error.info().description);
     }
     CheckGeneration(generation);
+}
+
+void ScriptInterpreter::CheckStack() const
+{
+    const auto here = reinterpret_cast<quintptr>(__builtin_frame_address(0));
+    const quintptr used = here < m_stackBase ? m_stackBase - here : here - m_stackBase;
+    if (used > kStackBudget)
+        ThrowScriptError(kOutOfStackSpace);
 }
 
 void ScriptInterpreter::CheckGeneration(quint64 generation)

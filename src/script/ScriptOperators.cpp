@@ -217,8 +217,11 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
             return ScriptValue::Null();
         if (op == ScriptOp::Add) {
             // "+" joins two strings, and a string with Empty.
-            if (left.isString() && (right.isString() || right.isEmpty()))
+            if (left.isString() && (right.isString() || right.isEmpty())) {
+                CheckScriptStringLength(left.stringValue().size() + right.stringValue().size());
+                CountScriptItemsMade(left.stringValue().size() + right.stringValue().size());
                 return ScriptValue::FromString(left.stringValue() + right.stringValue());
+            }
             if (left.isEmpty() && right.isString())
                 return right;
         }
@@ -255,8 +258,8 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
         {
             QString joined = left.ToConcatString();
             const QString tail = right.ToConcatString();
-            if (joined.size() + tail.size() > kMaxScriptStringLength)
-                ThrowScriptError(14);
+            CheckScriptStringLength(joined.size() + tail.size());
+            CountScriptItemsMade(joined.size() + tail.size());
             joined += tail;
             return ScriptValue::FromString(std::move(joined));
         }

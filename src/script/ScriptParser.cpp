@@ -652,7 +652,7 @@ StmtPtr ScriptParser::ParseAssignOrCall(bool isSet, bool isCall)
         static_cast<MemberExpr*>(target.get())->hasArgs = true;
     else
         Fail(N::ExpectedStatement);
-    statement->target = std::move(target);
+    statement->target = Measured(std::move(target));
     return statement;
 }
 

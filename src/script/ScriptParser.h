@@ -74,6 +74,8 @@ private:
     ExprPtr ParsePower();
     ExprPtr ParsePrimary();
     ExprPtr ParseChain(int* lastParen = nullptr);
+    // Records the node's depth; a tree deeper than kMaxExpressionDepth fails to compile.
+    ExprPtr Measured(ExprPtr expression);
     void ParseArgumentList(ExprList& args);
     std::unique_ptr<NameExpr> MakeName(const QString& name, int line);
     void MarkAssigned(NameExpr* name);

@@ -1,6 +1,7 @@
 #include "script/ScriptError.h"
 #include "script/ScriptParser.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace N = ScriptErrorNumber;
@@ -10,6 +11,7 @@ namespace {
 // Binary operator levels, loosest first: Imp, Eqv, Xor, Or, And, (Not), comparisons, &,
 // + -, Mod, \, * /.
 constexpr int kNotLevel = 5;
+constexpr int kOutOfStackSpace = 28;
 constexpr int kLastLevel = 10;
 
 std::optional<ScriptOp> OperatorAt(const Token& token, int level)
@@ -69,7 +71,44 @@ std::optional<ScriptOp> OperatorAt(const Token& token, int level)
     }
 }
 
+int DeepestOf(const ExprList& list)
+{
+    int deepest = 0;
+    for (const ExprPtr& item : list)
+        deepest = std::max<int>(deepest, item->depth);
+    return deepest;
+}
+
 }  // namespace
+
+ExprPtr ScriptParser::Measured(ExprPtr expression)
+{
+    int below = 0;
+    switch (expression->kind) {
+    case ExprKind::Literal:
+        break;
+    case ExprKind::Name:
+        below = DeepestOf(static_cast<NameExpr&>(*expression).args);
+        break;
+    case ExprKind::Member: {
+        const auto& member = static_cast<MemberExpr&>(*expression);
+        below = std::max<int>(member.object->depth, DeepestOf(member.args));
+        break;
+    }
+    case ExprKind::Unary:
+        below = static_cast<UnaryExpr&>(*expression).operand->depth;
+        break;
+    case ExprKind::Binary: {
+        const auto& binary = static_cast<BinaryExpr&>(*expression);
+        below = std::max<int>(binary.left->depth, binary.right->depth);
+        break;
+    }
+    }
+    if (below + 1 > kMaxExpressionDepth)
+        Fail(kOutOfStackSpace);
+    expression->depth = static_cast<quint16>(below + 1);
+    return expression;
+}
 
 ExprPtr ScriptParser::ParseExpr()
 {
@@ -91,7 +130,7 @@ ExprPtr ScriptParser::ParseBinaryLevel(int level)
         const int line = Current().line;
         Advance();
         ExprPtr right = operand();
-        left = std::make_unique<BinaryExpr>(line, *op, std::move(left), std::move(right));
+        left = Measured(std::make_unique<BinaryExpr>(line, *op, std::move(left), std::move(right)));
     }
     return left;
 }
@@ -102,7 +141,7 @@ ExprPtr ScriptParser::ParseNot()
     if (IsKeyword(Keyword::Not)) {
         const int line = Current().line;
         Advance();
-        return std::make_unique<UnaryExpr>(line, ScriptOp::Not, ParseNot());
+        return Measured(std::make_unique<UnaryExpr>(line, ScriptOp::Not, ParseNot()));
     }
     return ParseBinaryLevel(kNotLevel);
 }
@@ -121,7 +160,7 @@ ExprPtr ScriptParser::ParseNegation()
                 return operand;
             }
         }
-        return std::make_unique<UnaryExpr>(line, ScriptOp::Negate, std::move(operand));
+        return Measured(std::make_unique<UnaryExpr>(line, ScriptOp::Negate, std::move(operand)));
     }
     if (Accept(TokenKind::Plus))
         return ParseNegation();
@@ -136,10 +175,10 @@ ExprPtr ScriptParser::ParsePower()
         Advance();
         ExprPtr right;
         if (Accept(TokenKind::Minus))
-            right = std::make_unique<UnaryExpr>(line, ScriptOp::Negate, ParsePrimary());
+            right = Measured(std::make_unique<UnaryExpr>(line, ScriptOp::Negate, ParsePrimary()));
         else
             right = ParsePrimary();
-        left = std::make_unique<BinaryExpr>(line, ScriptOp::Power, std::move(left), std::move(right));
+        left = Measured(std::make_unique<BinaryExpr>(line, ScriptOp::Power, std::move(left), std::move(right)));
     }
     return left;
 }
@@ -190,7 +229,7 @@ ExprPtr ScriptParser::ParsePrimary()
             return std::make_unique<LiteralExpr>(line, ScriptValue::Nothing());
         case Keyword::Not:
             Advance();
-            return std::make_unique<UnaryExpr>(line, ScriptOp::Not, ParseBinaryLevel(kNotLevel));
+            return Measured(std::make_unique<UnaryExpr>(line, ScriptOp::Not, ParseBinaryLevel(kNotLevel)));
         default:
             if (UsableAsName(token.keyword))
                 return ParseChain();
@@ -227,6 +266,7 @@ ExprPtr ScriptParser::ParseChain(int* lastParen)
     auto* name = static_cast<NameExpr*>(chain.get());
     parseArgs(name->args, name->hasArgs);
     bool closedArgs = name->hasArgs;
+    chain = Measured(std::move(chain));
     for (;;) {
         if (IsPunct(TokenKind::Dot) && !Current().spaceBefore) {
             Advance();
@@ -239,14 +279,14 @@ ExprPtr ScriptParser::ParseChain(int* lastParen)
             member->object = std::move(chain);
             parseArgs(member->args, member->hasArgs);
             closedArgs = member->hasArgs;
-            chain = std::move(member);
+            chain = Measured(std::move(member));
         } else if (!lastParen && closedArgs && IsPunct(TokenKind::LeftParen)) {
             // An index on a result in an expression: Split(text, ",")(0), rows(1)(2). A
             // member without a name stands for it.
             auto index = std::make_unique<MemberExpr>(Current().line);
             index->object = std::move(chain);
             parseArgs(index->args, index->hasArgs);
-            chain = std::move(index);
+            chain = Measured(std::move(index));
         } else {
             return chain;
         }

@@ -12,10 +12,31 @@
 
 namespace {
 
-// Bounds that keep a script from taking the player's memory.
-constexpr size_t kMaxArrayItems = 4u * 1024 * 1024;
+thread_local qint64 t_itemsMade = 0;
 
 }  // namespace
+
+void CountScriptItemsMade(qint64 count)
+{
+    t_itemsMade += count;
+}
+
+qint64 ScriptItemsMade()
+{
+    return t_itemsMade;
+}
+
+void CheckScriptStringLength(qint64 length)
+{
+    if (length > kMaxScriptStringLength)
+        ThrowScriptError(RuntimeError::OutOfStringSpace);
+}
+
+void CheckScriptArrayItems(qint64 count)
+{
+    if (count > kMaxScriptArrayItems)
+        ThrowScriptError(RuntimeError::OutOfMemory);
+}
 
 void ScriptValue::ReleaseOwned()
 {
@@ -376,9 +397,9 @@ void ScriptArray::Resize(const std::vector<int>& newUpperBounds, bool preserve)
         if (bound < -1)
             ThrowScriptError(RuntimeError::SubscriptOutOfRange);
         count *= static_cast<size_t>(bound + 1);
-        if (count > kMaxArrayItems)
-            ThrowScriptError(RuntimeError::OutOfMemory);
+        CheckScriptArrayItems(static_cast<qint64>(count));
     }
+    CountScriptItemsMade(static_cast<qint64>(count));
     if (preserve && !upperBounds.empty()) {
         if (newUpperBounds.size() != upperBounds.size())
             ThrowScriptError(RuntimeError::SubscriptOutOfRange);

@@ -172,8 +172,18 @@ struct ScriptArray {
     void Resize(const std::vector<int>& newUpperBounds, bool preserve);
 };
 
-// The longest text a script may build (characters); longer raises Out of string space.
+// Bounds that keep a script from taking the player's memory: the longest text a script may
+// build (characters; longer raises Out of string space) and the most items of an array
+// (more raises Out of memory). Whatever makes a text or an array checks them before it
+// allocates, and counts what it made: the interpreter charges the characters and items made
+// on its thread against its step budget.
 inline constexpr qsizetype kMaxScriptStringLength = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxScriptArrayItems = 4 * 1024 * 1024;
+void CheckScriptStringLength(qint64 length);
+void CheckScriptArrayItems(qint64 count);
+void CountScriptItemsMade(qint64 count);
+// Characters and array items made on this thread so far.
+qint64 ScriptItemsMade();
 
 // Parses a number the way VBScript's conversions read text: leading and trailing blanks,
 // sign, decimals, exponent, "&H" hexadecimal and "&O" octal. False when text is no number.

@@ -66,7 +66,7 @@ void BrowserPlayerTest::AddParts(PlayerParts& parts)
 Player& BrowserPlayerTest::MakeBrowserPlayer()
 {
     Player& window = MakePlayer();
-    m_mediaBrowser.Attach(window, window, m_dialogs);
+    m_mediaBrowser.Attach(window, window);
     m_tools.Attach(window, window, m_dialogs);
     return window;
 }
@@ -76,6 +76,11 @@ bool BrowserPlayerTest::WaitForShots(int timeoutMs)
     return QTest::qWaitFor(
         [this] { return m_mediaBrowser.PendingShots() == 0 && !m_mediaBrowser.IsShooting() && !m_mediaBrowser.ShotWindow(); },
         timeoutMs);
+}
+
+void BrowserPlayerTest::Command(const QString& command, const QString& args)
+{
+    swf().raiseFSCommand(command, args);
 }
 
 QString BrowserPlayerTest::BrowseXml() const

@@ -63,6 +63,8 @@ protected:
     // Runs the event loop until the browser's shots have ended.
     bool WaitForShots(int timeoutMs = 5000);
     QString BrowseXml() const;
+    // A command of the browser movie, as the control reports it.
+    void Command(const QString& command, const QString& args);
     // The calls the control got since the last clear, joined for messages.
     QString Calls() const { return swf().calls.join(QLatin1Char('\n')); }
     FakeFlashControl& swf() const { return *m_swf; }

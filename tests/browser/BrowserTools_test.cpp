@@ -47,7 +47,7 @@ protected:
     // Runs an item pop-up command on the browser's item number.
     bool OnItem(int number, const char* command)
     {
-        m_mediaBrowser.Hover(number);
+        Command(QStringLiteral("SHOTOVER"), QString::number(number));
         return player().RunCommand(QLatin1String(command));
     }
     int Browses() const { return LogBody().filter(QStringLiteral(" :: New Media Browse (")).size(); }

@@ -143,40 +143,40 @@ TEST_F(MediaBrowserTest, ClicksHoversAndTheScrollPosition)
     m_mediaBrowser.BrowseFolder(folder);
     WaitForShots();
 
-    m_mediaBrowser.SetScroll(240);
-    m_mediaBrowser.Hover(3);
+    Command(QStringLiteral("BROWSESCROLL"), QStringLiteral("240"));
+    Command(QStringLiteral("SHOTOVER"), QStringLiteral("3"));
     EXPECT_EQ(m_mediaBrowser.SelectedItem(), folder + QStringLiteral("a.swf"));
-    m_mediaBrowser.Hover(6);  // beyond the items: kept as it was
+    Command(QStringLiteral("SHOTOVER"), QStringLiteral("6"));  // beyond the items: kept as it was
     EXPECT_EQ(m_mediaBrowser.Hovered(), 3);
-    m_mediaBrowser.Hover(0);
+    Command(QStringLiteral("SHOTOVER"), QStringLiteral("0"));
     EXPECT_EQ(m_mediaBrowser.SelectedItem(), folder + QStringLiteral(".."));
 
     // Clicks outside 1..count do nothing.
     swf().calls.clear();
-    m_mediaBrowser.Click(0);
-    m_mediaBrowser.Click(6);
+    Command(QStringLiteral("SHOTCLICK"), QStringLiteral("0"));
+    Command(QStringLiteral("SHOTCLICK"), QStringLiteral("6"));
     EXPECT_TRUE(swf().calls.isEmpty());
 
     // The scroll position goes into the next listing; a folder is shown from its top.
-    m_mediaBrowser.Search(QString());
+    Command(QStringLiteral("MEOWSEARCH"), QString());
     EXPECT_TRUE(BrowseXml().contains(QStringLiteral("<SCROLL>0</SCROLL>")));
-    m_mediaBrowser.SetScroll(120);
+    Command(QStringLiteral("BROWSESCROLL"), QStringLiteral("120"));
     m_mediaBrowser.BrowseMedia();
     EXPECT_TRUE(BrowseXml().contains(QStringLiteral("<SCROLL>120</SCROLL>")));
-    m_mediaBrowser.Click(2);
+    Command(QStringLiteral("SHOTCLICK"), QStringLiteral("2"));
     EXPECT_EQ(m_mediaBrowser.CurrentFolder(), folder + QStringLiteral("games/"));
     EXPECT_EQ(m_mediaBrowser.Scroll(), 0);
     WaitForShots();
 
     // A movie becomes the playlist and plays; the browser is left.
-    m_mediaBrowser.Click(1);
+    Command(QStringLiteral("SHOTCLICK"), QStringLiteral("1"));
     ASSERT_EQ(player().playlist().PLEntries(), QStringList{folder + QStringLiteral("games/g.swf")});
     EXPECT_EQ(player().MediaInfo().SourcePath, folder + QStringLiteral("games/g.swf"));
     EXPECT_FALSE(m_mediaBrowser.IsBrowsing());
     EXPECT_FALSE(player().IsBrowsing());
 
     // The parent of a folder, as the browser movie asks for it.
-    m_mediaBrowser.Search(folder + QStringLiteral("games/../"));
+    Command(QStringLiteral("MEOWSEARCH"), folder + QStringLiteral("games/../"));
     EXPECT_EQ(m_mediaBrowser.CurrentFolder(), folder);
 }
 
@@ -187,13 +187,13 @@ TEST_F(MediaBrowserTest, ChoosingAFolder)
     m_mediaBrowser.BrowseFolder(folder);
     m_dialogs.folderAnswer.clear();
     Mark();
-    m_mediaBrowser.ChooseFolder(QString());
+    Command(QStringLiteral("MEOWBROWSE"), QString());
     EXPECT_EQ(m_dialogs.lastTitle, QStringLiteral("Select Folder to Browse Media in:"));
     EXPECT_EQ(m_dialogs.lastFolder, folder);
     EXPECT_TRUE(LogSinceMark().isEmpty());  // cancelled: nothing happens
 
     m_dialogs.folderAnswer = folder + QStringLiteral("games");
-    m_mediaBrowser.ChooseFolder(folder + QStringLiteral("empty/"));
+    Command(QStringLiteral("MEOWBROWSE"), folder + QStringLiteral("empty/"));
     EXPECT_EQ(m_dialogs.lastFolder, folder + QStringLiteral("empty/"));
     EXPECT_EQ(m_mediaBrowser.CurrentFolder(), folder + QStringLiteral("games/"));
     EXPECT_EQ(m_mediaBrowser.ItemCount(), 1);
@@ -228,7 +228,7 @@ TEST_F(MediaBrowserTest, FailedLoadsShowTheirTextInTheBrowser)
                                BrowserThumbnailName(folder + QStringLiteral("broken.swf"), false)})
         + 1;
     ASSERT_GT(broken, 0);
-    m_mediaBrowser.Click(broken);
+    Command(QStringLiteral("SHOTCLICK"), QString::number(broken));
     EXPECT_TRUE(m_mediaBrowser.IsBrowsing());
     const QString xml = BrowseXml();
     EXPECT_TRUE(xml.contains(QStringLiteral("<ERROR>Not a Flash Movie</ERROR>"))) << xml.toStdString();

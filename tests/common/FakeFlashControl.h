@@ -15,6 +15,7 @@ public:
 
     int FlashVersion() const override { return m_version; }
     void LoadMovie(int layer, const QString& url) override;
+    void AllowFolder(const QString& folder) override { calls << QStringLiteral("AllowFolder ") + folder; }
     void Play() override;
     void Stop() override;
     void Back() override;
@@ -41,7 +42,6 @@ public:
     void SetInputFilter(QObject* filter) override { m_inputFilter = filter; }
     QImage GrabFrame() override;
     QString LastError() const override { return m_lastError; }
-    void AllowFolder(const QString& folder) override { calls << QStringLiteral("AllowFolder ") + folder; }
 
     // Test controls.
     QStringList calls;

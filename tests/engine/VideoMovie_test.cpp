@@ -233,8 +233,14 @@ TEST(VideoMovie, VideosThatCannotBeShownGetAMessage)
         if (!test.playback.isEmpty()) {
             EXPECT_EQ(Playback(state), test.playback);
         }
-        // The message panel stands where the picture would be.
-        const QColor centre = control.GrabFrame().pixelColor(kVideoSize.width() / 2, (kVideoSize.height() - kControlStrip) / 2);
-        EXPECT_TRUE(Near(centre, QColor(0x24, 0x30, 0x43), 16)) << centre.name().toStdString();
+        // The message panel stands where the picture would be, once the engine has painted it.
+        QColor centre;
+        EXPECT_TRUE(control.WaitFor(
+            [&] {
+                centre = control.GrabFrame().pixelColor(kVideoSize.width() / 2, (kVideoSize.height() - kControlStrip) / 2);
+                return Near(centre, QColor(0x24, 0x30, 0x43), 16);
+            },
+            5000))
+            << centre.name().toStdString();
     }
 }

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <array>
+
 #include <zlib.h>
 
 #include <gtest/gtest.h>
@@ -299,6 +301,60 @@ TEST_F(PngFiles, InterlacedImageMatchesItsPlainTwin)
         ASSERT_EQ(interlaced.LoadPNGFile(CorpusDir() + QStringLiteral("/png/s%1i3%2.png").arg(n, depth)), 0);
         EXPECT_EQ(plain.Bitmap().pixels, interlaced.Bitmap().pixels) << size;
     }
+}
+
+TEST_F(PngFiles, HeadersClaimingMoreThanTheDataHoldsLoadEmpty)
+{
+    // Headers of tiny files that claim 50331683 x 35 and 65536 x 65536 pixels.
+    const QByteArray tinyData = Idat(QByteArray(64, '\0'));
+    for (const auto& [width, height] : {std::pair<uint32_t, uint32_t>{50331683, 35}, {65536, 65536}, {20000, 20000}}) {
+        EXPECT_EQ(Load(File({Ihdr(width, height, 1, 0), tinyData, Iend()})), 0) << width;
+        EXPECT_TRUE(m_png.IsEmpty()) << width;
+        EXPECT_EQ(m_png.Width(), int32_t(width));
+    }
+
+    // A plain black 2048 x 2048 picture compresses close to deflate's limit and still loads,
+    // stored plainly or interlaced.
+    const uint32_t side = 2048;
+    QByteArray rows(qsizetype(side + 1) * side, '\0');
+    EXPECT_EQ(Load(File({Ihdr(side, side, 8, 0), Idat(rows), Iend()})), 0);
+    ASSERT_FALSE(m_png.IsEmpty());
+    EXPECT_EQ(m_png.PixelARGB(side - 1, side - 1), 0xFF000000u);
+    QByteArray passRows;
+    for (const auto& [x0, y0, dx, dy] :
+        {std::array<uint32_t, 4>{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4}, {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}})
+        passRows += QByteArray(qsizetype((side - x0 + dx - 1) / dx + 1) * ((side - y0 + dy - 1) / dy), '\0');
+    EXPECT_EQ(Load(File({Ihdr(side, side, 8, 0, 1), Idat(passRows), Iend()})), 0);
+    ASSERT_FALSE(m_png.IsEmpty());
+    EXPECT_EQ(m_png.PixelARGB(side / 2, side - 1), 0xFF000000u);
+}
+
+TEST(PngDataCanFill, MeasuresTheHeaderAgainstTheCompressedData)
+{
+    auto header = [](uint32_t width, uint32_t height, uint8_t depth, uint8_t colorType, uint8_t interlace) {
+        PngHeader h;
+        h.width = width;
+        h.height = height;
+        h.bitDepth = depth;
+        h.colorType = colorType;
+        h.interlaceMethod = interlace;
+        return h;
+    };
+    // Zeros compressed as hard as zlib can: the data that fills the image is always enough.
+    for (const PngHeader& h : {header(4096, 4096, 8, 0, 0), header(1000, 3000, 16, 6, 0), header(4096, 4096, 1, 0, 1)}) {
+        const uint64_t rowBytes = (uint64_t(h.width) * h.bitDepth * (h.colorType == 6 ? 4 : 1) + 7) / 8 + 1;
+        const QByteArray zeros(qsizetype(rowBytes * h.height), '\0');
+        uLongf size = compressBound(uLong(zeros.size()));
+        QByteArray packed(qsizetype(size), '\0');
+        ASSERT_EQ(compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(zeros.constData()),
+                      uLong(zeros.size()), 9),
+            Z_OK);
+        EXPECT_TRUE(PngDataCanFill(h, size)) << h.width << "x" << h.height << " from " << size;
+        EXPECT_FALSE(PngDataCanFill(h, size / 2)) << h.width << "x" << h.height;
+    }
+    EXPECT_FALSE(PngDataCanFill(header(50331683, 35, 1, 0, 0), 100));
+    EXPECT_FALSE(PngDataCanFill(header(65536, 65536, 1, 0, 1), 4096));
+    EXPECT_TRUE(PngDataCanFill(header(1, 1, 8, 2, 0), 0));
 }
 
 TEST(PngRowFilters, EachFilterUndoesItsPrediction)

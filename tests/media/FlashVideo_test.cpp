@@ -85,3 +85,39 @@ TEST(FlashVideo, PathThatIsNotXmlTextWritesNoDescription)
     EXPECT_FALSE(QFile::exists(Folders().flash + QStringLiteral("video.xml")));
     EXPECT_TRUE(info.WorkingPath.contains(QStringLiteral("video.swf?myXML=")));  // set all the same
 }
+
+// Real videos begin with a metadata tag: the first picture further on gives their size, as the
+// independent manifest of the corpus reads it; videos without a Sorenson picture give none.
+TEST(FlashVideo, TheFirstSorensonPictureGivesTheSizeOfVideosThatBeginWithMetadata)
+{
+    SKIP_WITHOUT_CORPUS();
+    struct Case {
+        const char* file;
+        int width;  // 0: no size
+        int height;
+    };
+    const Case cases[] = {
+        {"breakdance.flv", 320, 240},
+        {"square.flv", 128, 96},
+        {"ruffle-netstream_seek_flv-test_video.flv", 352, 288},
+        {"ruffle-netstream_play_stop_replay-test.flv", 320, 233},
+        {"dummy.flv", 8, 8},
+        {"rufflelogo.flv", 0, 0},
+        {"hsv.flv", 0, 0},
+        {"tone_stereo_44100hz.flv", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const QByteArray bytes = ReadAll(CorpusDir() + QStringLiteral("/flv/") + QLatin1String(c.file));
+        int width = 0;
+        int height = 0;
+        EXPECT_EQ(FindVideoFrameSize(bytes, &width, &height), c.width > 0) << c.file;
+        EXPECT_EQ(width, c.width) << c.file;
+        EXPECT_EQ(height, c.height) << c.file;
+        // A file cut anywhere ends the search cleanly.
+        for (qsizetype cut : {qsizetype(3), qsizetype(13), qsizetype(30), bytes.size() / 2})
+            FindVideoFrameSize(bytes.left(cut), &width, &height);
+    }
+    int width = 0;
+    int height = 0;
+    EXPECT_FALSE(FindVideoFrameSize(QByteArray("not a video at all"), &width, &height));
+}

@@ -61,6 +61,19 @@ TEST(EndOfMovie, NeverFiresBeforeTheLastFrameWithAnEmptyPlaylistOrOnInterfaceMov
     EXPECT_EQ(EndOfMovieStep(welcome), EndOfMovieAction::Continue);
 }
 
+// A video's wrapper is one frame until it tells the video's length; from then on its last frame
+// is the end like a movie's.
+TEST(EndOfMovie, AVideoEndsOnlyOnceItsWrapperToldItsLength)
+{
+    const EndOfMovieState wrapperAlone{0, 1, 0, false, false, true, true};
+    EXPECT_FALSE(AtEndOfMovie(wrapperAlone));
+    EXPECT_EQ(EndOfMovieStep(wrapperAlone), EndOfMovieAction::Continue);
+    const EndOfMovieState movieOfOneFrame{0, 1, 0, false, false, true, false};
+    EXPECT_EQ(EndOfMovieStep(movieOfOneFrame), EndOfMovieAction::PlayNext);
+    const EndOfMovieState videoAtEnd{120, 121, 0, false, true, true, true};
+    EXPECT_EQ(EndOfMovieStep(videoAtEnd), EndOfMovieAction::Rewind);
+}
+
 TEST(OpacityItem, OnlyTheFourOpacitiesHaveAnItem)
 {
     EXPECT_EQ(OpacityItem(100), 0);

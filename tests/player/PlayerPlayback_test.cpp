@@ -166,14 +166,6 @@ TEST_F(PlayerTest, TheReadyStateGivesTheMovieItsBackgroundAgain)
     EXPECT_EQ(swf().BGColor(), QStringLiteral("204060"));
 }
 
-TEST_F(PlayerTest, AnUnknownFSCommandIsLogged)
-{
-    MakePlayer();
-    Mark();
-    swf().raiseFSCommand(QStringLiteral("Whatever"), QStringLiteral("1"));
-    EXPECT_EQ(LogSinceMark(), QStringList({QStringLiteral("<br>"), QStringLiteral("Unsupported FS Command (Whatever)<br>")}));
-}
-
 TEST_F(PlayerTest, ThePlaylistMenusSaveAddMoveAndRemove)
 {
     const QString a = WriteMovie(QStringLiteral("a.swf"));

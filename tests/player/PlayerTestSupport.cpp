@@ -4,6 +4,7 @@
 #include "swf/SwfWriter.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 
@@ -40,6 +41,22 @@ QString FakeFileDialogs::ChooseFolder(QWidget*, const QString& title, const QStr
     return folderAnswer;
 }
 
+namespace {
+const char* const kCaughtSchemes[] = {"http", "https", "mailto", "file"};
+}  // namespace
+
+OpenedUrls::OpenedUrls()
+{
+    for (const char* scheme : kCaughtSchemes)
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+}
+
+OpenedUrls::~OpenedUrls()
+{
+    for (const char* scheme : kCaughtSchemes)
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
 void FakeExtensions::Run(PlayerFeature feature, const QString& argument)
 {
     runs << QString::number(int(feature)) + QLatin1Char(' ') + argument;
@@ -74,6 +91,8 @@ Player& PlayerTest::MakePlayer()
     parts.recent = &m_recent;
     parts.extensions = &m_extensions;
     parts.fileDialogs = &m_dialogs;
+    parts.browser = &m_browser;
+    parts.newControl = m_newControl;
     parts.releaseInstance = [this] { ++m_released; };
     AddParts(parts);
     m_player = std::make_unique<Player>(std::move(parts));

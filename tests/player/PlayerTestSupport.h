@@ -5,11 +5,14 @@
 #include "common/TestSupport.h"
 #include "options/OptionHolders.h"
 #include "player/Player.h"
+#include "player/PlayerBrowser.h"
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
 
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <memory>
 
@@ -36,6 +39,44 @@ public:
     QStringList OpenFiles(QWidget*, const QString& title, const QString& folder, const QString& filter) override;
     QString SaveFile(QWidget*, const QString& title, const QString& folder, const QString&, const QString& filter) override;
     QString ChooseFolder(QWidget*, const QString& title, const QString& folder) override;
+    QStringList messages;  // "<title>: <text>"
+    void ShowMessage(QWidget*, const QString& title, const QString& text) override
+    {
+        messages << title + QStringLiteral(": ") + text;
+    }
+};
+
+// A media browser whose items the test sets; it records what the player asks of it.
+class FakeBrowser : public PlayerBrowser {
+public:
+    struct Item {
+        QString path;
+        bool folder = false;
+    };
+    bool available = false;
+    QList<Item> items;
+    QStringList calls;  // "ShowFolder <folder>", "Scroll <n>", "Hover <n>"
+
+    bool IsAvailable() const override { return available; }
+    void ShowFolder(const QString& folder) override { calls << QStringLiteral("ShowFolder ") + folder; }
+    int ItemCount() const override { return int(items.size()); }
+    QString ItemPath(int number) const override { return items.value(number - 1).path; }
+    bool ItemIsFolder(int number) const override { return items.value(number - 1).folder; }
+    void SetScrollPosition(int position) override { calls << QStringLiteral("Scroll ") + QString::number(position); }
+    void SetHoveredItem(int number) override { calls << QStringLiteral("Hover ") + QString::number(number); }
+};
+
+// Catches what the player opens with the desktop's handlers (web and mail addresses, files)
+// while it lives, so that no browser starts.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls();
+    ~OpenedUrls() override;
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
 };
 
 // Offers the features the test names and records what runs.
@@ -86,6 +127,9 @@ protected:
     RecentMovies m_recent;
     FakeFileDialogs m_dialogs;
     FakeExtensions m_extensions;
+    FakeBrowser m_browser;
+    // Makes the about box's control; empty: the player offers no about box.
+    std::function<std::unique_ptr<FlashControl>()> m_newControl;
     int m_released = 0;
     FakeFlashControl* m_swf = nullptr;
     std::unique_ptr<Player> m_player;

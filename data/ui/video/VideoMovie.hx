@@ -20,6 +20,8 @@ import vorlen.ui.UiMovie;
 // (keeping its proportions); the controls fade while the video plays and the mouse rests.
 // When the engine cannot show the pictures (a codec it does not decode, a file that holds
 // only sound, a file it cannot read) the movie says so instead of showing a black window.
+// The player drives it like any movie through VideoFrames.
+@:allow(VideoFrames)
 class VideoMovie extends UiMovie {
     static inline var WIDTH = 320;
     static inline var HEIGHT = 240;
@@ -48,6 +50,7 @@ class VideoMovie extends UiMovie {
     var barFade:Transition;
     var barShown = true;
     var seekTarget = -1.0;
+    var frames:VideoFrames;
 
     static function main() {
         new VideoMovie().start();
@@ -82,6 +85,8 @@ class VideoMovie extends UiMovie {
         stage.addEventListener(Event.MOUSE_LEAVE, function(_) lastMove = -IDLE_MS);
         addEventListener(Event.ENTER_FRAME, function(_) tick());
         layout();
+        frames = new VideoFrames(this);
+        frames.connect();
     }
 
     override function onDocument(document:Document):Void {
@@ -218,7 +223,46 @@ class VideoMovie extends UiMovie {
         wake();
     }
 
+    // The player's calls (VideoFrames): play, pause, and go to a time, playing or paused.
+    function playVideo():Void {
+        if (playback == "paused" || playback == "ended")
+            toggle();
+    }
+
+    function pauseVideo():Void {
+        if (playback == "playing")
+            toggle();
+    }
+
+    function seekVideo(seconds:Float, play:Bool):Void {
+        if (stream == null || playback == "failed" || playback == "loading")
+            return;
+        if (playback == "ended")
+            stream.play(address);
+        stream.seek(duration > 0 ? Math.min(seconds, duration) : seconds);
+        if (play)
+            stream.resume();
+        else
+            stream.pause();
+        playback = play ? "playing" : "paused";
+        showState();
+    }
+
+    function currentTime():Float {
+        if (stream == null)
+            return 0;
+        return playback == "ended" && duration > 0 ? duration : stream.time;
+    }
+
+    // The player's opacity arrives as the movie's "_alpha".
+    override function onVariable(name:String, value:String):Void {
+        var percent = Std.parseFloat(value);
+        if (name == "_alpha" && !Math.isNaN(percent))
+            alpha = Math.max(0, Math.min(100, percent)) / 100;
+    }
+
     function tick():Void {
+        frames.tick();
         if (stream == null || playback == "failed")
             return;
         var now = stream.time;

@@ -1,0 +1,2 @@
+s = Space(30000000)
+a = Split(s)
