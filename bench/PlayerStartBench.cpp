@@ -119,6 +119,9 @@ int main(int argc, char* argv[])
         environment.insert(QStringLiteral("VORLEN_CONFIG_DIR"), root + QStringLiteral("config"));
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), root + QStringLiteral("cache"));
         environment.insert(QStringLiteral("HOME"), root);
+        // The file types the player takes on quitting are the run's own desktop's.
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("data"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("config"));
 
         for (std::vector<qint64>* figures : {&cold, &warm}) {
             QProcess player;

@@ -10,8 +10,9 @@ packages=(
   libpugixml-dev zlib1g-dev liblzma-dev libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev llvm
-  xvfb xauth fonts-dejavu-core
-  haxe nodejs npm
+  xvfb xauth fonts-dejavu-core dbus-daemon dbus-session-bus-common
+  xdg-utils shared-mime-info dbus
+  haxe nodejs npm librsvg2-bin
   python3
 )
 

@@ -2,7 +2,6 @@
 
 #include "app/CommandLine.h"
 #include "app/InstanceServer.h"
-#include "app/PlayerExtensionSet.h"
 #include "app/PlaylistCommandLineHost.h"
 #include "app/QuitSignals.h"
 #include "app/RunningInstance.h"
@@ -16,20 +15,30 @@
 #include "browser/FlashShot.h"
 #include "browser/MediaBrowser.h"
 #include "browser/RecentMovies.h"
+#include "desktop/MprisService.h"
+#include "desktop/WindowHooks.h"
+#include "desktop/DesktopExtensions.h"
+#include "desktop/DesktopIntegration.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
 #include "options/LoadSaveOptions.h"
 #include "options/OptionHolders.h"
+#include "options/OptionServices.h"
 #include "player/Player.h"
 #include "player/PlayerFileDialogs.h"
+#include "player/PlayerExtensionList.h"
+#include "update/UpdateCheck.h"
+#include "skin/XmlSkin.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <csignal>
 #include <exception>
@@ -110,11 +119,16 @@ int RunStartUp(const QStringList& arguments)
     FlashShot shooter(Options(), GeneratorOptions());
     MediaBrowser browser(Options(), shooter);
     BrowserTools browserTools({&Options(), &GeneratorOptions(), &ExtractorOptions(), &shooter, &browser, &browserDialogs});
-    PlayerExtensionSet extensions;
-    extensions.Add(&browserTools);
+    WindowHooks hooks;
     std::unique_ptr<Player> player;
     std::unique_ptr<RecentMovies> recent;
     std::unique_ptr<PlaylistCommandLineHost> commandLineHost;
+    std::unique_ptr<MprisService> mediaControls;
+    // The desktop around the window, the options dialog and the update check.
+    DesktopIntegration desktop;
+    DesktopExtensions desktopExtensions(Options(), UIFont());
+    UpdateCheck updateCheck(UpdateOptions(), Options());
+    PlayerExtensionList extensions{&browserTools, &desktopExtensions, &updateCheck};
     InstanceServer instanceServer;
     QuitSignals quitSignals;
     try {
@@ -151,9 +165,12 @@ int RunStartUp(const QStringList& arguments)
         PlayerParts parts;
         parts.swf = std::move(control);
         parts.recent = recent.get();
+        parts.hooks = &hooks;
+        parts.desktop = &desktop;
         parts.browser = &browser;
         parts.extensions = &extensions;
         parts.fileDialogs = &fileDialogs;
+        parts.skin = std::make_unique<XmlSkin>();
         parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();
@@ -168,11 +185,19 @@ int RunStartUp(const QStringList& arguments)
         Player* window = player.get();
         browser.Attach(*window, *window);
         browserTools.Attach(*window, *window, fileDialogs);
+        desktopExtensions.Attach(*window);
+        desktopExtensions.optionsSaved = [] { PublishMediaOptions(Options()); };
+        updateCheck.Attach(window);
+        if (Options().updateAuto)
+            window->WebUpdate(true);
         commandLineHost = std::make_unique<PlaylistCommandLineHost>(
             window->playlist(), *window, [window] { window->RestoreMinimisedWindow(); });
         PlaylistCommandLineHost* host = commandLineHost.get();
         instanceServer.SetCaptionSource([window] { return window->windowTitle(); });
-        instanceServer.SetReceiver([host](const QString& text) { ReceiveHandOver(text, *host); });
+        // The hand-over arrives at the window as its CopyData event.
+        QObject::connect(
+            &hooks.FormEvents(), &CFormEvents::CopyData, window, [host](const QString& text) { ReceiveHandOver(text, *host); });
+        instanceServer.SetReceiver([&hooks](const QString& text) { hooks.FormEvents().DeliverCopyData(text); });
         instanceServer.SetActivator([window] {
             window->raise();
             window->activateWindow();
@@ -213,6 +238,13 @@ int RunStartUp(const QStringList& arguments)
             }
         }
         LogTiming(QStringLiteral("<B>Player Loaded</B>"), true);
+
+        // The desktop's media controls, once the player runs: start-up never waits for a bus.
+        if (window->IsLoaded() && MprisService::SessionBusPresent()) {
+            mediaControls = std::make_unique<MprisService>(*window);
+            QTimer::singleShot(
+                0, mediaControls.get(), [controls = mediaControls.get()] { controls->Start(QDBusConnection::sessionBus()); });
+        }
     } catch (const VorlenError& error) {
         SetCurrentError(error.info());
         LogErrorReport(QStringLiteral("Start Up"));
@@ -224,6 +256,7 @@ int RunStartUp(const QStringList& arguments)
         return 0;
     const int status = QCoreApplication::exec();
     instanceServer.Close();
+    mediaControls.reset();
     player.reset();
     return status;
 }

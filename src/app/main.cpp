@@ -1,3 +1,4 @@
+#include "app/ScreenSaverMode.h"
 #include "app/StartUp.h"
 #include "base/Version.h"
 #include "engine/RuffleFlashControl.h"
@@ -13,5 +14,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QLatin1String(kAppName));
     QApplication::setApplicationVersion(VersionText());
+    if (IsScreenSaverMode(QCoreApplication::arguments()))
+        return RunScreenSaver();
     return RunStartUp(QCoreApplication::arguments());
 }

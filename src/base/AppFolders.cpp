@@ -4,6 +4,7 @@
 #include "base/FileNames.h"
 #include "base/Version.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -55,7 +56,8 @@ void InitApplicationFolders(const QString& appFolder, const QString& logName)
 {
     ComputeApplicationFolders(appFolder, logName);
     const AppFolders& f = g_folders;
-    CreateFolder(f.cache);
+    // The user's cache folder itself may not exist yet on a new account.
+    QDir().mkpath(f.cache);
     QFile::remove(f.logFile);
     WriteLogHeader();
 }

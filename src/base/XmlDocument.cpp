@@ -80,13 +80,21 @@ bool IsTextNode(pugi::xml_node node)
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
-void CollectText(pugi::xml_node node, std::string& out)
+// The descendants are walked without recursion: a deeply nested document must not exhaust the
+// stack.
+void CollectText(pugi::xml_node root, std::string& out)
 {
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        if (IsTextNode(child))
-            out += child.value();
-        else if (child.type() == pugi::node_element)
-            CollectText(child, out);
+    pugi::xml_node node = root.first_child();
+    while (node) {
+        if (IsTextNode(node))
+            out += node.value();
+        if (node.type() == pugi::node_element && node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node != root && !node.next_sibling())
+            node = node.parent();
+        node = node == root ? pugi::xml_node() : node.next_sibling();
     }
 }
 

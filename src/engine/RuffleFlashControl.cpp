@@ -97,6 +97,8 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
     PrepareEngine();
     m_view = new QWebEngineView(parent);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // Files dropped on the movie are the window's (the page would open them itself).
+    m_view->setAcceptDrops(false);
     m_view->resize(550, 400);
 
     m_bridge = new EngineBridge(this);

@@ -12,7 +12,7 @@ public:
 
     bool IsActive() const override { return false; }
     QString SkinName() const override { return QString(); }
-    void LoadCurrentSkin() override { }
+    void LoadCurrentSkin(const QString&) override { }
     SkinLayout UpdateSkin(const SkinLayoutRequest& request) override;
     void RunViewEvent(SkinViewEvent) override { }
     void RunSkinEvent(const QString&) override { }

@@ -5,18 +5,21 @@
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
 #include "options/OptionServices.h"
+#include "player/MenuDecorations.h"
 #include "player/MovieView.h"
 #include "player/NoSkin.h"
 #include "player/PlayerBrowser.h"
 #include "player/PlayerDesktop.h"
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
+#include "player/PlayerHooks.h"
 #include "player/PlayerMenus.h"
 #include "player/PlaylistPane.h"
 #include "player/RecentList.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace {
@@ -56,8 +59,10 @@ Player::Player(PlayerParts parts)
     m_extensions = Use(parts.extensions, m_ownExtensions);
     m_desktop = Use(parts.desktop, m_ownDesktop);
     m_fileDialogs = Use(parts.fileDialogs, m_ownFileDialogs);
+    m_hooks = parts.hooks;
 
     BuildWindow();
+    BuildConsole();
     ResetScriptEngine();
 
     LoadOpts();
@@ -66,13 +71,17 @@ Player::Player(PlayerParts parts)
     SetVisual();
     AdaptMenusToMovie();
     m_skin->Attach(*this);
-    m_skin->LoadCurrentSkin();
+    m_skin->LoadCurrentSkin(State().skinName);
     UpdateSkin();
     m_loaded = true;
+    if (m_hooks)
+        m_hooks->Install(*this);
 }
 
 Player::~Player()
 {
+    if (m_hooks)
+        m_hooks->Release();
     m_tmrUpdate.stop();
     if (m_fullScreenFilter)
         qApp->removeEventFilter(this);
@@ -93,6 +102,13 @@ void Player::BuildWindow()
     m_menuBar->setNativeMenuBar(false);
     m_menus = std::make_unique<PlayerMenus>(
         this, m_menuBar, [this](const CommandRow& row, int index) { DispatchCommand(row, index); });
+    m_decorations = std::make_unique<MenuDecorations>();
+    for (QMenu* menu : m_menus->Menus())
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { DecorateMenu(menu); });
+    for (const char* popUp : {"PopUp", "PupItem"}) {
+        if (QMenu* menu = m_menus->Menu(QLatin1String(popUp)))
+            menu->setSeparatorsCollapsible(true);
+    }
 
     m_view = new MovieView(this);
     m_view->SetControl(m_swf->widget());
@@ -100,6 +116,8 @@ void Player::BuildWindow()
 
     m_playlistPane = new PlaylistPane(m_playlist.model(), this);
     connect(m_playlistPane, &PlaylistPane::PlayRequested, this, [this](int row) { m_playlist.PlayEntry(row); });
+    connect(m_playlistPane, &PlaylistPane::ItemMenuRequested, this,
+        [this](int row) { ShowPopUp(PopUpSource::Playlist, row >= 0 ? m_playlist.model().Entry(row) : QString()); });
 
     connect(m_swf.get(), &FlashControl::FSCommand, this, &Player::OnFSCommand);
     connect(m_swf.get(), &FlashControl::OnReadyStateChange, this, &Player::OnReadyStateChange);
@@ -126,6 +144,16 @@ QWidget* Player::MovieArea()
     return m_view;
 }
 
+QAction* Player::AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag)
+{
+    return m_menus->AddArrayItem(name, index, caption, tag);
+}
+
+void Player::RemoveMenuArrayItems(const QString& name, int fromIndex)
+{
+    m_menus->RemoveArrayItems(name, fromIndex);
+}
+
 // ---- Commands and menu items
 
 void Player::DispatchCommand(const CommandRow& row, int index)
@@ -142,6 +170,8 @@ QString Player::FeatureArgument(const CommandRow& row) const
 {
     // The item menu's commands concern its item; the others the movie shown.
     if (row.parent && QLatin1String(row.parent) == QLatin1String("PupItem")) {
+        if (!m_popUpItem.isEmpty())
+            return m_popUpItem;
         if (m_browser->IsBrowsing())
             return m_browser->SelectedItem();
         const int focused = m_playlistPane->FocusedRow();
@@ -301,10 +331,11 @@ void Player::SetVisual()
         if (name == QLatin1String("mnuMRU") || name == QLatin1String("mnuLangList")
             || (item->property("index").toInt() > 0 && name == QLatin1String("mnuSkinList")))
             continue;
-        item->setText(LangText(CommandLanguageKey(*row).remove(QLatin1Char('!')), QString::fromUtf8(row->caption)));
+        item->setText(LangText(CommandLanguageKey(*row), QString::fromUtf8(row->caption)));
     }
     RebuildRecentMenu();
     RebuildLanguageMenu();
+    AssignMenus();
 }
 
 void Player::RebuildLanguageMenu()

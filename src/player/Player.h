@@ -3,8 +3,10 @@
 #include "media/MediaFileInfo.h"
 #include "options/OptionHolders.h"
 #include "options/OptionsHost.h"
+#include "player/PlayerInput.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerMedia.h"
+#include "player/PlayerOptionsActions.h"
 #include "player/PlayerSkin.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistHost.h"
@@ -18,16 +20,21 @@
 
 #include <memory>
 
+class ConsolePanel;
 class FlashControl;
+class MenuDecorations;
 class MovieView;
 class PlayerBrowser;
 class PlayerDesktop;
 class PlayerExtensions;
 class PlayerFileDialogs;
+class PlayerHooks;
 class PlayerMenus;
 class PlaylistPane;
+class QMenu;
 class QMenuBar;
 class RecentList;
+class ScriptHostObject;
 struct CommandRow;
 
 // What the player window is made of. The Flash control is required; every other part may be
@@ -42,6 +49,8 @@ struct PlayerParts {
     PlayerExtensions* extensions = nullptr;
     PlayerDesktop* desktop = nullptr;
     PlayerFileDialogs* fileDialogs = nullptr;
+    // The input around the window (window events, the movie's mouse and keys, hot keys).
+    PlayerHooks* hooks = nullptr;
     // Quit: resets the running-instance marker ("Window"/"hWnd") when this player owns it.
     std::function<void()> releaseInstance;
     // Makes a further Flash control, for the about box; without it the box is not offered.
@@ -52,7 +61,7 @@ struct PlayerParts {
 // playlist and its pane, the status timer and the script engine in which it is the object
 // "Player". Its public operations are the player's commands; menus, hot keys, the script host,
 // FSCommands and the hand-over of a second start all end in them.
-class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerCommands, public PlayerMedia {
+class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerInput, public PlayerMedia, public PlayerOptionsActions {
     Q_OBJECT
 
 public:
@@ -71,20 +80,27 @@ public:
 
     // Player commands.
     void OpenMedia(bool replace);
-    void PlayMedia();
-    void PauseMedia();
-    void PlayPauseMedia();
+    void PlayMedia() override;
+    void PauseMedia() override;
+    void PlayPauseMedia() override;
     void StopMedia();
-    void FFwd();
-    void Rwd();
+    void FFwd() override;
+    void Rwd() override;
     void SetQuality(const QString& quality) override;
     void SetScaleMode(uint8_t mode) override;
     void SetFlashAlpha(int alpha);
-    void SetSound(int volume, int pan);
+    void SetSound(int volume, int pan) override;
     void MuteSound(bool mute) override;
     float MoviePercent() const;
     void CloseMedia(const QString& errorText) override;
     void Quit(const QString& reason, bool saveState);
+    // Removes the player's traces (cache, file types, desktop entry) and quits without saving.
+    void Uninstall();
+    // Makes the movie at path the screen saver's and opens the saver's settings.
+    void SetAsSS(const QString& path);
+    // The update check: automatic (at most once a week, silent unless there is an update) or
+    // on request.
+    void WebUpdate(bool automatic);
     // The help page of a topic ("" the start page) in the desktop's browser.
     void HelpMe(const QString& topic = QString());
     // The about box (frmAbout), modal.
@@ -104,7 +120,7 @@ public:
     // Window layout, zoom and full screen.
     void ZoomFlash(int percent, int& passes);
     void ZoomWindow(int mode);
-    void FullScreen(bool on, bool force);
+    void FullScreen(bool on, bool force) override;
     void ShowMenuBar(bool show);
     void MenuVisible(bool visible);
     void ShowFSControls(bool show);
@@ -119,7 +135,7 @@ public:
     // aspect ratio while "Keep Aspect Ratio" is checked and the browser is not shown.
     QRect FormResizing(const QRect& window, int edge) const;
     // View_Resize: places the control inside the movie view (fit or crop).
-    void ViewResize();
+    void ViewResize() override;
 
     // Playlist.
     void TogglePlaylist(int16_t mode) override;
@@ -127,7 +143,9 @@ public:
     Playlist& MediaPlaylist() override { return m_playlist; }
     int PopUpPlaylistEntry() const override;
     // Clears the playlist, adds the paths (level 0) and plays entry 0.
-    void PlayPaths(const QStringList& paths);
+    void PlayPaths(const QStringList& paths) override;
+    // Adds the paths at the end of the playlist (level 0), in order.
+    void AppendToPlaylist(const QStringList& paths) override;
     // Makes the entry of the movie shown the current one, when the playlist holds it (the kept
     // playlist read back at start-up names what the command line opened).
     void MarkShownEntry();
@@ -140,11 +158,20 @@ public:
 
     // Script host and console output.
     ScriptEngine& Script() override { return m_script; }
-    void ResetScriptEngine();
+    void ResetScriptEngine() override;
+    ScriptHostObject* ScriptHost() override { return m_scriptObject.get(); }
     // Runs a statement in the script engine; a failure is logged as a script error report.
     bool ExecuteStatement(const QString& statement);
     void Out(const QString& text);
     QString ConsoleText() const { return m_console; }
+    // The console panel over the window (F12): shown with the focus in its input line, hidden.
+    void ShowConsole();
+    void HideConsole();
+    bool IsConsoleShown() const;
+    ConsolePanel* Console() const { return m_consolePanel; }
+    // A line typed into the console: written to it after " > ", then run; an error is written
+    // with its number, description and line. True when the statement ran without error.
+    bool RunConsoleLine(const QString& line);
 
     // The media browser and the common dialogs as the window uses them (the FSCommand bridge
     // reaches them through here).
@@ -158,6 +185,25 @@ public:
     FlashControl& SWF() override { return *m_swf; }
     QWidget* Window() override { return this; }
     QWidget* MovieArea() override;
+    bool HandyAction(int key) override;
+    void ShowPopUp(PopUpSource source, const QString& item = QString()) override;
+    // The pop-up menu ShowPopUp shows, prepared (checks, copied captions, the entries for the item)
+    // but not shown.
+    QMenu* PreparePopUp(PopUpSource source, const QString& item = QString());
+    // The item the item pop-up was opened for ("" for none) and whether it is the playlist's.
+    QString PopUpItem() const { return m_popUpItem; }
+    bool PopUpFromPlaylist() const { return m_popUpFromPlaylist; }
+    // mnuMoviePlay: the pop-up's playlist entry, or the browser item as the new playlist.
+    void PlayPopUpItem();
+    // AssignMenus: the owner-drawn menus' table (captions to icon files and kinds) made again
+    // from the command table and the menu set of option "Menus"; the menus show the icons.
+    void AssignMenus();
+    const MenuDecorations& Decorations() const { return *m_decorations; }
+    // FormX_ActivateApp, the window's part.
+    void ApplicationActivated(bool active) override;
+    bool IsApplicationActive() const { return m_applicationActive; }
+    QAction* AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag) override;
+    void RemoveMenuArrayItems(const QString& name, int fromIndex) override;
     bool IsChecked(const QString& name, int index = -1) const;
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);
@@ -167,7 +213,7 @@ public:
     // item: the menu item that asks (for features that serve several items).
     void RunFeature(PlayerFeature feature, const QString& argument, const QString& item = QString());
     // The language's texts applied to the window and its menus again (after a language change).
-    void SetVisual();
+    void SetVisual() override;
     void ChooseLanguage(int index);
     // The recent movie of item index is opened as the new playlist.
     void OpenRecent(int index);
@@ -175,7 +221,7 @@ public:
 
     // Options: LoadOpts and SaveOpts of the option store, with this window as their host.
     void LoadOpts();
-    void SaveOpts();
+    void SaveOpts() override;
 
     // Shows the window as the options left it (maximised, full screen).
     void ShowPlayer();
@@ -184,7 +230,7 @@ public:
     void RestoreMinimisedWindow();
 
     // State: sound, opacity, time mode and the loaded movie.
-    int Volume() const;
+    int Volume() const override;
     int Pan() const;
     bool IsMuted() const;
     int FlashAlpha() const;
@@ -194,10 +240,12 @@ public:
     bool IsNativeSize() const { return m_nativeSize; }
     QString MovieTitle() const override { return m_movieTitle; }
     bool IsLoaded() const { return m_loaded; }
-    bool IsBrowsing() const;
+    bool IsBrowsing() const override;
     const SkinLayout& Layout() const { return m_layout; }
+    // ScaleWidth, ScaleHeight: the client area below the menu bar, pixels.
+    QSize ScaleSize() const { return m_scaleSize.isValid() ? m_scaleSize : size(); }
     const WindowMargins& Margins() const { return m_layout.margins; }
-    PlayerSkin& Skin() { return *m_skin; }
+    PlayerSkin& Skin() override { return *m_skin; }
     bool MenuBarHidden() const { return m_menuBarHidden; }
     bool FSControlsHidden() const { return m_fsControlsHidden; }
     bool FSPlaylistHidden() const { return m_fsPlaylistHidden; }
@@ -208,6 +256,7 @@ public:
     void SetGeometryTwips(const QRect& twips);
     QWidget* View() const;
     PlaylistPane* PlaylistBox() const { return m_playlistPane; }
+    QWidget* PlaylistArea() const override;
     OptionsModule& OptionValues() const { return *m_holders.options; }
     PlayerOptionState& State() const { return *m_holders.player; }
 
@@ -245,6 +294,10 @@ public:
     void LoadRecentFiles() override;
     QStringList RecentFiles() const override;
 
+    // PlayerOptionsActions (with the steps above).
+    bool InitialScreenSaverState() const override;
+    QString ScreenSaverModule() const override;
+
 Q_SIGNALS:
     // Quit has unloaded the windows: the program ends.
     void Unloaded();
@@ -260,6 +313,10 @@ protected:
 private:
     void BuildWindow();
     void DispatchCommand(const CommandRow& row, int index);
+    void BuildConsole();
+    void DecorateMenu(QMenu* menu);
+    void RegisterDecoration(QAction* item);
+    void ShowItemEntries(PopUpSource source, const QString& item);
     QString FeatureArgument(const CommandRow& row) const;
     void AdaptMenusToMovie();
     void EnableForMovie(const char* name, bool enabled);
@@ -299,15 +356,21 @@ private:
     PlayerExtensions* m_extensions = nullptr;
     PlayerDesktop* m_desktop = nullptr;
     PlayerFileDialogs* m_fileDialogs = nullptr;
+    PlayerHooks* m_hooks = nullptr;
     std::function<void()> m_releaseInstance;
     std::function<std::unique_ptr<FlashControl>()> m_newControl;
 
     Playlist m_playlist;
     ScriptEngine m_script;
-    std::shared_ptr<ScriptObject> m_scriptObject;
+    std::shared_ptr<ScriptHostObject> m_scriptObject;
 
     QMenuBar* m_menuBar = nullptr;
     std::unique_ptr<PlayerMenus> m_menus;
+    std::unique_ptr<MenuDecorations> m_decorations;
+    QString m_menuIconFolder;
+    QString m_popUpItem;
+    bool m_popUpFromPlaylist = false;
+    bool m_applicationActive = false;
     MovieView* m_view = nullptr;
     PlaylistPane* m_playlistPane = nullptr;
     QTimer m_tmrUpdate;
@@ -322,11 +385,12 @@ private:
     QString m_pendingNotice;  // what the window shows when the welcome movie cannot be
 
     SkinLayout m_layout;
+    QSize m_scaleSize;
     QSize m_lastSize;
     QSize m_userSize;       // the size before the last resize, for the aspect correction
     QSize m_requestedSize;  // the client size the player asked for last
     bool m_menuBarHidden = false;
-    bool m_fsControlsHidden = false;
+    bool m_fsControlsHidden = true;  // a skin's full-screen controls wait for the pointer at the edge
     bool m_fsPlaylistHidden = false;
     bool m_wasMaximized = false;
     QRect m_normalGeometry;  // the window's place before full screen
@@ -336,4 +400,5 @@ private:
     bool m_loaded = false;
     bool m_quitting = false;
     QString m_console;
+    ConsolePanel* m_consolePanel = nullptr;
 };

@@ -134,10 +134,11 @@ const CommandRow kCommands[] = {
      .handler = [](Player& p, int) { p.SetFlashAlpha(25); }},
     {.name = "mnuViewSep3", .parent = "MenuView", .kind = K::Separator},
     {.name = "mnuSkin", .parent = "MenuView", .caption = "Skin", .kind = K::Menu, .icon = "skin"},
-    {.name = "mnuUpdSkin", .parent = "mnuSkin", .caption = "Reload Skin", .shortcut = "F5", .feature = F::ReloadSkin},
+    {.name = "mnuUpdSkin", .parent = "mnuSkin", .caption = "Reload Skin", .shortcut = "F5",
+     .handler = [](Player& p, int) { p.Skin().ReloadSkin(); }},
     {.name = "mnuSkinSep1", .parent = "mnuSkin", .kind = K::Separator},
     {.name = "mnuSkinList", .index = 0, .parent = "mnuSkin", .caption = "No Skin", .kind = K::Radio, .flags = kDesignChecked,
-     .handler = [](Player& p, int i) { p.RunFeature(F::ReloadSkin, Tag(p, "mnuSkinList", i)); }},
+     .handler = [](Player& p, int i) { p.Skin().ChooseSkin(i); }},
     {.name = "mnuSkinSep2", .parent = "mnuSkin", .kind = K::Separator},
     {.name = "mnuMoreSkins", .parent = "mnuSkin", .caption = "More Skins...", .feature = F::MoreSkins},
 
@@ -216,74 +217,98 @@ const CommandRow kCommands[] = {
 
     // The movie area's pop-up menu.
     {.name = "PopUp", .kind = K::PopupMenu},
-    {.name = "mnuPopPlay", .parent = "PopUp", .caption = "Play", .flags = kShowWithMovie, .langKey = "!PLAYER/MNUPLAY",
-     .condition = M::FlashMovie, .handler = [](Player& p, int) { p.PlayPauseMedia(); }},
-    {.name = "mnuPopStop", .parent = "PopUp", .caption = "Stop", .flags = kShowWithMovie, .langKey = "!PLAYER/MNUSTOP",
-     .condition = M::FlashMovie, .handler = [](Player& p, int) { p.StopMedia(); }},
+    {.name = "mnuPopPlay", .parent = "PopUp", .caption = "Play", .flags = kShowWithMovie, .condition = M::FlashMovie,
+     .tag = "!PLAYER/MNUPLAY", .handler = [](Player& p, int) { p.PlayPauseMedia(); }},
+    {.name = "mnuPopStop", .parent = "PopUp", .caption = "Stop", .flags = kShowWithMovie, .condition = M::FlashMovie,
+     .tag = "!PLAYER/MNUSTOP", .handler = [](Player& p, int) { p.StopMedia(); }},
     {.name = "mnuPopMute", .parent = "PopUp", .caption = "Mute Sound", .kind = K::Check, .flags = kShowWithMovie,
-     .langKey = "!PLAYER/MNUMUTE", .condition = M::FlashMovie, .handler = ToggleMute},
+     .condition = M::FlashMovie, .tag = "!PLAYER/MNUMUTE", .handler = ToggleMute},
     {.name = "mnuPopSep1", .parent = "PopUp", .kind = K::Separator},
     {.name = "mnuPopHQ", .parent = "PopUp", .caption = "High Quality", .kind = K::Check, .flags = kShowWithMovie,
      .condition = M::FlashMovie, .handler = [](Player& p, int) { p.SetQuality(Tag(p, "mnuQLvl", 0)); }},
     {.name = "mnuPopLQ", .parent = "PopUp", .caption = "Low Quality", .kind = K::Check, .flags = kShowWithMovie,
      .condition = M::FlashMovie, .handler = [](Player& p, int) { p.SetQuality(Tag(p, "mnuQLvl", 2)); }},
     {.name = "mnuPopSep2", .parent = "PopUp", .kind = K::Separator},
-    {.name = "mnuPopFullScreen", .parent = "PopUp", .caption = "Full Screen", .kind = K::Check,
-     .langKey = "!PLAYER/MNUFULLSCREEN", .handler = ToggleFullScreen},
-    {.name = "mnuPopBrowse", .parent = "PopUp", .caption = "Media Browser", .langKey = "!PLAYER/MNUBROWSE",
-     .feature = F::Browser},
-    {.name = "mnuPopInfo", .parent = "PopUp", .caption = "Get Info", .flags = kShowWithMovie, .langKey = "!PLAYER/MNUINFO",
-     .feature = F::Info, .condition = M::NotInterface},
+    {.name = "mnuPopFullScreen", .parent = "PopUp", .caption = "Full Screen", .kind = K::Check, .tag = "!PLAYER/MNUFULLSCREEN",
+     .handler = ToggleFullScreen},
+    {.name = "mnuPopBrowse", .parent = "PopUp", .caption = "Media Browser", .feature = F::Browser, .tag = "!PLAYER/MNUBROWSE"},
+    {.name = "mnuPopInfo", .parent = "PopUp", .caption = "Get Info", .flags = kShowWithMovie, .feature = F::Info,
+     .condition = M::NotInterface, .tag = "!PLAYER/MNUINFO"},
     {.name = "mnuPopSep3", .parent = "PopUp", .kind = K::Separator},
-    {.name = "mnuPopOpen", .parent = "PopUp", .caption = "Open...", .langKey = "!PLAYER/MNUOPEN",
+    {.name = "mnuPopOpen", .parent = "PopUp", .caption = "Open...", .tag = "!PLAYER/MNUOPEN",
      .handler = [](Player& p, int) { p.OpenMedia(true); }},
-    {.name = "mnuPopConvert", .parent = "PopUp", .caption = "Convert to EXE...", .flags = kShowWithMovie,
-     .langKey = "!PLAYER/MNUCONVERT", .feature = F::Convert, .condition = M::FlashMovie},
-    {.name = "mnuPopClose", .parent = "PopUp", .caption = "Close", .langKey = "!PLAYER/MNUCLOSE",
+    {.name = "mnuPopConvert", .parent = "PopUp", .caption = "Convert to EXE...", .flags = kShowWithMovie, .feature = F::Convert,
+     .condition = M::FlashMovie, .tag = "!PLAYER/MNUCONVERT"},
+    {.name = "mnuPopClose", .parent = "PopUp", .caption = "Close", .tag = "!PLAYER/MNUCLOSE",
      .handler = [](Player& p, int) { p.CloseMedia(QString()); }},
     {.name = "mnuPopSep4", .parent = "PopUp", .kind = K::Separator},
-    {.name = "mnuPopAbout", .parent = "PopUp", .caption = "About Vorlen", .langKey = "!PLAYER/MNUABOUT", .feature = F::About,
+    {.name = "mnuPopAbout", .parent = "PopUp", .caption = "About Vorlen", .feature = F::About, .tag = "!PLAYER/MNUABOUT",
      .handler = [](Player& p, int) { p.About(); }},
     {.name = "mnuPopSep5", .parent = "PopUp", .kind = K::Separator},
-    {.name = "mnuPopExit", .parent = "PopUp", .caption = "Exit", .langKey = "!PLAYER/MNUEXIT", .handler = ExitMenu},
+    {.name = "mnuPopExit", .parent = "PopUp", .caption = "Exit", .tag = "!PLAYER/MNUEXIT", .handler = ExitMenu},
 
-    // The pop-up menu of playlist and media browser items.
+    // The pop-up menu of playlist and media browser items; the flags say for which items an entry
+    // shows (consecutive separators fold into one).
     {.name = "PupItem", .kind = K::PopupMenu},
-    {.name = "mnuFolderBrowse", .parent = "PupItem", .caption = "Browse Media", .feature = F::Browser},
-    {.name = "mnuFolderShow", .parent = "PupItem", .caption = "Explore This Folder", .feature = F::ItemCommands},
-    {.name = "mnuMoviePlay", .parent = "PupItem", .caption = "Play", .langKey = "!PLAYER/MNUPLAY", .feature = F::ItemCommands},
-    {.name = "mnuItemAdd", .parent = "PupItem", .caption = "Add to Playlist", .feature = F::Browser,
-     .handler = [](Player& p, int) { p.AddBrowserItemToPlaylist(); }},
-    {.name = "mnuMovieFile", .parent = "PupItem", .caption = "Show File", .langKey = "!PLAYER/MNUSHOWFILE",
-     .feature = F::ShowFile},
+    {.name = "mnuFolderBrowse", .parent = "PupItem", .caption = "Browse Media", .flags = kForFolder, .feature = F::Browser},
+    {.name = "mnuFolderShow", .parent = "PupItem", .caption = "Explore This Folder", .flags = kForFolder,
+     .feature = F::ItemCommands},
+    {.name = "mnuMoviePlay", .parent = "PupItem", .caption = "Play", .flags = kForMovie | kForEntry, .tag = "!PLAYER/MNUPLAY",
+     .handler = [](Player& p, int) { p.PlayPopUpItem(); }},
+    {.name = "mnuItemAdd", .parent = "PupItem", .caption = "Add to Playlist", .flags = kForFolder | kForMovie,
+     .feature = F::Browser, .handler = [](Player& p, int) { p.AddBrowserItemToPlaylist(); }},
+    {.name = "mnuMovieFile", .parent = "PupItem", .caption = "Show File", .flags = kForMovie | kForEntry, .feature = F::ShowFile,
+     .tag = "!PLAYER/MNUSHOWFILE"},
     {.name = "mnuItemSep1", .parent = "PupItem", .kind = K::Separator},
-    {.name = "mnuMovieInfo", .parent = "PupItem", .caption = "Get Info", .langKey = "!PLAYER/MNUINFO", .feature = F::Info},
-    {.name = "mnuMovieConvert", .parent = "PupItem", .caption = "Convert to EXE...", .langKey = "!PLAYER/MNUCONVERT",
-     .feature = F::Convert},
-    {.name = "mnuFolderGenerator", .parent = "PupItem", .caption = "Thumbnail Generator...",
-     .langKey = "!PLAYER/MNUGENERATOR", .feature = F::Generator},
-    {.name = "mnuMovieExtract", .parent = "PupItem", .caption = "Extract Resources...", .langKey = "!PLAYER/MNUEXTRACT",
-     .feature = F::Extract},
-    {.name = "mnuMovieSaver", .parent = "PupItem", .caption = "Flash Screen Saver...", .langKey = "!PLAYER/MNUSCREENSAVER",
-     .feature = F::ScreenSaver},
+    {.name = "mnuMovieInfo", .parent = "PupItem", .caption = "Get Info", .flags = kForMovie | kForEntry, .feature = F::Info,
+     .tag = "!PLAYER/MNUINFO"},
+    {.name = "mnuMovieConvert", .parent = "PupItem", .caption = "Convert to EXE...", .flags = kForMovie | kForEntry,
+     .feature = F::Convert, .tag = "!PLAYER/MNUCONVERT"},
+    {.name = "mnuFolderGenerator", .parent = "PupItem", .caption = "Thumbnail Generator...", .flags = kForFolder,
+     .feature = F::Generator, .tag = "!PLAYER/MNUGENERATOR"},
+    {.name = "mnuMovieExtract", .parent = "PupItem", .caption = "Extract Resources...", .flags = kForMovie | kForEntry,
+     .feature = F::Extract, .tag = "!PLAYER/MNUEXTRACT"},
+    {.name = "mnuMovieSaver", .parent = "PupItem", .caption = "Flash Screen Saver...", .flags = kForMovie | kForEntry,
+     .feature = F::ScreenSaver, .tag = "!PLAYER/MNUSCREENSAVER"},
     {.name = "mnuItemSep2", .parent = "PupItem", .kind = K::Separator},
-    {.name = "mnuItemCut", .parent = "PupItem", .caption = "Cut", .feature = F::ItemCommands},
-    {.name = "mnuItemCopy", .parent = "PupItem", .caption = "Copy", .feature = F::ItemCommands},
-    {.name = "mnuFolderPaste", .parent = "PupItem", .caption = "Paste", .feature = F::ItemCommands},
+    {.name = "mnuItemCut", .parent = "PupItem", .caption = "Cut", .flags = kForFolder | kForMovie, .feature = F::ItemCommands},
+    {.name = "mnuItemCopy", .parent = "PupItem", .caption = "Copy", .flags = kForFolder | kForMovie, .feature = F::ItemCommands},
+    {.name = "mnuFolderPaste", .parent = "PupItem", .caption = "Paste", .flags = kForFolder, .feature = F::ItemCommands},
     {.name = "mnuItemSep3", .parent = "PupItem", .kind = K::Separator},
-    {.name = "mnuItemDelete", .parent = "PupItem", .caption = "Delete", .icon = "delete", .feature = F::ItemCommands},
-    {.name = "mnuItemRename", .parent = "PupItem", .caption = "Rename", .feature = F::ItemCommands},
-    {.name = "mnuMoveUp", .parent = "PupItem", .caption = "Move Up", .handler = [](Player& p, int) { p.MoveSelectedEntry(-1); }},
-    {.name = "mnuMoveDown", .parent = "PupItem", .caption = "Move Down",
+    {.name = "mnuItemDelete", .parent = "PupItem", .caption = "Delete", .flags = kForFolder | kForMovie, .icon = "delete",
+     .feature = F::ItemCommands},
+    {.name = "mnuItemRename", .parent = "PupItem", .caption = "Rename", .flags = kForFolder | kForMovie,
+     .feature = F::ItemCommands},
+    {.name = "mnuMoveUp", .parent = "PupItem", .caption = "Move Up", .flags = kForEntry,
+     .handler = [](Player& p, int) { p.MoveSelectedEntry(-1); }},
+    {.name = "mnuMoveDown", .parent = "PupItem", .caption = "Move Down", .flags = kForEntry,
      .handler = [](Player& p, int) { p.MoveSelectedEntry(1); }},
-    {.name = "mnuRemove", .parent = "PupItem", .caption = "Remove",
+    {.name = "mnuRemove", .parent = "PupItem", .caption = "Remove", .flags = kForEntry,
      .handler = [](Player& p, int) { p.playlist().RemoveSelectedEntries(); }},
-    {.name = "mnuRemoveAll", .parent = "PupItem", .caption = "Remove All",
+    {.name = "mnuRemoveAll", .parent = "PupItem", .caption = "Remove All", .flags = kForEntry | kForList,
      .handler = [](Player& p, int) { p.playlist().ClearPlaylist(); }},
     {.name = "mnuItemSep4", .parent = "PupItem", .kind = K::Separator},
-    {.name = "mnuPLadd", .parent = "PupItem", .caption = "Add Files...", .handler = [](Player& p, int) { p.OpenMedia(false); }},
-    {.name = "mnuPLaddFolder", .parent = "PupItem", .caption = "Add Folder...",
+    {.name = "mnuPLadd", .parent = "PupItem", .caption = "Add Files...", .flags = kForEntry | kForList,
+     .handler = [](Player& p, int) { p.OpenMedia(false); }},
+    {.name = "mnuPLaddFolder", .parent = "PupItem", .caption = "Add Folder...", .flags = kForEntry | kForList,
      .handler = [](Player& p, int) { p.AddFolderDialog(); }},
+};
+
+// HandyAction's keys, in the order they are tried.
+const HandyKeyRow kHandyKeys[] = {
+    {.key = Qt::Key_F12, .condition = HandyCondition::Always, .handler = [](Player& p, int) { p.ShowConsole(); }},
+    // The menu bar's own shortcuts, served here while it is hidden (F4 does nothing).
+    {.key = Qt::Key_F1, .condition = HandyCondition::MenuBarHidden, .item = "mnuHelpMe"},
+    {.key = Qt::Key_F2, .condition = HandyCondition::MenuBarHidden, .item = "mnuMenuBar"},
+    {.key = Qt::Key_F3, .condition = HandyCondition::MenuBarHidden, .item = "mnuBrowse"},
+    {.key = Qt::Key_F5, .condition = HandyCondition::MenuBarHidden, .item = "mnuUpdSkin"},
+    {.key = Qt::Key_F6, .condition = HandyCondition::MenuBarHidden, .item = "mnuPlaylist"},
+    {.key = Qt::Key_Escape, .condition = HandyCondition::HandyKeys, .handler = [](Player& p, int) { p.FullScreen(false, false); }},
+    {.key = Qt::Key_Space, .condition = HandyCondition::HandyKeys, .item = "mnuPlay"},
+    {.key = Qt::Key_Left, .condition = HandyCondition::HandyKeys, .item = "mnuRwd"},
+    {.key = Qt::Key_Right, .condition = HandyCondition::HandyKeys, .item = "mnuFFwd"},
+    {.key = Qt::Key_Up, .condition = HandyCondition::HandyKeys, .item = "mnuVolumeUp"},
+    {.key = Qt::Key_Down, .condition = HandyCondition::HandyKeys, .item = "mnuVolumeDown"},
 };
 // clang-format on
 
@@ -292,6 +317,11 @@ const CommandRow kCommands[] = {
 std::span<const CommandRow> CommandTable()
 {
     return kCommands;
+}
+
+std::span<const HandyKeyRow> HandyKeyTable()
+{
+    return kHandyKeys;
 }
 
 bool IsArrayRow(const CommandRow& row)
@@ -339,6 +369,9 @@ QString HotKeySequence(int id)
 
 QString CommandLanguageKey(const CommandRow& row)
 {
+    // A tag beginning with "!" names the key whose text the item shares.
+    if (row.tag && row.tag[0] == '!')
+        return QLatin1String(row.tag + 1);
     if (row.langKey)
         return QLatin1String(row.langKey);
     const QString name = QStringLiteral("Player/") + QLatin1String(row.name);

@@ -11,6 +11,7 @@ class Player;
 class QAction;
 class QWidget;
 class ScriptEngine;
+class ScriptHostObject;
 
 // One table of the player's commands (PlayerCommandTable.cpp): every menu of the menu bar and of
 // the two pop-up menus, in order, and the hot keys. Menus, shortcuts, hot keys, the script host
@@ -43,6 +44,11 @@ enum CommandFlag : unsigned {
     kShowWithMovie = 8,     // the movie condition decides visibility, not the enabled state
     kNeedsOneEntry = 16,    // enabled while the playlist has an entry
     kNeedsTwoEntries = 32,  // enabled while the playlist has two entries
+    // The item pop-up's entries, by what the pop-up is opened for.
+    kForFolder = 64,  // a folder of the media browser
+    kForMovie = 128,  // a file of the media browser
+    kForEntry = 256,  // an entry of the playlist box
+    kForList = 512,   // the playlist box where no entry is under the pointer
 };
 
 // A handler gets the player and the index of the item of a control array (-1 for others).
@@ -56,13 +62,13 @@ struct CommandRow {
     const char* shortcut = nullptr;  // "Ctrl+O"
     CommandKind kind = CommandKind::Plain;
     unsigned flags = 0;
-    const char* langKey = nullptr;         // nullptr: "Player/" + name (+ "_" + index); "!" names a shared key
+    const char* langKey = nullptr;         // nullptr: "Player/" + name (+ "_" + index), or the key a "!" tag names
     const char* icon = nullptr;            // menu icon name
     int hotKey = -1;                       // hot-key action id 0..23, -1 for none
     const char* hotKeySequence = nullptr;  // the hot key's keys when they differ from the shortcut; "" none
     PlayerFeature feature = PlayerFeature::None;
     MovieCondition condition = MovieCondition::Always;
-    const char* tag = nullptr;  // the item's tag (the quality names)
+    const char* tag = nullptr;  // the item's tag: a quality name, or "!" + the language key whose text it shares
     CommandHandler handler = nullptr;
 };
 
@@ -82,6 +88,29 @@ bool IsArrayRow(const CommandRow& row);
 // Hot-key actions are numbered 0..kHotKeyCount - 1.
 inline constexpr int kHotKeyCount = 24;
 
+// When a handy key acts.
+enum class HandyCondition {
+    Always,
+    MenuBarHidden,  // the menu bar is hidden (full screen or ShowMenuBar(false)): its shortcuts
+    HandyKeys,      // "Handy Hot Keys" is checked and the media browser is not shown
+};
+
+// One handy key (HandyAction): a single key without modifiers (a Qt key code), its condition, and
+// the menu item it runs or, for the keys that are no menu item, a handler of its own.
+struct HandyKeyRow {
+    int key = 0;
+    HandyCondition condition = HandyCondition::Always;
+    const char* item = nullptr;
+    CommandHandler handler = nullptr;
+};
+
+// The handy keys in the order HandyAction tries them.
+std::span<const HandyKeyRow> HandyKeyTable();
+
+// Where a pop-up menu is asked for: the movie area (PopUp), an entry of the playlist box or an
+// item of the media browser (PupItem).
+enum class PopUpSource { Movie, Playlist, Browser };
+
 // How the parts around the window reach the commands (hot keys, media keys, the console)
 // without knowing the window class.
 class PlayerCommands {
@@ -99,4 +128,23 @@ public:
     virtual QWidget* Window() = 0;
     // The picture box "View" that holds the Flash control.
     virtual QWidget* MovieArea() = 0;
+    // ShowPopUp: the movie's pop-up menu PopUp, or the item pop-up PupItem for item (a full path;
+    // "" for the playlist box where no entry is under the pointer), at the pointer.
+    virtual void ShowPopUp(PopUpSource source, const QString& item = QString()) = 0;
+
+    // What a skin needs of the window besides the above (defaults for windows without a skin).
+    // ResetScriptEngine: the engine emptied, with the window added again as "Player".
+    virtual void ResetScriptEngine() { }
+    // The script object "Player", to which a skin adds its own members once.
+    virtual ScriptHostObject* ScriptHost() { return nullptr; }
+    // The items of a menu control array made at run time (the skins of mnuSkinList): item index
+    // with its caption and tag (nullptr when the array does not exist), and removing the items
+    // from index on.
+    virtual QAction* AddMenuArrayItem(const QString& name, int index, const QString& caption, const QString& tag)
+    {
+        return nullptr;
+    }
+    virtual void RemoveMenuArrayItems(const QString& name, int fromIndex) { }
+    // The window laid out again (UpdateSkin of the window).
+    virtual void UpdateSkin() { }
 };

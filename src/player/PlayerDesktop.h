@@ -13,6 +13,8 @@ public:
     virtual void SetSSState(bool active) { }
     virtual void PrepareMyFlashFolder(const QString& folder) { }
     virtual void ApplyAssociations(bool associate) { }
+    // Uninstall: what the player put on the desktop (its entry, icons, playlist type) goes.
+    virtual void RemoveInstalledFiles() { }
     // Quit: the window hooks and hot keys are released.
     virtual void ReleaseHooks() { }
 };

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+// The argument of PlayerFeature::Update for the automatic check (a request has none).
+inline constexpr const char* kAutomaticUpdate = "Automatic";
+
 // Where the menu handlers of the dialogs and tools go: the about box, options, information,
 // extractor, generator, update check, help, screen saver, conversion, item commands. The player
 // asks before enabling a menu item; a program without them (or a test) uses this class as it
@@ -15,7 +18,8 @@ public:
 
     virtual bool Offers(PlayerFeature feature) const { return false; }
     // argument: the file the command is about (the movie shown, or the item a pop-up menu was
-    // opened for), or the help topic for PlayerFeature::Help; "" when there is none.
+    // opened for), the help topic for PlayerFeature::Help, kAutomaticUpdate for the update check
+    // at start-up; "" when there is none.
     virtual void Run(PlayerFeature feature, const QString& argument) { }
     // A menu item of a feature that serves several items (the item pop-up's file commands share
     // ItemCommands), by the item's name ("mnuItemCopy"); by default the feature's Run.

@@ -64,7 +64,7 @@ void Player::ApplyMenuChecksFromOptions()
             SetChecked(QLatin1String(option.item), State().menus.*option.check);
     }
     m_swf->SetLoop(State().menus.loop);
-    if (!m_skin->IsActive())
+    if (!IsFullScreen())
         ShowMenuBar(State().menuBarShown);
 }
 

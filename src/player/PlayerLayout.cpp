@@ -85,10 +85,10 @@ void Player::UpdateSkinFor(const QSize& client)
     request.playlistShown = !m_playlistPane->isHidden();
     request.playlistWidth = ListWidth();
     request.fullScreen = IsFullScreen();
+    // The client area below the menu bar, as scripts see it while the skin lays itself out.
+    m_scaleSize = QSize(client.width(), std::max(0, client.height() - (request.menuBarShown ? request.menuBarHeight : 0)));
     m_layout = m_skin->UpdateSkin(request);
     ApplyLayout();
-    if (m_skin->IsActive())
-        m_skin->RunViewEvent(SkinViewEvent::Resize);
 }
 
 void Player::ApplyLayout()
@@ -286,6 +286,7 @@ void Player::ShowMenuBar(bool show)
         if (QAction* item = MenuItem(QLatin1String(menu)))
             item->setVisible(show);
     }
+    m_menus->SetMenuShortcutsActive(show);
     UpdateSkin();
 }
 
@@ -293,8 +294,8 @@ void Player::MenuVisible(bool visible)
 {
     SetChecked(QStringLiteral("mnuMenuBar"), visible);
     State().menuBarShown = visible;
-    // The plain window hides its menu bar itself; a skin lays the menus out in its own way.
-    if (!IsFullScreen() && !m_skin->IsActive())
+    // In full screen the menu bar follows the pointer to the top edge instead.
+    if (!IsFullScreen())
         ShowMenuBar(visible);
     UpdateRegion(true);
 }

@@ -64,8 +64,16 @@ QAction* PlayerMenus::MakeItem(const CommandRow& row, QMenu* menu, int index, QA
         action->setText(QString::fromUtf8(row.caption));
         if (row.shortcut) {
             action->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
-            // Shortcuts keep working while the menu bar is hidden.
-            m_owner->addAction(action);
+            if (row.hotKey >= 0) {
+                // The keys of a hot key are served by the hot key, registered while the player is
+                // the active application; the item only shows them.
+                action->setShortcutContext(Qt::WidgetShortcut);
+            } else {
+                // The menu bar's own shortcuts (F1, F2...) work in the whole window while the menu
+                // bar is shown.
+                m_owner->addAction(action);
+                m_menuShortcuts << action;
+            }
         }
         if (row.icon)
             action->setProperty("iconName", QLatin1String(row.icon));
@@ -121,6 +129,11 @@ QMenu* PlayerMenus::Menu(const QString& name) const
     return m_menus.value(name.toLower());
 }
 
+QList<QMenu*> PlayerMenus::Menus() const
+{
+    return m_menus.values();
+}
+
 QList<QAction*> PlayerMenus::ArrayItems(const QString& name) const
 {
     QList<QAction*> items;
@@ -172,8 +185,18 @@ void PlayerMenus::RemoveArrayItems(const QString& name, int fromIndex)
             continue;
         m_items.remove(Key(name, item->property("index").toInt()));
         m_rows.remove(item);
+        m_menuShortcuts.removeOne(item);
         m_ordered.removeOne(item);
         delete item;
+    }
+}
+
+void PlayerMenus::SetMenuShortcutsActive(bool active)
+{
+    for (QAction* action : m_menuShortcuts) {
+        const CommandRow* row = RowOf(action);
+        if (row && row->shortcut)
+            action->setShortcut(active ? QKeySequence(QLatin1String(row->shortcut)) : QKeySequence());
     }
 }
 

@@ -32,6 +32,8 @@ public:
     // An item (a menu's own item for a menu) by name, letter case ignored; nullptr when missing.
     QAction* Item(const QString& name, int index = -1) const;
     QMenu* Menu(const QString& name) const;
+    // Every menu: the menu bar's menus, their submenus and the pop-up menus.
+    QList<QMenu*> Menus() const;
     // The items of an array in index order.
     QList<QAction*> ArrayItems(const QString& name) const;
     // Adds item index of an array after the array's last item; it runs the array's handler.
@@ -42,6 +44,9 @@ public:
     const CommandRow* RowOf(const QAction* action) const;
     // Every item made from the table, menus included, in table order.
     QList<QAction*> Items() const { return m_ordered; }
+    // The menu bar's shortcuts that are no hot keys (F1, F2, F3, F5, F6) work only while it is
+    // shown; while it is hidden the handy keys serve them.
+    void SetMenuShortcutsActive(bool active);
 
 private:
     static QString Key(const QString& name, int index);
@@ -55,4 +60,5 @@ private:
     QHash<QString, QActionGroup*> m_groups;
     QHash<const QAction*, const CommandRow*> m_rows;
     QList<QAction*> m_ordered;
+    QList<QAction*> m_menuShortcuts;
 };

@@ -6,6 +6,7 @@
 #include "engine/FlashControl.h"
 #include "media/CompressedMovieCache.h"
 #include "player/PlayerDesktop.h"
+#include "player/PlayerHooks.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +21,8 @@ void Player::Quit(const QString& reason, bool saveState)
     if (m_loaded && saveState)
         m_playlist.ClearPlaylist();  // saves the last-played list first
     m_swf->SetInputFilter(nullptr);
+    if (m_hooks)
+        m_hooks->Release();
     m_desktop->ReleaseHooks();
     if (saveState) {
         SaveOpts();

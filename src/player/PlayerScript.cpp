@@ -106,6 +106,9 @@ const Operation kOperations[] = {
     {"LoadOpts", 0, 0, [](Player& p, ScriptArgs&) { p.LoadOpts(); return Done(); }},
     {"SaveOpts", 0, 0, [](Player& p, ScriptArgs&) { p.SaveOpts(); return Done(); }},
     {"SetSSState", 1, 1, [](Player& p, ScriptArgs& a) { p.SetSSState(Flag(a, 0)); return Done(); }},
+    {"SetAsSS", 1, 1, [](Player& p, ScriptArgs& a) { p.SetAsSS(Text(a, 0)); return Done(); }},
+    {"Uninstall", 0, 0, [](Player& p, ScriptArgs&) { p.Uninstall(); return Done(); }},
+    {"WebUpdate", 0, 1, [](Player& p, ScriptArgs& a) { p.WebUpdate(Flag(a, 0)); return Done(); }},
     {"BrowseMedia", 0, 0, [](Player& p, ScriptArgs&) { p.RunFeature(PlayerFeature::Browser, QString()); return Done(); }},
     {"ShowTG", 0, 0, [](Player& p, ScriptArgs&) { p.RunFeature(PlayerFeature::Generator, QString()); return Done(); }},
     // Generate width, height, colour, quality [, source, recursive, overwrite, show, execute, app].
@@ -118,14 +121,18 @@ const Operation kOperations[] = {
      }},
     {"HotKeyAction", 1, 1, [](Player& p, ScriptArgs& a) { p.HotKeyAction(Number(a, 0)); return Done(); }},
     {"Out", 0, 1, [](Player& p, ScriptArgs& a) { p.Out(Text(a, 0)); return Done(); }},
+    {"ShowConsole", 0, 0, [](Player& p, ScriptArgs&) { p.ShowConsole(); return Done(); }},
+    {"HideConsole", 0, 0, [](Player& p, ScriptArgs&) { p.HideConsole(); return Done(); }},
+    {"HandyAction", 1, 1, [](Player& p, ScriptArgs& a) { p.HandyAction(Number(a, 0)); return Done(); }},
 };
 // clang-format on
 
 // The window's properties: read, and where they can be set, written.
 void AddProperties(ScriptHostObject& object, Player* p)
 {
-    object.AddProperty(QStringLiteral("ScaleWidth"), [p] { return ScriptValue::FromLong(p->width()); });
-    object.AddProperty(QStringLiteral("ScaleHeight"), [p] { return ScriptValue::FromLong(p->height()); });
+    // The client area below the menu bar, as a form's scale size leaves its menu out.
+    object.AddProperty(QStringLiteral("ScaleWidth"), [p] { return ScriptValue::FromLong(p->ScaleSize().width()); });
+    object.AddProperty(QStringLiteral("ScaleHeight"), [p] { return ScriptValue::FromLong(p->ScaleSize().height()); });
     object.AddProperty(
         QStringLiteral("Width"), [p] { return ScriptValue::FromLong(p->GeometryTwips().width()); },
         [p](const ScriptValue& v) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 class PlayerCommands;
+class QWidget;
 
 // What the skin layout is asked to lay out (pixels).
 struct SkinLayoutRequest {
@@ -31,7 +32,7 @@ struct SkinLayout {
 };
 
 // The statements of the current view that the player runs.
-enum class SkinViewEvent { InfoUpdate, MediaChange, Resize };
+enum class SkinViewEvent { InfoUpdate, MediaChange };
 
 // The skin of the player window. The window runs with one at every moment; NoSkin is the plain
 // window (menu bar, movie and playlist side by side). A skin that loads elements of its own
@@ -47,10 +48,12 @@ public:
     virtual bool IsActive() const = 0;
     // The name saved as "View"/"Skin" ("" without a skin).
     virtual QString SkinName() const = 0;
-    // Loads the skin named by the options; called once the options are loaded.
-    virtual void LoadCurrentSkin() = 0;
+    // Loads the skin of that name (option "View"/"Skin"); called once the options are loaded.
+    virtual void LoadCurrentSkin(const QString& skinName) = 0;
+    // The layout for the request. A skin runs its current view's onResize statement in it, so
+    // that what the statement moves counts in the margins.
     virtual SkinLayout UpdateSkin(const SkinLayoutRequest& request) = 0;
-    // The current view's onInfoUpdate, onMediaChange and onResize statements.
+    // The current view's onInfoUpdate and onMediaChange statements (onResize runs in UpdateSkin).
     virtual void RunViewEvent(SkinViewEvent event) = 0;
     // RunSkinEvent: one statement or event name ("onLoad", "onPlayListToggle"); nothing while
     // no skin is loaded.
@@ -61,4 +64,15 @@ public:
     virtual void UpdateRegion(bool force) = 0;
     // The full-screen controls appear or go ("ShowFSControls"/"HideFSControls").
     virtual void ShowFSControls(bool show) = 0;
+    // The application became active or inactive: the elements of the current view are enabled
+    // or disabled, and those with state pictures show their active or inactive picture.
+    virtual void ActivateApp(bool active) { }
+    // The pointer moved onto a control of the window, or off it: an element with a hover picture
+    // shows it while the pointer is over it.
+    virtual void MouseEnter(QWidget* control) { }
+    virtual void MouseExit(QWidget* control) { }
+    // mnuUpdSkin: the current skin read again. mnuSkinList(index): another skin chosen (item 0
+    // is "No Skin").
+    virtual void ReloadSkin() { }
+    virtual void ChooseSkin(int index) { }
 };

@@ -46,18 +46,14 @@ void Player::TimerTick()
     QAction* play = MenuItem(QStringLiteral("mnuPlay"));
     if (m_swf->Playing()) {
         const QString pause = LangText(QStringLiteral("Player/mnuPause"), QStringLiteral("Pause"));
-        if (play && play->text() != pause) {
+        if (play && play->text() != pause)
             play->setText(pause);
-            play->setProperty("iconName", QStringLiteral("pause"));
-        }
     } else {
         if (IsChecked(QStringLiteral("mnuNonStop")))
             m_swf->Play();  // the movie stopped by itself
         const QString playText = LangText(QStringLiteral("Player/mnuPlay"), QStringLiteral("Play"));
-        if (play && play->text() != playText) {
+        if (play && play->text() != playText)
             play->setText(playText);
-            play->setProperty("iconName", QStringLiteral("play"));
-        }
     }
 
     const QString quality = m_swf->Quality2();

@@ -91,4 +91,10 @@ void PlaylistPane::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
     QListView::mousePressEvent(event);
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (!index.isValid())
+            selectionModel()->clearSelection();
+        Q_EMIT ItemMenuRequested(index.isValid() ? index.row() : -1);
+    }
 }

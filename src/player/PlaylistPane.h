@@ -22,6 +22,9 @@ public:
 Q_SIGNALS:
     // The user asked to play a row (double click, Enter).
     void PlayRequested(int row);
+    // The right button went down on a row (-1: below the entries), now selected: the item
+    // pop-up menu is wanted.
+    void ItemMenuRequested(int row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -75,6 +75,8 @@ public:
         LinkEntries(built.filePath(QStringLiteral("Data")), root + QStringLiteral("Data/"), QStringLiteral("Flash"));
         LinkEntries(built.filePath(QStringLiteral("Data/Flash")), root + QStringLiteral("Data/Flash/"), QString());
         QDir().mkpath(root + QStringLiteral("cache"));
+        QDir().mkpath(xdgData());
+        QDir().mkpath(xdgConfig());
         QDir().mkpath(myFlash());
     }
     bool isValid() const { return m_dir.isValid() && QFileInfo(program()).isExecutable(); }
@@ -83,13 +85,19 @@ public:
     QString log() const { return root() + QStringLiteral("Data/Flash Player.Log.html"); }
     QString flash() const { return root() + QStringLiteral("Data/Flash/"); }
     QString myFlash() const { return root() + QStringLiteral("Ve Zedaz/"); }
-    // The environment of a player started from the tree; the option store is the caller's.
+    // The environment of a player started from the tree; the option store is the caller's. The
+    // desktop it associates itself with is the tree's too (the generic desktop's mimeapps.list).
     QProcessEnvironment environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), root() + QStringLiteral("cache"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), xdgData());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), xdgConfig());
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("X-Generic"));
         return environment;
     }
+    QString xdgData() const { return root() + QStringLiteral("xdg-data/"); }
+    QString xdgConfig() const { return root() + QStringLiteral("xdg-config/"); }
     // Keeps the "Ve Zedaz" folder of the players in the tree (the option store must be set).
     void KeepMyFlashInside() const { WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), myFlash()); }
 

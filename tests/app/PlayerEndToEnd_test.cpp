@@ -76,6 +76,8 @@ protected:
 
 TEST_F(PlayerEndToEndTest, ExecStatementsOfASecondStartRunInThePlayer)
 {
+    // The plain window: its size is the movie's and the playlist's alone.
+    WriteRegistryString(QStringLiteral("View"), QStringLiteral("Skin"), QString());
     StartPlayer({movieA});
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - a movie.swf"));
 

@@ -126,3 +126,12 @@ QImage FakeFlashControl::GrabFrame()
     image.fill(background);
     return image;
 }
+
+void FakeFlashControl::SetInputFilter(QObject* filter)
+{
+    if (m_inputFilter)
+        widget()->removeEventFilter(m_inputFilter);
+    m_inputFilter = filter;
+    if (filter)
+        widget()->installEventFilter(filter);
+}

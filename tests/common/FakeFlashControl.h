@@ -39,7 +39,8 @@ public:
     void SetVariable(const QString& name, const QString& value) override;
     void TCallLabel(const QString& target, const QString& label) override;
     QWidget* widget() override;
-    void SetInputFilter(QObject* filter) override { m_inputFilter = filter; }
+    // The filter sees the events of widget(), as on the real control.
+    void SetInputFilter(QObject* filter) override;
     QImage GrabFrame() override;
     QString LastError() const override { return m_lastError; }
 

@@ -140,15 +140,27 @@ TEST(BrowseMovie, ShowsItemsWithThumbnailsAndSendsTheirNumbers)
         EXPECT_EQ(item.value(QStringLiteral("type")).toInt(), items[i].type);
         EXPECT_EQ(item.value(QStringLiteral("thumbnail")).toString(), expectedThumbnails[i]) << i;
     }
-    // The pictures themselves are shown in the cells.
-    const QImage frame = control.GrabFrame();
-    for (const auto& [number, colour] : {std::pair{2, QColor(220, 30, 30)}, std::pair{3, QColor(30, 60, 220)}}) {
+    // The pictures themselves are shown in the cells (a loaded picture reaches the screen a frame or two later).
+    const auto thumbnailCentre = [&](int number) {
         const QJsonObject cell = Area(state, QStringLiteral("item%1").arg(number));
-        const QPoint thumbnailCentre(
-            qRound(cell.value(QStringLiteral("x")).toDouble() + cell.value(QStringLiteral("w")).toDouble() / 2),
+        return QPoint(qRound(cell.value(QStringLiteral("x")).toDouble() + cell.value(QStringLiteral("w")).toDouble() / 2),
             qRound(cell.value(QStringLiteral("y")).toDouble() + 10 + 45));
-        EXPECT_TRUE(Near(frame.pixelColor(thumbnailCentre), colour, 30))
-            << number << " " << frame.pixelColor(thumbnailCentre).name().toStdString();
+    };
+    const std::pair<int, QColor> pictures[] = {{2, QColor(220, 30, 30)}, {3, QColor(30, 60, 220)}};
+    QImage frame;
+    control.WaitFor(
+        [&] {
+            frame = control.GrabFrame();
+            for (const auto& [number, colour] : pictures) {
+                if (!Near(frame.pixelColor(thumbnailCentre(number)), colour, 30))
+                    return false;
+            }
+            return true;
+        },
+        5000);
+    for (const auto& [number, colour] : pictures) {
+        EXPECT_TRUE(Near(frame.pixelColor(thumbnailCentre(number)), colour, 30))
+            << number << " " << frame.pixelColor(thumbnailCentre(number)).name().toStdString();
     }
 
     CommandLog commands(control);

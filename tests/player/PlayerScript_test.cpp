@@ -35,7 +35,8 @@ TEST_F(PlayerTest, TheWindowIsTheScriptObjectPlayerWithGlobalMembers)
     // The passes come back through a variable, as a reference argument does.
     EXPECT_EQ(Say(player(), QStringLiteral("p = 2: ZoomFlash 100, p: Out p")), QStringLiteral("0"));
     EXPECT_EQ(Say(player(), QStringLiteral("Out ScaleWidth & \"x\" & ScaleHeight")),
-        QStringLiteral("%1x%2").arg(player().width()).arg(player().height()));
+        QStringLiteral("%1x%2").arg(player().width()).arg(player().height() - player().Layout().menuBar.height()));
+    EXPECT_EQ(player().ScaleSize(), player().size() - QSize(0, player().Layout().menuBar.height()));
     EXPECT_EQ(Say(player(), QStringLiteral("Out Player.Width")), QString::number(player().GeometryTwips().width()));
     EXPECT_EQ(Say(player(), QStringLiteral("Out Caption")), QStringLiteral("Vorlen - a.swf"));
     Say(player(), QStringLiteral("SetSound 30, -10"));

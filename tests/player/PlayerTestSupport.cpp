@@ -81,17 +81,20 @@ PlayerTest::~PlayerTest()
         qputenv("VORLEN_CONFIG_DIR", m_oldConfig);
 }
 
-Player& PlayerTest::MakePlayer()
+Player& PlayerTest::MakePlayer(std::unique_ptr<PlayerSkin> skin)
 {
     auto control = std::make_unique<FakeFlashControl>();
     m_swf = control.get();
     PlayerParts parts;
     parts.swf = std::move(control);
+    parts.skin = std::move(skin);
     parts.holders = OptionHolders{&m_options, &m_state, &m_generator, &m_extractor, &m_update, &m_font};
     parts.recent = &m_recent;
     parts.extensions = &m_extensions;
+    parts.desktop = &m_desktop;
     parts.fileDialogs = &m_dialogs;
     parts.browser = &m_browser;
+    parts.hooks = m_hooks;
     parts.newControl = m_newControl;
     parts.releaseInstance = [this] { ++m_released; };
     AddParts(parts);

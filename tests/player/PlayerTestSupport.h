@@ -6,6 +6,7 @@
 #include "options/OptionHolders.h"
 #include "player/Player.h"
 #include "player/PlayerBrowser.h"
+#include "player/PlayerDesktop.h"
 #include "player/PlayerExtensions.h"
 #include "player/PlayerFileDialogs.h"
 
@@ -54,10 +55,14 @@ public:
         bool folder = false;
     };
     bool available = false;
+    bool browsing = false;  // the browse state, switched by the test
+    QString hovered;        // the item under the pointer
     QList<Item> items;
     QStringList calls;  // "ShowFolder <folder>", "Scroll <n>", "Hover <n>"
 
     bool IsAvailable() const override { return available; }
+    bool IsBrowsing() const override { return browsing; }
+    QString SelectedItem() const override { return hovered; }
     void ShowFolder(const QString& folder) override { calls << QStringLiteral("ShowFolder ") + folder; }
     int ItemCount() const override { return int(items.size()); }
     QString ItemPath(int number) const override { return items.value(number - 1).path; }
@@ -89,6 +94,15 @@ public:
     void Run(PlayerFeature feature, const QString& argument) override;
 };
 
+// Records what the window asks of the desktop around it.
+class FakeDesktop : public PlayerDesktop {
+public:
+    QStringList calls;
+    void SetSSState(bool active) override { calls << QStringLiteral("SetSSState %1").arg(active); }
+    void ApplyAssociations(bool associate) override { calls << QStringLiteral("ApplyAssociations %1").arg(associate); }
+    void RemoveInstalledFiles() override { calls << QStringLiteral("RemoveInstalledFiles"); }
+};
+
 // A player window on the fake control, with an application folder, an option store, a
 // "Ve Zedaz" folder and option holders of its own. Labelled ui: it needs a display.
 class PlayerTest : public ::testing::Test {
@@ -96,8 +110,9 @@ protected:
     PlayerTest();
     ~PlayerTest() override;
 
-    // Creates the window (LoadOpts runs in it); options written before are read.
-    Player& MakePlayer();
+    // Creates the window (LoadOpts runs in it); options written before are read. Without a skin
+    // the window is the plain one.
+    Player& MakePlayer(std::unique_ptr<PlayerSkin> skin = nullptr);
     // Fixtures that bring parts of their own (a browser, extensions) set them here.
     virtual void AddParts(PlayerParts& parts) { }
     Player& player() { return *m_player; }
@@ -127,7 +142,9 @@ protected:
     RecentMovies m_recent;
     FakeFileDialogs m_dialogs;
     FakeExtensions m_extensions;
+    FakeDesktop m_desktop;
     FakeBrowser m_browser;
+    PlayerHooks* m_hooks = nullptr;  // set before MakePlayer to install them
     // Makes the about box's control; empty: the player offers no about box.
     std::function<std::unique_ptr<FlashControl>()> m_newControl;
     int m_released = 0;

@@ -1,0 +1,86 @@
+// The running player's media controls, seen from the desktop's side of a session bus.
+#include "AppTestSupport.h"
+#include "common/SessionBus.h"
+#include "swf/SwfWriter.h"
+
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QProcess>
+
+namespace {
+
+const QString kService = QStringLiteral("org.mpris.MediaPlayer2.vorlen");
+const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
+
+QVariant Property(QDBusConnection& bus, const QString& interface, const QString& name)
+{
+    QDBusInterface properties(kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), bus);
+    const QDBusReply<QDBusVariant> reply = properties.call(QStringLiteral("Get"), interface, name);
+    return reply.isValid() ? reply.value().variant() : QVariant();
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(MediaControls, TheDesktopPausesThePlayingMovieAndQuitsThePlayer)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        GTEST_SKIP() << "no display";
+    EnsureCoreApplication();
+    PrivateSessionBus bus;
+    if (!bus.Start())
+        GTEST_SKIP() << "dbus-daemon could not be started";
+    TempConfigDir config;
+    PrivateAppTree tree;
+    ASSERT_TRUE(tree.isValid());
+    tree.KeepMyFlashInside();
+    const QString movie = tree.root() + QStringLiteral("movies/a movie.swf");
+    QDir().mkpath(tree.root() + QStringLiteral("movies"));
+    SwfWriter writer;
+    writer.setVersion(8).setFrameSize(400, 300).setFrameRate(12).setBackgroundColor(0x30, 0x60, 0x90);
+    for (int i = 0; i < 24; ++i)
+        writer.showFrame();
+    ASSERT_TRUE(WriteAll(movie, writer.toBytes()));
+
+    QProcess player;
+    QProcessEnvironment environment = tree.environment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.Address());
+    player.setProcessEnvironment(environment);
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    player.start(tree.program(), {movie});
+    ASSERT_TRUE(player.waitForStarted(10000));
+    ASSERT_TRUE(WaitForRegistration(player, tree.log()));
+    ASSERT_TRUE(WaitFor(
+        [&] { return ReadAll(tree.log()).contains("Media Controls Registered as org.mpris.MediaPlayer2.vorlen"); }, 10000));
+
+    QDBusConnection desktop = QDBusConnection::connectToBus(bus.Address(), QStringLiteral("desktop"));
+    QDBusInterface controls(kService, kPath, QStringLiteral("org.mpris.MediaPlayer2.Player"), desktop);
+    ASSERT_TRUE(controls.isValid()) << controls.lastError().message().toStdString();
+    EXPECT_TRUE(WaitFor([&] { return controls.property("PlaybackStatus").toString() == QLatin1String("Playing"); }, 20000));
+    const QDBusMessage reply = controls.call(QStringLiteral("PlayPause"));
+    EXPECT_NE(reply.type(), QDBusMessage::ErrorMessage) << reply.errorMessage().toStdString();
+    EXPECT_TRUE(WaitFor([&] { return controls.property("PlaybackStatus").toString() == QLatin1String("Paused"); }, 5000));
+
+    EXPECT_EQ(Property(desktop, QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Identity")).toString(),
+        QStringLiteral("Vorlen"));
+
+    // Quit from the desktop ends the player as its Exit menu does.
+    QDBusInterface application(kService, kPath, QStringLiteral("org.mpris.MediaPlayer2"), desktop);
+    application.call(QStringLiteral("Quit"));
+    EXPECT_TRUE(player.waitForFinished(20000));
+    EXPECT_TRUE(QString::fromUtf8(ReadAll(tree.log())).endsWith(QStringLiteral("<B>Quit: Exit Menu</B><br>\r\n")));
+    Stop(player);
+    QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
+}
