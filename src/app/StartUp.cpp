@@ -15,10 +15,10 @@
 #include "browser/FlashShot.h"
 #include "browser/MediaBrowser.h"
 #include "browser/RecentMovies.h"
-#include "desktop/MprisService.h"
-#include "desktop/WindowHooks.h"
 #include "desktop/DesktopExtensions.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/MprisService.h"
+#include "desktop/WindowHooks.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
@@ -26,10 +26,10 @@
 #include "options/OptionHolders.h"
 #include "options/OptionServices.h"
 #include "player/Player.h"
-#include "player/PlayerFileDialogs.h"
 #include "player/PlayerExtensionList.h"
-#include "update/UpdateCheck.h"
+#include "player/PlayerFileDialogs.h"
 #include "skin/XmlSkin.h"
+#include "update/UpdateCheck.h"
 
 #include <QAction>
 #include <QApplication>

@@ -27,7 +27,6 @@ const ItemRoute kRoutes[] = {
     {"mnuShowFile", &BrowserTools::ShowFile},
     {"mnuMovieFile", &BrowserTools::ShowFile},
     {"mnuFolderShow", &BrowserTools::Explore},
-    {"mnuMoviePlay", &BrowserTools::Play},
     {"mnuItemCut", &BrowserTools::Cut},
     {"mnuItemCopy", &BrowserTools::Copy},
     {"mnuFolderPaste", &BrowserTools::Paste},

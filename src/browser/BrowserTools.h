@@ -61,7 +61,6 @@ public:
     void CreateThumbnail();
     void ShowFile(const QString& path);
     void Explore(const QString& item);
-    void Play(const QString& item);
     void Copy(const QString& item);
     void Cut(const QString& item);
     void Paste(const QString& item);

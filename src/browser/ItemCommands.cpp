@@ -34,18 +34,6 @@ void BrowserTools::Explore(const QString& item)
         m_parts.dialogs->OpenFolder(ItemPath(item));
 }
 
-void BrowserTools::Play(const QString& item)
-{
-    // From the playlist: its entry is played, the playlist stays.
-    const int entry = m_media->PopUpPlaylistEntry();
-    if (entry >= 0) {
-        m_media->MediaPlaylist().PlayEntry(entry);
-        return;
-    }
-    if (!item.isEmpty())
-        m_media->MediaPlaylist().PlayPaths({ItemPath(item)});
-}
-
 void BrowserTools::Copy(const QString& item)
 {
     if (!item.isEmpty())

@@ -234,6 +234,8 @@ bool Player::Offers(PlayerFeature feature) const
     case PlayerFeature::Browser:
         return m_browser->IsAvailable();
     case PlayerFeature::Help:
+    case PlayerFeature::MoreSkins:
+    case PlayerFeature::MoreLanguages:
         return true;
     case PlayerFeature::About:
         return bool(m_newControl);
@@ -256,6 +258,8 @@ void Player::RunFeature(PlayerFeature feature, const QString& argument, const QS
         HelpMe(argument);
     } else if (feature == PlayerFeature::About) {
         About();
+    } else if (feature == PlayerFeature::MoreSkins || feature == PlayerFeature::MoreLanguages) {
+        GoMore(feature);
     } else if (item.isEmpty()) {
         m_extensions->Run(feature, argument);
     } else {

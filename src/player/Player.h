@@ -3,8 +3,8 @@
 #include "media/MediaFileInfo.h"
 #include "options/OptionHolders.h"
 #include "options/OptionsHost.h"
-#include "player/PlayerInput.h"
 #include "player/PlayerCommands.h"
+#include "player/PlayerInput.h"
 #include "player/PlayerMedia.h"
 #include "player/PlayerOptionsActions.h"
 #include "player/PlayerSkin.h"
@@ -61,7 +61,12 @@ struct PlayerParts {
 // playlist and its pane, the status timer and the script engine in which it is the object
 // "Player". Its public operations are the player's commands; menus, hot keys, the script host,
 // FSCommands and the hand-over of a second start all end in them.
-class Player : public QWidget, public PlaylistHost, public OptionsHost, public PlayerInput, public PlayerMedia, public PlayerOptionsActions {
+class Player : public QWidget,
+               public PlaylistHost,
+               public OptionsHost,
+               public PlayerInput,
+               public PlayerMedia,
+               public PlayerOptionsActions {
     Q_OBJECT
 
 public:
@@ -106,6 +111,8 @@ public:
     // The about box (frmAbout), modal.
     void About();
     void GoPlus();
+    // mnuMoreSkins, mnuMoreLangs: the vendor's page of more skins or languages.
+    void GoMore(PlayerFeature which);
     void GoWeb();
     // mnuFeedback: the support address in the mail program.
     void Feedback();
