@@ -12,11 +12,17 @@
 #include "base/ExecutionLog.h"
 #include "base/Version.h"
 #include "base/WindowShell.h"
+#include "browser/BrowserDialogs.h"
+#include "browser/BrowserTools.h"
+#include "browser/DecompilerOptions.h"
+#include "browser/FlashShot.h"
+#include "browser/GeneratorSettings.h"
+#include "browser/MediaBrowser.h"
 #include "browser/RecentMovies.h"
-#include "desktop/MprisService.h"
-#include "desktop/WindowHooks.h"
 #include "desktop/DesktopExtensions.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/MprisService.h"
+#include "desktop/WindowHooks.h"
 #include "engine/RuffleFlashControl.h"
 #include "lang/Language.h"
 #include "lang/TranslateForm.h"
@@ -25,6 +31,7 @@
 #include "options/OptionsModule.h"
 #include "player/Player.h"
 #include "player/PlayerExtensionList.h"
+#include "player/PlayerFileDialogs.h"
 #include "skin/XmlSkin.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateSettings.h"
@@ -112,6 +119,12 @@ int RunStartUp(const QStringList& arguments)
     InitApplicationFolders(programFolder, QStringLiteral("Flash Player"));
     LogLine(QStringLiteral(" :: Start Up"));
     LogLine(QStringLiteral("Initializing Visual Styles"));
+    // The parts around the window outlive it.
+    PlayerFileDialogs fileDialogs;
+    BrowserDialogs browserDialogs;
+    FlashShot shooter(Options(), GeneratorOptions());
+    MediaBrowser browser(Options(), shooter);
+    BrowserTools browserTools({&Options(), &GeneratorOptions(), &ExtractorOptions(), &shooter, &browser, &browserDialogs});
     WindowHooks hooks;
     std::unique_ptr<Player> player;
     std::unique_ptr<RecentMovies> recent;
@@ -121,7 +134,7 @@ int RunStartUp(const QStringList& arguments)
     DesktopIntegration desktop;
     DesktopExtensions desktopExtensions(Options(), UIFont());
     UpdateCheck updateCheck(UpdateOptions(), Options());
-    PlayerExtensionList extensions{&desktopExtensions, &updateCheck};
+    PlayerExtensionList extensions{&browserTools, &desktopExtensions, &updateCheck};
     InstanceServer instanceServer;
     QuitSignals quitSignals;
     try {
@@ -158,7 +171,9 @@ int RunStartUp(const QStringList& arguments)
         parts.recent = recent.get();
         parts.hooks = &hooks;
         parts.desktop = &desktop;
+        parts.browser = &browser;
         parts.extensions = &extensions;
+        parts.fileDialogs = &fileDialogs;
         parts.skin = std::make_unique<XmlSkin>();
         parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
@@ -172,6 +187,8 @@ int RunStartUp(const QStringList& arguments)
 
         // The link a second start finds this player by.
         Player* window = player.get();
+        browser.Attach(*window, *window);
+        browserTools.Attach(*window, *window, fileDialogs);
         desktopExtensions.Attach(*window);
         desktopExtensions.optionsSaved = [] { PublishMediaOptions(Options()); };
         updateCheck.Attach(window);

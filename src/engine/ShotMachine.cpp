@@ -125,7 +125,8 @@ Shot ShotMachine::Take(const ShotRequest& request)
             return control.LastError();
         return timeout;
     };
-    if (!QFileInfo(request.movie).isFile()) {
+    // A movie may carry a query string (the video wrapper's address).
+    if (!QFileInfo(request.movie.section(QLatin1Char('?'), 0, 0)).isFile()) {
         shot.error = QStringLiteral("cannot read %1").arg(request.movie);
         return shot;
     }

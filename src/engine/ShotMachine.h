@@ -29,7 +29,7 @@ private:
 };
 
 struct ShotRequest {
-    QString movie;  // the path of a movie file
+    QString movie;  // the path of a movie file, a query string allowed
     ShotFrame frame;
     // The picture's size (at most 4096x4096); a side of 0 or less is the movie's own (550x400
     // when the movie has no frame size that fits).

@@ -5,12 +5,14 @@
 #include <QString>
 
 // The vendor's addresses: the built-in defaults of the language keys that carry them
-// ("Links/Update", "Links/Plus", "PLAYER/MNUWEB", "FRMABOUT/STRSUPPORT"), so that a language
+// ("Links/Update", "Links/Plus", "Links/Skins", "Links/Languages", "PLAYER/MNUWEB", "FRMABOUT/STRSUPPORT"), so that a language
 // file can redirect them.
 inline constexpr const char* kVendorHost = "www.vorlen.org";
 inline constexpr const char* kVendorHomeUrl = "http://www.vorlen.org";
 inline constexpr const char* kUpdatesUrl = "http://www.vorlen.org/updates.xml";
 inline constexpr const char* kPlusUrl = "http://www.vorlen.org/plus";
+inline constexpr const char* kMoreSkinsUrl = "http://www.vorlen.org/skins";
+inline constexpr const char* kMoreLanguagesUrl = "http://www.vorlen.org/languages";
 inline constexpr const char* kDownloadUrl = "http://www.vorlen.org/get";
 
 // The two support links of the welcome and about documents, separated by "<BR>".

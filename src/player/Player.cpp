@@ -164,7 +164,7 @@ void Player::DispatchCommand(const CommandRow& row, int index)
     if (row.handler)
         row.handler(*this, index);
     else if (row.feature != PlayerFeature::None)
-        RunFeature(row.feature, FeatureArgument(row));
+        RunFeature(row.feature, FeatureArgument(row), QLatin1String(row.name));
 }
 
 QString Player::FeatureArgument(const CommandRow& row) const
@@ -235,6 +235,8 @@ bool Player::Offers(PlayerFeature feature) const
     case PlayerFeature::Browser:
         return m_browser->IsAvailable();
     case PlayerFeature::Help:
+    case PlayerFeature::MoreSkins:
+    case PlayerFeature::MoreLanguages:
         return true;
     case PlayerFeature::About:
         return bool(m_newControl);
@@ -243,18 +245,37 @@ bool Player::Offers(PlayerFeature feature) const
     }
 }
 
-void Player::RunFeature(PlayerFeature feature, const QString& argument)
+void Player::RunFeature(PlayerFeature feature, const QString& argument, const QString& item)
 {
     if (!Offers(feature))
         return;
-    if (feature == PlayerFeature::Browser)
-        m_browser->BrowseMedia();
-    else if (feature == PlayerFeature::Help)
+    if (feature == PlayerFeature::Browser) {
+        // The item pop-up's "Browse Media" shows its item.
+        if (item == QLatin1String("mnuFolderBrowse") && !argument.isEmpty())
+            m_browser->ShowFolder(argument);
+        else
+            m_browser->BrowseMedia();
+    } else if (feature == PlayerFeature::Help) {
         HelpMe(argument);
-    else if (feature == PlayerFeature::About)
+    } else if (feature == PlayerFeature::About) {
         About();
-    else
+    } else if (feature == PlayerFeature::MoreSkins || feature == PlayerFeature::MoreLanguages) {
+        GoMore(feature);
+    } else if (item.isEmpty()) {
         m_extensions->Run(feature, argument);
+    } else {
+        m_extensions->RunMenuItem(feature, item, argument);
+    }
+}
+
+bool Player::RunOperation(PlayerFeature feature, const QString& name, const QStringList& arguments)
+{
+    return Offers(feature) && m_extensions->RunOperation(feature, name, arguments);
+}
+
+int Player::PopUpPlaylistEntry() const
+{
+    return m_browser->IsBrowsing() ? -1 : m_playlistPane->FocusedRow();
 }
 
 void Player::EnableForMovie(const char* name, bool enabled)

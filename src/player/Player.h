@@ -6,6 +6,7 @@
 #include "options/OptionsModule.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerInput.h"
+#include "player/PlayerMedia.h"
 #include "player/PlayerOptionsActions.h"
 #include "player/PlayerSettings.h"
 #include "player/PlayerSkin.h"
@@ -71,6 +72,7 @@ class Player : public QWidget,
                public PlaylistView,
                public OptionsHost,
                public PlayerInput,
+               public PlayerMedia,
                public PlayerOptionsActions {
     Q_OBJECT
 
@@ -116,6 +118,8 @@ public:
     // The about box (frmAbout), modal.
     void About();
     void GoPlus();
+    // mnuMoreSkins, mnuMoreLangs: the vendor's page of more skins or languages.
+    void GoMore(PlayerFeature which);
     void GoWeb();
     // mnuFeedback: the support address in the mail program.
     void Feedback();
@@ -150,6 +154,8 @@ public:
     // Playlist.
     void TogglePlaylist(int16_t mode) override;
     Playlist& playlist() { return m_playlist; }
+    Playlist& MediaPlaylist() override { return m_playlist; }
+    int PopUpPlaylistEntry() const override;
     // Clears the playlist, adds the paths (level 0) and plays entry 0.
     void PlayPaths(const QStringList& paths) override;
     // Adds the paths at the end of the playlist (level 0), in order.
@@ -216,7 +222,10 @@ public:
     void SetChecked(const QString& name, bool checked, int index = -1);
     void ToggleCheck(const QString& name);
     bool Offers(PlayerFeature feature) const;
-    void RunFeature(PlayerFeature feature, const QString& argument);
+    // A public operation that a feature carries out with its own arguments (Generate).
+    bool RunOperation(PlayerFeature feature, const QString& name, const QStringList& arguments);
+    // item: the menu item that asks (for features that serve several items).
+    void RunFeature(PlayerFeature feature, const QString& argument, const QString& item = QString());
     // The language's texts applied to the window and its menus again (after a language change).
     void SetVisual() override;
     void ChooseLanguage(int index);

@@ -9,9 +9,15 @@
 // the first member that offers it.
 class PlayerExtensionList : public PlayerExtensions {
 public:
-    PlayerExtensionList(std::initializer_list<PlayerExtensions*> members)
+    PlayerExtensionList(std::initializer_list<PlayerExtensions*> members = {})
         : m_members(members)
     {
+    }
+
+    void Add(PlayerExtensions* member)
+    {
+        if (member)
+            m_members.push_back(member);
     }
 
     bool Offers(PlayerFeature feature) const override { return Provider(feature) != nullptr; }
@@ -20,6 +26,18 @@ public:
     {
         if (PlayerExtensions* member = Provider(feature))
             member->Run(feature, argument);
+    }
+
+    void RunMenuItem(PlayerFeature feature, const QString& item, const QString& argument) override
+    {
+        if (PlayerExtensions* member = Provider(feature))
+            member->RunMenuItem(feature, item, argument);
+    }
+
+    bool RunOperation(PlayerFeature feature, const QString& name, const QStringList& arguments) override
+    {
+        PlayerExtensions* member = Provider(feature);
+        return member && member->RunOperation(feature, name, arguments);
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "player/PlayerFeature.h"
 
 #include <QString>
+#include <QStringList>
 
 // The argument of PlayerFeature::Update for the automatic check (a request has none).
 inline constexpr const char* kAutomaticUpdate = "Automatic";
@@ -20,4 +21,10 @@ public:
     // opened for), the help topic for PlayerFeature::Help, kAutomaticUpdate for the update check
     // at start-up; "" when there is none.
     virtual void Run(PlayerFeature feature, const QString& argument) { }
+    // A menu item of a feature that serves several items (the item pop-up's file commands share
+    // ItemCommands), by the item's name ("mnuItemCopy"); by default the feature's Run.
+    virtual void RunMenuItem(PlayerFeature feature, const QString& item, const QString& argument) { Run(feature, argument); }
+    // A public operation of the player that a feature carries out with arguments of its own
+    // (the script's Generate); false when the feature has no operation of that name.
+    virtual bool RunOperation(PlayerFeature feature, const QString& name, const QStringList& arguments) { return false; }
 };

@@ -37,6 +37,14 @@ void Player::GoPlus()
     ShellOpen(LangText(QStringLiteral("Links/Plus"), QLatin1String(kPlusUrl)));
 }
 
+void Player::GoMore(PlayerFeature which)
+{
+    if (which == PlayerFeature::MoreSkins)
+        ShellOpen(LangText(QStringLiteral("Links/Skins"), QLatin1String(kMoreSkinsUrl)));
+    else
+        ShellOpen(LangText(QStringLiteral("Links/Languages"), QLatin1String(kMoreLanguagesUrl)));
+}
+
 void Player::GoWeb()
 {
     QAction* web = MenuItem(QStringLiteral("mnuWeb"));

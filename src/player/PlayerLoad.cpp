@@ -5,6 +5,7 @@
 #include "base/ErrorContext.h"
 #include "base/ExecutionLog.h"
 #include "base/FileNames.h"
+#include "base/Rounding.h"
 #include "base/RuntimeErrors.h"
 #include "base/ShellServices.h"
 #include "base/Version.h"
@@ -120,8 +121,15 @@ void Player::LoadFlash(const QString& requestedPath, const QString& requestedTit
         SetScaleMode(3);
         m_nativeSize = true;
         if (IsWindowNormal() && !IsChecked(QStringLiteral("mnuKeepSize"))) {
-            int passes = 2;
-            ZoomFlash(100, passes);
+            // The media browser keeps a window size of its own.
+            if (m_browser->IsBrowsing() && OptionValues().browseWidth > 0 && OptionValues().browseHeight > 0) {
+                ResizeOuter(QSize(int(RoundHalfEven(OptionValues().browseWidth / TwipsPerPixelX())),
+                                int(RoundHalfEven(OptionValues().browseHeight / TwipsPerPixelY()))),
+                    nullptr);
+            } else {
+                int passes = 2;
+                ZoomFlash(100, passes);
+            }
         }
     } else if (!nativeSize && m_nativeSize) {
         EnableForMovie("mnuScale", true);

@@ -81,12 +81,15 @@ void Player::ShowItemEntries(PopUpSource source, const QString& item)
 
 void Player::PlayPopUpItem()
 {
-    if (m_popUpFromPlaylist) {
-        const int row = m_playlistPane->FocusedRow();
-        if (row >= 0)
-            m_playlist.PlayEntry(row);
+    // A playlist entry plays and the playlist stays; a browser item becomes the new playlist.
+    const int entry = m_popUpFromPlaylist ? m_playlistPane->FocusedRow() : (m_popUpItem.isEmpty() ? PopUpPlaylistEntry() : -1);
+    if (entry >= 0) {
+        m_playlist.PlayEntry(entry);
         return;
     }
-    if (!m_popUpItem.isEmpty())
-        PlayPaths({m_popUpItem});
+    if (m_popUpFromPlaylist)
+        return;
+    const QString item = m_popUpItem.isEmpty() && m_browser->IsBrowsing() ? m_browser->SelectedItem() : m_popUpItem;
+    if (!item.isEmpty())
+        PlayPaths({item});
 }

@@ -110,6 +110,15 @@ const Operation kOperations[] = {
     {"Uninstall", 0, 0, [](Player& p, ScriptArgs&) { p.Uninstall(); return Done(); }},
     {"WebUpdate", 0, 1, [](Player& p, ScriptArgs& a) { p.WebUpdate(Flag(a, 0)); return Done(); }},
     {"BrowseMedia", 0, 0, [](Player& p, ScriptArgs&) { p.RunFeature(PlayerFeature::Browser, QString()); return Done(); }},
+    {"ShowTG", 0, 0, [](Player& p, ScriptArgs&) { p.RunFeature(PlayerFeature::Generator, QString()); return Done(); }},
+    // Generate width, height, colour, quality [, source, recursive, overwrite, show, execute, app].
+    {"Generate", 4, 10, [](Player& p, ScriptArgs& a) {
+         QStringList arguments;
+         for (int i = 0; i < a.Count(); ++i)
+             arguments << Text(a, i);
+         p.RunOperation(PlayerFeature::Generator, QStringLiteral("Generate"), arguments);
+         return Done();
+     }},
     {"HotKeyAction", 1, 1, [](Player& p, ScriptArgs& a) { p.HotKeyAction(Number(a, 0)); return Done(); }},
     {"Out", 0, 1, [](Player& p, ScriptArgs& a) { p.Out(Text(a, 0)); return Done(); }},
     {"ShowConsole", 0, 0, [](Player& p, ScriptArgs&) { p.ShowConsole(); return Done(); }},

@@ -270,3 +270,57 @@ TEST(BrowseMovie, WheelNoticeThroughTheControlScrolls)
     ASSERT_TRUE(commands.WaitFor(QStringLiteral("BROWSESCROLL"), 5000, 1));
     EXPECT_EQ(commands.ArgumentsOf(QStringLiteral("BROWSESCROLL")).last(), QStringLiteral("0"));
 }
+
+// A thumbnail the player takes after the grid is shown appears when the player says so: the
+// variable shot names the item, the label SHOT of vbCall loads it.
+TEST(BrowseMovie, ThumbnailNoticeLoadsAThumbnailThatArrivedLater)
+{
+    RuffleFlashControl& control = SharedControl();
+    const ThumbnailFolder thumbnails;
+    const QList<Item> items = {{QStringLiteral("late.jpg"), QStringLiteral("late.swf"), 1},
+        {QStringLiteral("never.jpg"), QStringLiteral("never.swf"), 1}};
+    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), items));
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.path(), kBrowseSize);
+    auto thumbnail
+        = [&](int i) { return Items(MovieState(control))[i].toObject().value(QStringLiteral("thumbnail")).toString(); };
+    ASSERT_TRUE(control.WaitFor([&] { return thumbnail(0) == QLatin1String("missing"); }, 10000));
+
+    thumbnails.add(QStringLiteral("late.jpg"), QColor(40, 200, 40));
+    control.SetVariable(QStringLiteral("_root.shot"), QStringLiteral("1"));
+    control.TCallLabel(QStringLiteral("vbCall"), QStringLiteral("SHOT"));
+    EXPECT_TRUE(control.WaitFor([&] { return thumbnail(0) == QLatin1String("loaded"); }, 10000)) << thumbnail(0).toStdString();
+    EXPECT_EQ(thumbnail(1), QStringLiteral("missing"));
+    state = MovieState(control);
+    const QJsonObject cell = Area(state, QStringLiteral("item1"));
+    const QPoint centre(qRound(cell.value(QStringLiteral("x")).toDouble() + cell.value(QStringLiteral("w")).toDouble() / 2),
+        qRound(cell.value(QStringLiteral("y")).toDouble() + 10 + 45));
+    EXPECT_TRUE(control.WaitFor([&] { return Near(control.GrabFrame().pixelColor(centre), QColor(40, 200, 40), 30); }, 5000));
+}
+
+// A folder of thousands of items: the cells near the view are made, the others when the view
+// comes to them; the count and the scroll range cover them all.
+TEST(BrowseMovie, LargeListingsMakeTheCellsNearTheView)
+{
+    RuffleFlashControl& control = SharedControl();
+    const ThumbnailFolder thumbnails;
+    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(3000)));
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.path(), kBrowseSize);
+    ASSERT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("ready"));
+    EXPECT_EQ(state.value(QStringLiteral("itemCount")).toInt(), 3000);
+    const QJsonArray first = Items(state);
+    EXPECT_GT(first.size(), 0);
+    EXPECT_LT(first.size(), 100);
+    EXPECT_EQ(first[0].toObject().value(QStringLiteral("number")).toInt(), 1);
+    EXPECT_GT(state.value(QStringLiteral("maxScroll")).toDouble(), 3000.0 / 4 * 132);
+
+    // To the end: the last items get their cells.
+    const UiDocument atEnd(
+        QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(3000), 999999));
+    state = ShowUiMovie(control, QStringLiteral("browse.swf"), atEnd.path(), kBrowseSize);
+    const QJsonArray last = Items(state);
+    ASSERT_FALSE(last.isEmpty());
+    EXPECT_EQ(last.last().toObject().value(QStringLiteral("number")).toInt(), 3000);
+    EXPECT_EQ(last.last().toObject().value(QStringLiteral("title")).toString(), QStringLiteral("movie 2999.swf"));
+    EXPECT_TRUE(Areas(state).contains(QStringLiteral("item3000")));
+    EXPECT_FALSE(Areas(state).contains(QStringLiteral("item1")));
+}

@@ -210,3 +210,14 @@ TEST_F(FSCommandTest, TheWelcomeScreensCommandsRunThePlayersCommands)
         (QList<QUrl>{QUrl::fromLocalFile(Folders().help + QStringLiteral("index.htm")),
             QUrl(QStringLiteral("http://www.vorlen.org/plus")), QUrl(QStringLiteral("http://www.vorlen.org/"))}));
 }
+
+TEST_F(FSCommandTest, TheMoreSkinsAndMoreLanguagesItemsOpenTheVendorsPages)
+{
+    MakePlayer();
+    ASSERT_TRUE(player().MenuItem(QStringLiteral("mnuMoreSkins"))->isEnabled());
+    player().MenuItem(QStringLiteral("mnuMoreSkins"))->trigger();
+    player().MenuItem(QStringLiteral("mnuMoreLangs"))->trigger();
+    EXPECT_EQ(m_opened.urls,
+        (QList<QUrl>{
+            QUrl(QStringLiteral("http://www.vorlen.org/skins")), QUrl(QStringLiteral("http://www.vorlen.org/languages"))}));
+}

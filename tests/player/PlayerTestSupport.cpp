@@ -100,6 +100,7 @@ Player& PlayerTest::MakePlayer(std::unique_ptr<PlayerSkin> skin)
     parts.hooks = m_hooks;
     parts.newControl = m_newControl;
     parts.releaseInstance = [this] { ++m_released; };
+    AddParts(parts);
     m_player = std::make_unique<Player>(std::move(parts));
     return *m_player;
 }

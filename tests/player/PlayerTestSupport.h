@@ -120,6 +120,8 @@ protected:
     // Creates the window (LoadOpts runs in it); options written before are read. Without a skin
     // the window is the plain one.
     Player& MakePlayer(std::unique_ptr<PlayerSkin> skin = nullptr);
+    // Fixtures that bring parts of their own (a browser, extensions) set them here.
+    virtual void AddParts(PlayerParts& parts) { }
     Player& player() { return *m_player; }
     FakeFlashControl& swf() { return *m_swf; }
 

@@ -2,6 +2,7 @@
 // engine: the process becomes that program with the same arguments, so that input, output
 // and exit status are the command's own.
 #include "RenderOptions.h"
+#include "ThumbsOptions.h"
 #include "ToolCommand.h"
 #include "ToolCommands.h"
 
@@ -44,6 +45,16 @@ int RunShot(const QStringList& arguments)
 {
     // Arguments that cannot be used are said so without starting the engine.
     const RenderOptions options = ParseRenderOptions(QStringLiteral("shot"), arguments);
+    if (!options.error.isEmpty()) {
+        ToolErr(options.error);
+        return 2;
+    }
+    return RunInRenderer();
+}
+
+int RunThumbs(const QStringList& arguments)
+{
+    const ThumbsOptions options = ParseThumbsOptions(arguments);
     if (!options.error.isEmpty()) {
         ToolErr(options.error);
         return 2;

@@ -26,6 +26,8 @@ const ToolCommand kCommands[] = {
     {"extract", "MOVIE DEST [--KIND...]", "write images and MP3s (--jpeg, --png, --event, --stream)", &RunExtract},
     {"shot", "MOVIE OUT.jpg [--frame N] [--width W --height H] [--timeout S] [--quality Q]", "save a frame of a movie as JPEG",
         &RunShot, true},
+    {"thumbs", "FOLDER [--recursive] [--width W --height H] [--quality Q] [--overwrite]",
+        "write the thumbnail generator's thumbnails beside the movies", &RunThumbs, true},
     {"script", "[--steps N] FILE.vbs", "run a skin script; Out(text) prints a line", &RunScriptCommand},
 };
 

@@ -20,5 +20,7 @@ int RunConvert(const QStringList& arguments);
 int RunExtract(const QStringList& arguments);
 // ShotCommand.cpp in the renderer; in vorlen-tool the hand-over (RendererLauncher.cpp).
 int RunShot(const QStringList& arguments);
+// thumbs FOLDER [...]: ThumbsCommand.cpp in the renderer; the hand-over in vorlen-tool.
+int RunThumbs(const QStringList& arguments);
 // script [--steps N] FILE.vbs (ScriptCommand.cpp)
 int RunScriptCommand(const QStringList& arguments);

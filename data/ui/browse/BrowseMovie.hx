@@ -18,7 +18,8 @@ import vorlen.ui.UiMovie;
 // clicked ("SHOTCLICK", items numbered from 1), where the view is scrolled to
 // ("BROWSESCROLL", pixels), and goes to the parent folder ("MEOWSEARCH" with the folder +
 // "..") or lets the user pick another ("MEOWBROWSE"). The player's wheel notice (variable
-// mwheel, then label MWH of vbCall) scrolls it.
+// mwheel, then label MWH of vbCall) scrolls it; its thumbnail notice (variable shot, then
+// label SHOT of vbCall) loads a thumbnail the player has just taken.
 class BrowseMovie extends UiMovie {
     static inline var WIDTH = 640;
     static inline var HEIGHT = 480;
@@ -108,9 +109,9 @@ class BrowseMovie extends UiMovie {
         grid.onClick = function(number) UiMovie.send("SHOTCLICK", Std.string(number));
         grid.onScrolled = function(at) UiMovie.send("BROWSESCROLL", Std.string(at));
         grid.onLoading = showWaiting;
+        grid.onCellMade = function(cell) area("item" + cell.index, cell);
+        grid.startAt(scroll);
         content.addChildAt(grid, 0);
-        for (cell in grid.cells)
-            area("item" + cell.index, cell);
         if (items.length == 0) {
             empty = new Shape();
             Icons.browse(empty.graphics, 0, 0, 80, Theme.HAIRLINE);
@@ -190,9 +191,14 @@ class BrowseMovie extends UiMovie {
         if (grid != null) {
             description.scroll = grid.position;
             description.maxScroll = grid.maxScroll();
+            // The cells made so far (those in view and near it), in item order.
+            var shown = [for (cell in grid.cells) cell.index - 1];
+            shown.sort(function(a, b) return a - b);
+            description.itemCount = grid.items.length;
             description.items = [
-                for (cell in grid.cells)
-                    {title: cell.item.title, type: cell.item.type, thumbnail: cell.thumbnail, inView: grid.isInView(cell)}
+                for (i in shown)
+                    {number: i + 1, title: grid.items[i].title, type: grid.items[i].type, thumbnail: grid.thumbnailOf(i),
+                        inView: grid.isItemInView(i)}
             ];
         }
         description.waiting = waitLabel.visible;
@@ -248,9 +254,18 @@ class BrowseMovie extends UiMovie {
         g.lineStyle();
     }
 
-    // The player's wheel notice: mwheel holds 1 (forward), -1 (backward) or 0.
+    // The player's notices on the clip vbCall: MWH, the wheel (mwheel holds 1 forward, -1
+    // backward or 0); SHOT, the thumbnail of item number shot has been taken.
     override function onLabel(target:String, label:String):Void {
-        if (target.toLowerCase() != "vbcall" || label.toUpperCase() != "MWH")
+        if (target.toLowerCase() != "vbcall")
+            return;
+        if (label.toUpperCase() == "SHOT") {
+            var number = Std.parseInt(variables.get("shot"));
+            if (grid != null && number != null)
+                grid.thumbnailArrived(number);
+            return;
+        }
+        if (label.toUpperCase() != "MWH")
             return;
         wheelNotices = true;
         cancelEngineWheel();

@@ -27,6 +27,8 @@ class GridCell extends Sprite {
     // "none" (folders), "waiting", "loading", "loaded" or "missing".
     public var thumbnail(default, null):String;
 
+    // The thumbnail arrived while an earlier attempt was loading: a miss is tried again.
+    var arrivedWhileLoading = false;
     var face:Shape;
     var picture:Sprite;
     var hover = 0.0;
@@ -112,6 +114,9 @@ class GridCell extends Sprite {
             if (finished)
                 return;
             finished = true;
+            if (state == "missing" && arrivedWhileLoading)
+                state = "waiting";
+            arrivedWhileLoading = false;
             thumbnail = state;
             done();
         }
@@ -142,6 +147,14 @@ class GridCell extends Sprite {
             finish("missing");
         }
         return true;
+    }
+
+    // The player has made the thumbnail that was missing: it is loaded again.
+    public function thumbnailArrived():Void {
+        if (thumbnail == "missing")
+            thumbnail = "waiting";
+        else if (thumbnail == "loading")
+            arrivedWhileLoading = true;
     }
 
     function light(target:Float):Void {
