@@ -125,16 +125,20 @@ private:
         return true;
     }
 
-    // XmlSkin::EvalSkinExpression and GeometryValue: a number as it is, anything else evaluated.
+    // XmlSkin::EvalSkinExpression and GeometryValue: a number as it is, anything else evaluated
+    // until one expression runs out of steps.
     std::optional<int> Geometry(const QString& text)
     {
         double value = 0.0;
         bool ok = false;
         if (!text.trimmed().isEmpty()) {
             value = text.trimmed().toDouble(&ok);
-            if (!ok) {
+            if (!ok && m_overBudget) {
+                value = 0.0;
+            } else if (!ok) {
                 const ScriptValue result = m_script.Eval(text);
                 value = 0.0;
+                m_overBudget = m_script.Error().number == ScriptErrorNumber::StepBudget;
                 if (m_script.Error().number == 0) {
                     try {
                         value = result.Dereferenced().ToDouble();
@@ -153,6 +157,7 @@ private:
     std::vector<QString> m_viewNames;
     int m_buildView = 0;  // the view the next element belongs to, from 1
     std::array<int, 3> m_arrayCounts{};
+    bool m_overBudget = false;
     std::vector<BuiltElement> m_firstView;
 };
 
