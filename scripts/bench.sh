@@ -7,11 +7,15 @@ cd "$(dirname "$0")/.."
 scripts/build.sh
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  names=(decompress extract playlist tool png_decode resample script engine player_start)
+  names=(decompress extract playlist tool png_decode resample script engine shots browse skin player_start)
 fi
 for name in "${names[@]}"; do
   echo "== bench_$name"
-  if { [ "$name" = engine ] || [ "$name" = player_start ]; } && [ -z "${DISPLAY:-}" ]; then
+  case "$name" in
+    engine | shots | browse | skin | player_start) display=yes ;;
+    *) display=no ;;
+  esac
+  if [ "$display" = yes ] && [ -z "${DISPLAY:-}" ]; then
     xvfb-run -a -s "-screen 0 1280x1024x24" "build/bench/bench_$name"
   else
     "build/bench/bench_$name"

@@ -218,13 +218,15 @@ int RunStartUp(const QStringList& arguments)
         QCoreApplication::processEvents();
 
         // 16. What the command line names, or the start-up action; then the kept playlist.
-        if (!commandLine.isEmpty())
+        // The files of a command line are the playlist; otherwise the kept one comes back.
+        if (!commandLine.isEmpty()) {
             HandleCommandLine(commandLine, *host);
-        else
+        } else {
             RunStartUpAction(*window);
-        window->playlist().ClearPlaylist();
-        if (Options().history)
-            window->playlist().AddToPlaylist(Options().playlistFile, -2);
+            window->playlist().ClearPlaylist();
+            if (Options().history)
+                window->playlist().AddToPlaylist(Options().playlistFile, -2);
+        }
         window->MarkShownEntry();
         LogTiming(QStringLiteral("Movie Loaded"), false);
 

@@ -116,6 +116,16 @@ TEST_F(PlayerEndToEndTest, AFailedLoadShowsItsTextAndThePlayerStaysUsable)
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - a movie.swf"));
 }
 
+TEST_F(PlayerEndToEndTest, TheFilesOfTheCommandLineAreThePlaylistEvenWhereNoneCanBeKept)
+{
+    // The folder of the kept playlist cannot be made (its parent is missing).
+    WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), tree.root() + QStringLiteral("missing/Ve Zedaz/"));
+    StartPlayer({movieA, movieB});
+    EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - a movie.swf"));
+    SecondStart({QStringLiteral("/exec PlayEntry 1")});
+    EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - b.swf"));
+}
+
 TEST_F(PlayerEndToEndTest, TerminationQuitsWithTheOptionsAndThePlaylistSaved)
 {
     StartPlayer({movieA, movieB});
