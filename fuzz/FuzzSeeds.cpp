@@ -228,6 +228,59 @@ void XmlSeeds()
     Seed("playlist", QStringLiteral("newer.vorlen"), "<?xml version=\"1.0\"?><PLAYLIST build=\"900\"><FILE>x</FILE></PLAYLIST>");
 }
 
+// A skin folder as fuzz_skin takes it: skin.xml, the script marker, the script. The shipped
+// skins, and one with every element kind and attribute, nested sub-views, a second view and
+// geometry that calls the script.
+void SkinSeeds()
+{
+    const QByteArray marker = QByteArrayLiteral("\n<!-- script -->\n");
+    const QDir shipped(QStringLiteral(VORLEN_SOURCE_DIR "/data/Skins"));
+    for (const QString& name : shipped.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile xml(shipped.filePath(name + QStringLiteral("/skin.xml")));
+        QFile script(shipped.filePath(name + QStringLiteral("/script.vbs")));
+        if (xml.open(QIODevice::ReadOnly) && script.open(QIODevice::ReadOnly))
+            Seed("skin", name + QStringLiteral(".skin"), xml.readAll() + marker + script.readAll());
+    }
+    Seed("skin", QStringLiteral("every-element.skin"),
+        "<?xml version=\"1.0\"?>\n<THEME title=\"Every\" build=\"732\" minWidth=\"320.5\" minHeight=\"200\" "
+        "scriptFile=\"script.vbs\" class=\"A.B\" hidesMenu=\"1\">\n"
+        "<VIEW name=\"viewNormal\" backColor=\"#102030\" onResize=\"Layout\" onInfoUpdate=\"Info\" onMediaChange=\"Media\">\n"
+        " <IMAGE name=\"back\" image=\"back.png\" left=\"0\" top=\"0\" width=\"ScaleWidth\" height=\"ScaleHeight\"/>\n"
+        " <SUBVIEW name=\"panel\" image=\"p.png\" noStretch=\"False\" left=\"Half(ScaleWidth)\" top=\"10\" width=\"200\" "
+        "height=\"100\" windowMask=\"#FF00FF\" toolTip=\"Player/strOpen\" onDrag=\"MoveWindow\">\n"
+        "  <SUBVIEW name=\"inner\" maskColor=\"#00FF00\" backColor=\"#000\" left=\"5\" top=\"5\" width=\"50\" height=\"50\">\n"
+        "   <BUTTON name=\"btn\" image=\"b.png\" toolTip=\"Go\" maskColor=\"FF00FF\" left=\"1\" top=\"1\" width=\"20\" "
+        "height=\"20\" onClick=\"Go\" onDblClick=\"Go 2\" visible=\"True\"/>\n"
+        "  </SUBVIEW>\n"
+        " </SUBVIEW>\n"
+        " <LABEL name=\"title\" caption=\"Player/strOpen\" alignment=\"2\" autoSize=\"-1\" fontBold=\"True\" "
+        "fontItalic=\"0\" fontSize=\"9.5\" foreColor=\"#FFFFFF\" left=\"4\" top=\"ScaleHeight - 20\" width=\"300\"/>\n"
+        " <BUTTONLITE name=\"lite\" image=\"l.png\" left=\"Player.ScaleWidth - 30\" top=\"2\" visible=\"false\"/>\n"
+        " <UNKNOWN><IMAGE name=\"skipped\"/></UNKNOWN>\n"
+        "</VIEW>\n"
+        "<view name=\"viewFullScreen\"><Image name=\"bar\" left=\"0\" top=\"ScaleHeight-30\" width=\"ScaleWidth\" "
+        "height=\"30\"/></view>\n"
+        "</THEME>"
+            + marker
+            + "Dim n\nFunction Half(v)\nHalf = v \\ 2\nEnd Function\nSub onLoad\nn = n + 1\nEnd Sub\n"
+              "Sub Layout\nEnd Sub\n");
+}
+
+// Update information documents: every field of an entry, entries older than the newest, a
+// date that is no date, and a document of another kind.
+void UpdateSeeds()
+{
+    Seed("update", QStringLiteral("history.xml"),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<HISTORY download=\"http://example.test/get\">\n"
+        " <UPDATE build=\"745\" major=\"1\" minor=\"4\" year=\"2026\" month=\"5\" day=\"12\">\n"
+        "  <INFO>Faster &amp; smaller</INFO>\n  <INFO><![CDATA[<b>raw</b>]]></INFO>\n </UPDATE>\n"
+        " <UPDATE build=\"740\" major=\"1\" minor=\"3\" year=\"2026\" month=\"2\" day=\"30\"><INFO>older</INFO></UPDATE>\n"
+        " <UPDATE build=\"2147483647\" major=\"9\" minor=\"x\" year=\"-1\" month=\"1\" day=\"1\"><INFO/></UPDATE>\n"
+        " <UPDATE build=\" 0x10 \"/><update build=\"9999\"/>\n"
+        "</HISTORY>\n");
+    Seed("update", QStringLiteral("other.xml"), "<?xml version=\"1.0\"?><PLAYLIST build=\"900\"><FILE>x</FILE></PLAYLIST>");
+}
+
 void OptionSeeds()
 {
     // The whole option set as SaveOpts writes it, and a store with values of every odd form.
@@ -280,5 +333,7 @@ int main(int argc, char** argv)
     XmlSeeds();
     OptionSeeds();
     ScriptSeeds();
+    SkinSeeds();
+    UpdateSeeds();
     return 0;
 }

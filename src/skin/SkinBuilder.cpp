@@ -39,6 +39,7 @@ QColor ToQColor(uint32_t color)
 bool XmlSkin::BuildTheme(const XmlNode& theme)
 {
     m_theme = ReadSkinTheme(theme, m_skinName);
+    m_geometryOverBudget = false;
     if (m_player)
         m_player->ResetScriptEngine();
     m_isBinary = IsSkinLibrary(m_theme.scriptFile);

@@ -86,8 +86,14 @@ double XmlSkin::EvalSkinExpression(const QString& text)
     const double number = text.trimmed().toDouble(&ok);
     if (ok)
         return number;
+    // Once one expression of the skin has run out of steps the others are not evaluated: geometry
+    // that loops would otherwise take the whole budget again for every element.
+    if (m_geometryOverBudget)
+        return 0.0;
     ScriptEngine& script = m_player->Script();
     const ScriptValue value = script.Eval(text);
+    if (script.Error().number == ScriptErrorNumber::StepBudget)
+        m_geometryOverBudget = true;
     if (script.Error().number == 0) {
         try {
             return value.Dereferenced().ToDouble();

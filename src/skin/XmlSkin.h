@@ -168,7 +168,8 @@ private:
     QTimer m_coverTimer;
 
     int m_eventDepth = 0;
-    QSet<QString> m_dropped;  // statements stopped by the step budget: not run again
+    QSet<QString> m_dropped;            // statements stopped by the step budget: not run again
+    bool m_geometryOverBudget = false;  // a geometry expression ran out of steps
     bool m_playingKept = false;
     bool m_wasPlaying = false;
     bool m_active = true;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 TEST(LargestFreeRect, TheBiggestAreaBetweenTheObstacles)
 {
     const QRect area(0, 0, 400, 300);
@@ -15,6 +17,69 @@ TEST(LargestFreeRect, TheBiggestAreaBetweenTheObstacles)
     EXPECT_EQ(LargestFreeRect(area, {QRect(500, 0, 10, 10)}), area);
     EXPECT_TRUE(LargestFreeRect(area, {QRect(-5, -5, 500, 500)}).isEmpty());
     EXPECT_TRUE(LargestFreeRect(QRect(), {}).isEmpty());
+}
+
+namespace {
+
+// Every rectangle of the area tried pixel by pixel: the largest free one, the first of equal
+// ones by left edge, then width, then top edge.
+QRect LargestFreeRectByPixels(const QRect& area, const std::vector<QRect>& obstacles)
+{
+    const auto isFree = [&](const QRect& rect) {
+        for (const QRect& obstacle : obstacles) {
+            if (obstacle.intersects(rect))
+                return false;
+        }
+        return true;
+    };
+    QRect best;
+    for (int left = area.left(); left <= area.right(); ++left) {
+        for (int width = 1; left + width - 1 <= area.right(); ++width) {
+            for (int top = area.top(); top <= area.bottom(); ++top) {
+                for (int height = area.bottom() - top + 1; height > 0; --height) {
+                    const QRect rect(left, top, width, height);
+                    if (qint64(width) * height > qint64(best.width()) * best.height() && isFree(rect)) {
+                        best = rect;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+TEST(LargestFreeRect, AgreesWithATrialOfEveryRectangle)
+{
+    // Overlapping, touching and partly outside obstacles of every size, in random order.
+    std::mt19937 random(7);
+    const QRect area(-2, 3, 14, 11);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<QRect> obstacles(random() % 9);
+        for (QRect& obstacle : obstacles) {
+            obstacle = QRect(int(random() % 18) - 4, int(random() % 15), int(random() % 7) + 1, int(random() % 7) + 1);
+        }
+        EXPECT_EQ(LargestFreeRect(area, obstacles), LargestFreeRectByPixels(area, obstacles)) << "round " << round;
+    }
+}
+
+TEST(LargestFreeRect, AThousandScatteredElements)
+{
+    // A skin may have a great many small elements: a grid of dots with a gap row and a wider
+    // gap column.
+    std::vector<QRect> obstacles;
+    for (int row = 0; row < 32; ++row) {
+        for (int column = 0; column < 32; ++column) {
+            if (row != 20 && column != 9 && column != 10)
+                obstacles.emplace_back(column * 20, row * 15, 4, 3);
+        }
+    }
+    // The gap row takes y 288 to 314 (27 x 640 pixels), the gap column x 164 to 219 (56 x 480).
+    EXPECT_EQ(LargestFreeRect(QRect(0, 0, 640, 480), obstacles), QRect(164, 0, 56, 480));
+    obstacles.emplace_back(190, 240, 1, 1);
+    EXPECT_EQ(LargestFreeRect(QRect(0, 0, 640, 480), obstacles), QRect(0, 288, 640, 27));
 }
 
 TEST(SkinLayoutMath, AMovieViewPutByTheSkinSetsTheMargins)

@@ -201,6 +201,30 @@ TEST_F(SkinTest, AnEventThatLoopsForeverIsStoppedOnce)
     EXPECT_TRUE(skin().IsActive());
 }
 
+// Geometry that loops ends at the step budget once per load: the skin's later expressions give 0
+// without running, numbers still count, and loading the skin again tries again.
+TEST_F(SkinTest, GeometryThatLoopsForeverStopsTheSkinsOtherExpressions)
+{
+    WriteSkin(QStringLiteral("Spin"),
+        Theme(QStringLiteral("<VIEW><IMAGE name='a' left='Spin + 1'/><IMAGE name='b' left='Spin + 2'/>"
+                             "<IMAGE name='c' left='7' top='Twice(4)'/></VIEW>")),
+        QStringLiteral("Function Spin\n  Do\n    n = n + 1\n  Loop\nEnd Function\n"
+                       "Function Twice(v)\n  Twice = v * 2\nEnd Function\n"));
+    for (int load = 0; load < 2; ++load) {
+        Mark();
+        if (load == 0)
+            MakeSkinnedPlayer(QStringLiteral("Spin"));
+        else
+            skin().ReloadSkin();
+        ASSERT_TRUE(skin().IsActive());
+        const QStringList log = LogSinceMark();
+        EXPECT_TRUE(Contains(log, QStringLiteral("EvalSkinExpression 'Spin + 1'"))) << load;
+        EXPECT_TRUE(Contains(log, QStringLiteral("step budget"))) << load;
+        EXPECT_FALSE(Contains(log, QStringLiteral("EvalSkinExpression 'Spin + 2'"))) << load;
+        EXPECT_EQ(Control(QStringLiteral("c"))->pos(), QPoint(7, 0)) << load;
+    }
+}
+
 // The menu lists the readable skins but none whose folder starts with "-"; a click on one loads
 // it, "No Skin" gives the plain window back without a report, and F5 reads the skin again.
 TEST_F(SkinTest, TheSkinMenuChoosesAndReloadsSkins)
