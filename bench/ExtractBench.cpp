@@ -63,8 +63,8 @@ qint64 MakeMovie(const QString& path, qint64 targetBytes)
     if (!file.open(QIODevice::WriteOnly))
         return -1;
     SwfWriter header;
-    header.setVersion(8).setFrameSize(640, 480);
-    file.write(header.toBytes(false, false));
+    header.SetVersion(8).SetFrameSize(640, 480);
+    file.write(header.ToBytes(false, false));
 
     // Quantisation and Huffman table segments (the usual 574-byte block), joined with every
     // DefineBits image.

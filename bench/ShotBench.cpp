@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
         request.frame = ShotFrame::Chosen([](int total) { return total / 3; });
         const Shot shot = machine.TakeShot(request);
         const bool saved
-            = shot.ok() && ShotMachine::SaveJpeg(shot.image, out.filePath(name + QStringLiteral(".jpg")), 90).isEmpty();
+            = shot.Ok() && ShotMachine::SaveJpeg(shot.image, out.filePath(name + QStringLiteral(".jpg")), 90).isEmpty();
         if (saved)
             ++taken;
         else
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
             slowest = one.elapsed();
             slowestName = name;
         }
-        if (!shot.ok())
+        if (!shot.Ok())
             std::printf("  failed: %s: %s\n", qPrintable(name), qPrintable(shot.error));
     }
     const double seconds = timer.elapsed() / 1000.0;

@@ -37,14 +37,14 @@ void Pump(int milliseconds)
 QString WriteMovie(const QString& folder)
 {
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(550, 400).setFrameRate(24);
-    writer.setBackgroundColor(0x3A, 0x6E, 0xA5);
+    writer.SetVersion(8).SetFrameSize(550, 400).SetFrameRate(24);
+    writer.SetBackgroundColor(0x3A, 0x6E, 0xA5);
     for (int i = 0; i < 240; ++i)
-        writer.showFrame();
+        writer.ShowFrame();
     const QString path = folder + QStringLiteral("/blue.swf");
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
-        file.write(writer.toBytes(false));
+        file.write(writer.ToBytes(false));
     return path;
 }
 

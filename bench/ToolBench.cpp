@@ -61,16 +61,16 @@ QString MakeMovie(const QString& folder)
 {
     std::mt19937 random(19);
     SwfWriter writer;
-    writer.setVersion(10).setFrameSize(800, 600).setBackgroundColor(0x20, 0x40, 0x60);
+    writer.SetVersion(10).SetFrameSize(800, 600).SetBackgroundColor(0x20, 0x40, 0x60);
     for (int frame = 0; frame < 200; ++frame) {
         QByteArray body;
         for (int i = 0; i < 4000; ++i)
             body.append(static_cast<char>(random() % 40));
-        writer.addTag(2, body).showFrame();
+        writer.AddTag(2, body).ShowFrame();
     }
     const QString path = folder + QStringLiteral("/movie.swf");
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writer.toBytes(true)) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(writer.ToBytes(true)) < 0)
         return QString();
     return path;
 }

@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     world.StartInput();
     const QByteArray video = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     MediaFileInfo info;
-    info.WorkingPath = world.root() + QStringLiteral("input/video.flv");
+    info.WorkingPath = world.Root() + QStringLiteral("input/video.flv");
     ByteReader reader(video);
-    reader.seek(28);
+    reader.Seek(28);
     WrapFlashVideo(reader, info);
     return 0;
 }

@@ -73,37 +73,37 @@ QByteArray ResourceMovie(int version, bool allLong, bool compressed = false)
 {
     const SplitJpeg tables = SplitJpegTables(MakeJpeg(16, 8, 1));
     SwfWriter writer;
-    writer.setVersion(static_cast<uint8_t>(version)).setFrameSize(64, 48).setBackgroundColor(1, 2, 3);
-    writer.addTag(8, tables.tables, allLong);
-    writer.addTag(6, IdPlus(1, tables.image), allLong);
-    writer.addTag(21, IdPlus(2, QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(8, 8, 2)), allLong);
-    writer.addTag(21, IdPlus(3, MakeJpeg(9, 7, 3)), allLong);
-    writer.addTag(14, SoundBody(4, 2, MakeMp3(1, 4)), allLong);
-    writer.addTag(14, SoundBody(5, 1, MakeMp3(1, 5)), allLong);
-    writer.addTag(45, StreamHead(2), true);
-    writer.addTag(19, StreamBlock(MakeMp3(1, 6)), allLong);
+    writer.SetVersion(static_cast<uint8_t>(version)).SetFrameSize(64, 48).SetBackgroundColor(1, 2, 3);
+    writer.AddTag(8, tables.tables, allLong);
+    writer.AddTag(6, IdPlus(1, tables.image), allLong);
+    writer.AddTag(21, IdPlus(2, QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(8, 8, 2)), allLong);
+    writer.AddTag(21, IdPlus(3, MakeJpeg(9, 7, 3)), allLong);
+    writer.AddTag(14, SoundBody(4, 2, MakeMp3(1, 4)), allLong);
+    writer.AddTag(14, SoundBody(5, 1, MakeMp3(1, 5)), allLong);
+    writer.AddTag(45, StreamHead(2), true);
+    writer.AddTag(19, StreamBlock(MakeMp3(1, 6)), allLong);
     QByteArray sprite;
     AppendU16(sprite, 7);
     AppendU16(sprite, 1);
     sprite += EncodeTag(18, StreamHead(2), allLong) + EncodeTag(19, StreamBlock(MakeMp3(1, 7))) + EncodeTag(1, QByteArray())
         + EncodeTag(0, QByteArray());
-    writer.addTag(39, sprite, allLong);
-    writer.showFrame();
-    return writer.toBytes(compressed);
+    writer.AddTag(39, sprite, allLong);
+    writer.ShowFrame();
+    return writer.ToBytes(compressed);
 }
 
 // An AVM1 movie whose first frame runs actions, and an ActionScript 3 one.
 QByteArray ScriptedMovie(bool actionScript3)
 {
     SwfWriter writer;
-    writer.setVersion(actionScript3 ? 10 : 8).setFrameSize(100, 80);
-    writer.addFileAttributes(actionScript3);
-    writer.setBackgroundColor(9, 8, 7);
+    writer.SetVersion(actionScript3 ? 10 : 8).SetFrameSize(100, 80);
+    writer.AddFileAttributes(actionScript3);
+    writer.SetBackgroundColor(9, 8, 7);
     Avm1Assembler actions;
-    actions.pushString("n").pushInt(1).op(Avm1Op::SetVariable);
-    writer.addRaw(actions.doActionTag());
-    writer.showFrame().showFrame();
-    return writer.toBytes();
+    actions.PushString("n").PushInt(1).Op(Avm1Op::SetVariable);
+    writer.AddRaw(actions.DoActionTag());
+    writer.ShowFrame().ShowFrame();
+    return writer.ToBytes();
 }
 
 void MovieSeeds()
@@ -286,7 +286,7 @@ void OptionSeeds()
     // The whole option set as SaveOpts writes it, and a store with values of every odd form.
     FakeOptionsHost host;
     TestHolders holders;
-    SaveOpts(host, holders.all());
+    SaveOpts(host, holders.All());
     QFile store(OptionStorePath());
     if (store.open(QIODevice::ReadOnly))
         Seed("options", QStringLiteral("saved.ini"), store.readAll());

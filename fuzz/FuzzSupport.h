@@ -15,7 +15,7 @@ public:
     static FuzzWorld& Get();
 
     // The temporary folder, "/"-terminated.
-    const QString& root() const { return m_root; }
+    const QString& Root() const { return m_root; }
     // Writes bytes to name (below root unless absolute; missing folders are made) and
     // returns the path.
     QString Write(const QString& name, const QByteArray& bytes) const;

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzWorld::Get().Write(OptionStorePath(), bytes);
     FakeOptionsHost host;
     TestHolders holders;
-    LoadOpts(host, holders.all());
+    LoadOpts(host, holders.All());
 
     for (const QByteArray& line : bytes.split('\n')) {
         const QString text = QString::fromUtf8(line.mid(line.indexOf('=') + 1));

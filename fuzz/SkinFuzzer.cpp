@@ -56,7 +56,7 @@ public:
     void Children(const XmlNode& node, int depth, QPoint origin, const QRect& clip, bool shown)
     {
         for (const XmlNode& child : node.childNodes()) {
-            if (child.isElement())
+            if (child.IsElement())
                 Node(child, depth + 1, origin, clip, shown);
         }
     }
@@ -188,9 +188,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!doc.load(folder + QStringLiteral("skin.xml")))
         return 0;
     const XmlNode themeNode = ThemeNode(doc);
-    if (themeNode.isNull())
+    if (themeNode.IsNull())
         return 0;
-    const std::optional<int> build = SkinBuildNumber(themeNode.attribute(QStringLiteral("build"), QStringLiteral("0")));
+    const std::optional<int> build = SkinBuildNumber(themeNode.Attribute(QStringLiteral("build"), QStringLiteral("0")));
     if (!build || CheckSkinBuild(*build) != SkinBuildCheck::Accepted)
         return 0;
     const SkinTheme theme = ReadSkinTheme(themeNode, QStringLiteral("Fuzz"));

@@ -252,7 +252,7 @@ int RunStartUp(const QStringList& arguments)
                 0, mediaControls.get(), [controls = mediaControls.get()] { controls->Start(QDBusConnection::sessionBus()); });
         }
     } catch (const VorlenError& error) {
-        SetCurrentError(error.info());
+        SetCurrentError(error.Info());
         LogErrorReport(QStringLiteral("Start Up"));
     } catch (const std::exception& error) {
         SetCurrentError(0, QLatin1String(kAppName), QString::fromLocal8Bit(error.what()));

@@ -20,40 +20,40 @@ public:
     ByteReader(const ByteReader&) = delete;
     ByteReader& operator=(const ByteReader&) = delete;
 
-    bool ok() const { return m_ok; }
+    bool Ok() const { return m_ok; }
     // Marks the reader failed (a caller found the data inconsistent).
-    void fail() { m_ok = false; }
+    void Fail() { m_ok = false; }
 
     // 0-based position of the next byte.
-    int64_t pos() const;
+    int64_t Pos() const;
     int64_t size() const;
-    int64_t remaining() const { return size() - pos(); }
-    bool atEnd() const { return pos() >= size(); }
+    int64_t Remaining() const { return size() - Pos(); }
+    bool AtEnd() const { return Pos() >= size(); }
 
     // Moves to a 0-based position; beyond the end fails.
-    bool seek(int64_t position);
-    bool skip(int64_t count);
+    bool Seek(int64_t position);
+    bool Skip(int64_t count);
 
-    uint8_t readU8();
-    uint16_t readU16();
-    uint32_t readU32();
-    int16_t readS16() { return static_cast<int16_t>(readU16()); }
-    int32_t readS32() { return static_cast<int32_t>(readU32()); }
+    uint8_t ReadU8();
+    uint16_t ReadU16();
+    uint32_t ReadU32();
+    int16_t ReadS16() { return static_cast<int16_t>(ReadU16()); }
+    int32_t ReadS32() { return static_cast<int32_t>(ReadU32()); }
     // Exactly count bytes, or empty and failed.
-    QByteArray readBytes(int64_t count);
+    QByteArray ReadBytes(int64_t count);
     // Up to count bytes (fewer at the end); never fails.
-    QByteArray readUpTo(int64_t count);
+    QByteArray ReadUpTo(int64_t count);
     // Exactly count bytes into out, reusing its storage (for loops over many records); on
     // failure out is empty and the reader failed.
-    bool readInto(QByteArray& out, int64_t count);
+    bool ReadInto(QByteArray& out, int64_t count);
 
     // Bit fields. Bits continue inside the current byte until alignBits() or any byte read.
-    uint32_t readUBits(int bits);
-    int32_t readSBits(int bits);
-    void alignBits() { m_bitCount = 0; }
+    uint32_t ReadUBits(int bits);
+    int32_t ReadSBits(int bits);
+    void AlignBits() { m_bitCount = 0; }
 
 private:
-    bool readRaw(char* out, int64_t count);
+    bool ReadRaw(char* out, int64_t count);
 
     QIODevice* m_device = nullptr;
     QIODevice* m_owned = nullptr;

@@ -16,7 +16,7 @@ struct ErrorInfo {
 class VorlenError : public std::exception {
 public:
     VorlenError(int number, QString source, QString description = QString());
-    const ErrorInfo& info() const { return m_info; }
+    const ErrorInfo& Info() const { return m_info; }
     const char* what() const noexcept override;
 
 private:

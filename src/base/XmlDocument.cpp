@@ -121,7 +121,7 @@ XmlNode::XmlNode(std::shared_ptr<pugi::xml_document> doc, pugi::xml_node node, p
 {
 }
 
-bool XmlNode::isElement() const
+bool XmlNode::IsElement() const
 {
     return !m_attribute && m_node.type() == pugi::node_element;
 }
@@ -172,7 +172,7 @@ QString XmlNode::nodeValue() const
 
 QString XmlNode::namespaceURI() const
 {
-    if (isNull())
+    if (IsNull())
         return QString();
     const QString name = nodeName();
     const qsizetype colon = name.indexOf(QLatin1Char(':'));
@@ -233,7 +233,7 @@ XmlNode XmlNode::selectSingleNode(const QString& xpath) const
     return XmlNode();
 }
 
-QString XmlNode::attribute(const QString& name, const QString& fallback) const
+QString XmlNode::Attribute(const QString& name, const QString& fallback) const
 {
     if (m_attribute || !m_node)
         return fallback;
@@ -255,7 +255,7 @@ XmlDocument::XmlDocument()
 {
 }
 
-bool XmlDocument::parse(const QByteArray& bytes, bool forceUtf8)
+bool XmlDocument::Parse(const QByteArray& bytes, bool forceUtf8)
 {
     // A fresh document each time, so nodes handed out earlier stay valid.
     m_doc = std::make_shared<pugi::xml_document>();
@@ -308,12 +308,12 @@ bool XmlDocument::load(const QString& path)
         m_error.reason = ReasonFor(static_cast<pugi::xml_parse_status>(m_error.errorCode));
         return false;
     }
-    return parse(file.readAll(), false);
+    return Parse(file.readAll(), false);
 }
 
 bool XmlDocument::loadXML(const QString& text)
 {
-    return parse(text.toUtf8(), true);
+    return Parse(text.toUtf8(), true);
 }
 
 namespace {
@@ -350,22 +350,22 @@ bool XmlDocument::save(const QString& path) const
     return file.commit();
 }
 
-XmlNode XmlDocument::documentElement() const
+XmlNode XmlDocument::DocumentElement() const
 {
     return XmlNode(m_doc, m_doc->document_element());
 }
 
 XmlNode XmlDocument::selectSingleNode(const QString& xpath) const
 {
-    return asNode().selectSingleNode(xpath);
+    return AsNode().selectSingleNode(xpath);
 }
 
 XmlNodeList XmlDocument::childNodes() const
 {
-    return asNode().childNodes();
+    return AsNode().childNodes();
 }
 
-XmlNode XmlDocument::asNode() const
+XmlNode XmlDocument::AsNode() const
 {
     return XmlNode(m_doc, *m_doc);
 }

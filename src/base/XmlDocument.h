@@ -24,10 +24,10 @@ class XmlNode {
 public:
     XmlNode() = default;
 
-    bool isNull() const { return !m_node && !m_attribute; }
-    explicit operator bool() const { return !isNull(); }
-    bool isElement() const;
-    bool isAttribute() const { return static_cast<bool>(m_attribute); }
+    bool IsNull() const { return !m_node && !m_attribute; }
+    explicit operator bool() const { return !IsNull(); }
+    bool IsElement() const;
+    bool IsAttribute() const { return static_cast<bool>(m_attribute); }
 
     // Element or attribute name; "#text", "#cdata-section", "#comment", "#document" otherwise.
     QString nodeName() const;
@@ -44,7 +44,7 @@ public:
     XmlNode selectSingleNode(const QString& xpath) const;
 
     // Convenience: the value of an attribute of this element, or fallback when absent.
-    QString attribute(const QString& name, const QString& fallback = QString()) const;
+    QString Attribute(const QString& name, const QString& fallback = QString()) const;
 
 private:
     friend class XmlDocument;
@@ -83,13 +83,13 @@ public:
 
     const XmlParseError& parseError() const { return m_error; }
 
-    XmlNode documentElement() const;
+    XmlNode DocumentElement() const;
     XmlNode selectSingleNode(const QString& xpath) const;
     XmlNodeList childNodes() const;
-    XmlNode asNode() const;
+    XmlNode AsNode() const;
 
 private:
-    bool parse(const QByteArray& bytes, bool forceUtf8);
+    bool Parse(const QByteArray& bytes, bool forceUtf8);
 
     std::shared_ptr<pugi::xml_document> m_doc;
     XmlParseError m_error;

@@ -112,7 +112,7 @@ FileCommandResult PasteInto(FileClipboard& clipboard, const QString& folder)
     if (target.endsWith(QLatin1String("/..")))
         target.chop(2);
     const FileCommandResult result = CopyOrMoveFiles(clipboard.Path(), target, clipboard.IsCut());
-    if (result.ok())
+    if (result.Ok())
         clipboard.Clear();
     return result;
 }

@@ -10,7 +10,7 @@
 struct FileCommandResult {
     QString error;
     QString target;  // the path written (the copy, the moved or renamed item)
-    bool ok() const { return error.isEmpty(); }
+    bool Ok() const { return error.isEmpty(); }
 };
 
 // The program's file clipboard (the system clipboard is not used): the path of a pending copy

@@ -68,7 +68,7 @@ QImage FlashShot::PrepareShot(const QString& movie, bool plainBackground)
     const uint8_t to = m_options.sampleTo;
     request.frame = ShotFrame::Chosen([from, to](int totalFrames) { return ChooseShotFrame(from, to, totalFrames); });
     const Shot shot = Machine().TakeShot(request);
-    if (shot.ok())
+    if (shot.Ok())
         return shot.image;
     if (m_cancelled)
         return QImage();

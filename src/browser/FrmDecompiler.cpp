@@ -104,10 +104,10 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
         QDesktopServices::openUrl(QUrl::fromLocalFile(Folders().help + topic + QStringLiteral(".htm")));
     };
 
-    connect(m_txtDest, &QLineEdit::textChanged, this, &FrmDecompiler::destinationChanged);
-    connect(m_cbBrowse, &QPushButton::clicked, this, &FrmDecompiler::browse);
-    connect(m_cbGo, &QPushButton::clicked, this, &FrmDecompiler::go);
-    connect(m_cbCancel, &QPushButton::clicked, this, &FrmDecompiler::cancelWalk);
+    connect(m_txtDest, &QLineEdit::textChanged, this, &FrmDecompiler::DestinationChanged);
+    connect(m_cbBrowse, &QPushButton::clicked, this, &FrmDecompiler::Browse);
+    connect(m_cbGo, &QPushButton::clicked, this, &FrmDecompiler::Go);
+    connect(m_cbCancel, &QPushButton::clicked, this, &FrmDecompiler::CancelWalk);
     connect(m_cbDone, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cbHelp, &QPushButton::clicked, this, [this] { openHelp(QStringLiteral("decompiler")); });
 
@@ -118,7 +118,7 @@ FrmDecompiler::FrmDecompiler(const MediaFileInfo& movie, DecompilerOptions& opti
     if (!cubes.isNull())
         m_cubes->setPixmap(QPixmap::fromImage(cubes));
     m_txtDest->setText(m_options.destination);
-    destinationChanged(m_txtDest->text());
+    DestinationChanged(m_txtDest->text());
     m_chkJPEG->setChecked(m_options.jpeg);
     m_chkPNG->setChecked(m_options.png);
     m_chkEvent->setChecked(m_options.event);
@@ -144,16 +144,16 @@ QString FrmDecompiler::Open(const QString& path, DecompilerOptions& options, QAc
 
 FrmDecompiler::~FrmDecompiler()
 {
-    unload();
+    Unload();
 }
 
-void FrmDecompiler::destinationChanged(const QString& text)
+void FrmDecompiler::DestinationChanged(const QString& text)
 {
     m_options.destination = text;
     m_cbGo->setEnabled(!m_running && !text.isEmpty() && QFileInfo(text).isDir());
 }
 
-void FrmDecompiler::browse()
+void FrmDecompiler::Browse()
 {
     const QString chosen = chooseFolder(Text("strBrowse", "Select a folder to save extracted resources to:"), m_txtDest->text());
     if (chosen.isEmpty())
@@ -164,7 +164,7 @@ void FrmDecompiler::browse()
     m_txtDest->setText(path);
 }
 
-void FrmDecompiler::setRunning(bool running)
+void FrmDecompiler::SetRunning(bool running)
 {
     m_running = running;
     m_progress->setVisible(running);
@@ -177,14 +177,14 @@ void FrmDecompiler::setRunning(bool running)
     m_cbCancel->setVisible(running);
     m_cbCancel->setEnabled(running);
     if (!running)
-        destinationChanged(m_txtDest->text());
+        DestinationChanged(m_txtDest->text());
 }
 
-void FrmDecompiler::go()
+void FrmDecompiler::Go()
 {
     if (m_running)
         return;
-    setRunning(true);
+    SetRunning(true);
     QCoreApplication::processEvents();
     m_cancel = false;
     m_counters = ExtractCounters::Chosen(m_chkJPEG->isChecked(), m_chkPNG->isChecked(), m_chkEvent->isChecked(),
@@ -198,11 +198,11 @@ void FrmDecompiler::go()
     progress.pump = [this] { pumpMessages(); };
     ExtractResources(m_movie, NormalizePath(m_txtDest->text()), progress, m_counters, m_cancel);
 
-    setRunning(false);
+    SetRunning(false);
     showMessage(m_cancel ? QMessageBox::Warning : QMessageBox::Information, ExtractSummaryMessage(m_counters, m_cancel));
 }
 
-void FrmDecompiler::cancelWalk()
+void FrmDecompiler::CancelWalk()
 {
     m_cbCancel->setEnabled(false);
     m_cancel = true;
@@ -226,11 +226,11 @@ void FrmDecompiler::closeEvent(QCloseEvent* event)
 
 void FrmDecompiler::done(int result)
 {
-    unload();
+    Unload();
     QDialog::done(result);
 }
 
-void FrmDecompiler::unload()
+void FrmDecompiler::Unload()
 {
     if (m_unloaded)
         return;

@@ -47,14 +47,14 @@ public:
     // identification's error text, "" when the dialog was shown.
     static QString Open(const QString& path, DecompilerOptions& options, QAction* extractionEntry, QWidget* parent);
 
-    const ExtractCounters& counters() const { return m_counters; }
-    bool cancelRequested() const { return m_cancel; }
-    bool running() const { return m_running; }
+    const ExtractCounters& Counters() const { return m_counters; }
+    bool CancelRequested() const { return m_cancel; }
+    bool Running() const { return m_running; }
 
     // The buttons' actions.
-    void go();
-    void cancelWalk();
-    void browse();
+    void Go();
+    void CancelWalk();
+    void Browse();
 
 protected:
     void done(int result) override;
@@ -62,9 +62,9 @@ protected:
     void reject() override;
 
 private:
-    void destinationChanged(const QString& text);
-    void setRunning(bool running);
-    void unload();
+    void DestinationChanged(const QString& text);
+    void SetRunning(bool running);
+    void Unload();
 
     MediaFileInfo m_movie;
     DecompilerOptions& m_options;

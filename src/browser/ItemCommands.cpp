@@ -54,7 +54,7 @@ void BrowserTools::Paste(const QString& item)
     const QString path = ItemPath(item);
     const QString folder = QFileInfo(path).isDir() ? path : FolderOf(path);
     const FileCommandResult result = PasteInto(m_clipboard, folder);
-    if (!result.ok()) {
+    if (!result.Ok()) {
         m_parts.dialogs->Warn(Owner(), result.error);
         return;
     }
@@ -85,7 +85,7 @@ void BrowserTools::Rename(const QString& item)
     if (typed.isEmpty())
         return;
     const FileCommandResult result = RenameItem(path, typed);
-    if (!result.ok()) {
+    if (!result.Ok()) {
         m_parts.dialogs->Warn(Owner(), result.error);
         return;
     }

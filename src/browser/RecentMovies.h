@@ -48,10 +48,10 @@ public:
     bool IsMenuVisible() const { return m_menuVisible; }
 
     // count: the highest item index in use, -1 when empty.
-    int count() const { return static_cast<int>(m_items.size()) - 1; }
+    int Count() const { return static_cast<int>(m_items.size()) - 1; }
     QString Tag(int index) const override;
     QString Caption(int index) const override;
-    int RecentCount() const override { return count() + 1; }
+    int RecentCount() const override { return Count() + 1; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

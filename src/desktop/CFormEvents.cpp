@@ -82,7 +82,7 @@ void CFormEvents::Unhook()
     m_candidate = nullptr;
 }
 
-WId CFormEvents::hwnd() const
+WId CFormEvents::Hwnd() const
 {
     return m_form ? m_form->winId() : 0;
 }

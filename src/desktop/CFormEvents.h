@@ -36,7 +36,7 @@ public:
     // The slot, 1..kFormSlots; 0 while no form is hooked.
     int Slot() const { return m_slot; }
     // The hooked window's system handle (0 without a form).
-    WId hwnd() const;
+    WId Hwnd() const;
     // Forms hooked in the whole process.
     static int HookedFormCount();
 

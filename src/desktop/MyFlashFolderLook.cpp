@@ -42,7 +42,7 @@ bool WriteText(const QString& path, const QString& text)
 QString MyFlashInfoTip()
 {
     const QString label = LangText(QStringLiteral("frmOptions/lblMyFlash"), QStringLiteral("Ve Zedaz Folder:"));
-    const QString tip = GetXmlText(LangDoc().asNode(), QStringLiteral("LANG/FRMOPTIONS/TXTMYFLASH/@tooltip"),
+    const QString tip = GetXmlText(LangDoc().AsNode(), QStringLiteral("LANG/FRMOPTIONS/TXTMYFLASH/@tooltip"),
         QStringLiteral("Your default folder with Flash files"));
     return label + QLatin1Char(' ') + tip;
 }

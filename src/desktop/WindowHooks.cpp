@@ -74,7 +74,7 @@ void WindowHooks::Install(PlayerInput& player)
     try {
         m_form.SetHookedForm(player.Window());
     } catch (const VorlenError& error) {
-        SetCurrentError(error.info());
+        SetCurrentError(error.Info());
         LogErrorReport(QStringLiteral("Hook Window"));
     }
     m_form.SetDragDrop(true);

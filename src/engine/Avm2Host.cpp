@@ -84,8 +84,8 @@ QByteArray FrameHostAbcTag(const QByteArray& hostMovie)
     SwfTagHeader tag;
     while (ReadSwfTagHeader(reader, body.size(), tag) && tag.code != SwfTagCode::kEnd) {
         if (tag.code == kTagDoAbc2 || tag.code == kTagDoAbc)
-            return EncodeTag(tag.code, reader.readBytes(tag.length), true);
-        if (!reader.skip(tag.length))
+            return EncodeTag(tag.code, reader.ReadBytes(tag.length), true);
+        if (!reader.Skip(tag.length))
             break;
     }
     return QByteArray();
@@ -96,10 +96,10 @@ FrameHostSlot FreeFrameHostSlot(const QByteArray& body, qsizetype firstTag)
     std::vector<bool> ids(65536, false);
     std::vector<bool> depths(65536, false);
     ByteReader reader(body);
-    reader.seek(firstTag);
+    reader.Seek(firstTag);
     SwfTagHeader tag;
     while (ReadSwfTagHeader(reader, body.size(), tag) && tag.code != SwfTagCode::kEnd) {
-        const int64_t start = reader.pos();
+        const int64_t start = reader.Pos();
         // The 16-bit field at offset within the tag's data, or -1 past its end.
         auto u16At = [&body, start, &tag](int64_t offset) -> int {
             if (offset + 2 > tag.length || start + offset + 2 > body.size())
@@ -120,7 +120,7 @@ FrameHostSlot FreeFrameHostSlot(const QByteArray& body, qsizetype firstTag)
             ids[static_cast<size_t>(id)] = true;
         if (depth >= 0)
             depths[static_cast<size_t>(depth)] = true;
-        if (!reader.skip(tag.length))
+        if (!reader.Skip(tag.length))
             break;
     }
     FrameHostSlot slot;

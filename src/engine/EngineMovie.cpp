@@ -50,15 +50,15 @@ QByteArray HostLoaderTag(int version, const QByteArray& hostUrl)
     Avm1Assembler a;
     if (version < 4) {
         // SWF 3 has neither Push nor If: load the host on every pass of frame 1.
-        a.getUrl(hostUrl, target);
-        return a.doActionTag();
+        a.GetUrl(hostUrl, target);
+        return a.DoActionTag();
     }
     // SWF 4 actions only: strings, variables and If.
-    a.getVariable("vorlenHostLoaded").ifTrue("loaded");
-    a.pushString("vorlenHostLoaded").pushString("1").op(Avm1Op::SetVariable);
-    a.getUrl(hostUrl, target);
-    a.label("loaded");
-    return a.doActionTag();
+    a.GetVariable("vorlenHostLoaded").IfTrue("loaded");
+    a.PushString("vorlenHostLoaded").PushString("1").Op(Avm1Op::SetVariable);
+    a.GetUrl(hostUrl, target);
+    a.Label("loaded");
+    return a.DoActionTag();
 }
 
 EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUrl, const QByteArray& frameHostAbc)
@@ -118,22 +118,22 @@ EngineMovie PrepareEngineMovie(const QByteArray& movie, const QByteArray& hostUr
     result.frameCount = fields.frameCount;
 
     // Walk the root tags up to the first ShowFrame (or the End tag, or the end of the data).
-    const qsizetype firstTag = reader.pos();
+    const qsizetype firstTag = reader.Pos();
     qsizetype insertAt = -1;
     SwfTagHeader tag;
-    while (!reader.atEnd()) {
-        const int64_t tagStart = reader.pos();
+    while (!reader.AtEnd()) {
+        const int64_t tagStart = reader.Pos();
         if (!ReadSwfTagHeader(reader, body.size(), tag))
             break;
-        if (tag.code == SwfTagCode::kFileAttributes && tag.length >= 1 && reader.pos() < body.size()) {
-            const uint8_t flags = static_cast<uint8_t>(body.at(reader.pos()));
+        if (tag.code == SwfTagCode::kFileAttributes && tag.length >= 1 && reader.Pos() < body.size()) {
+            const uint8_t flags = static_cast<uint8_t>(body.at(reader.Pos()));
             result.actionScript3 = (flags & kFileAttributesActionScript3) != 0;
         }
         if (tag.code == SwfTagCode::kShowFrame || tag.code == SwfTagCode::kEnd) {
             insertAt = tagStart;
             break;
         }
-        if (!reader.skip(tag.length))
+        if (!reader.Skip(tag.length))
             break;
     }
     QByteArray loader;

@@ -47,7 +47,7 @@ QString EngineSchemeHandler::PathForUrl(const QUrl& url)
     return QDir::cleanPath(url.path(QUrl::FullyDecoded));
 }
 
-void EngineSchemeHandler::allowFolder(const QString& folder)
+void EngineSchemeHandler::AllowFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return;
@@ -57,7 +57,7 @@ void EngineSchemeHandler::allowFolder(const QString& folder)
     m_folders.insert(clean);
 }
 
-bool EngineSchemeHandler::isAllowed(const QString& path) const
+bool EngineSchemeHandler::IsAllowed(const QString& path) const
 {
     const QString clean = QDir::cleanPath(path);
     if (m_held.contains(clean))
@@ -81,14 +81,14 @@ bool EngineSchemeHandler::isAllowed(const QString& path) const
     return false;
 }
 
-void EngineSchemeHandler::hold(const QString& path, const QByteArray& bytes)
+void EngineSchemeHandler::Hold(const QString& path, const QByteArray& bytes)
 {
     Held& held = m_held[QDir::cleanPath(path)];
     held.bytes = bytes;
     ++held.count;
 }
 
-void EngineSchemeHandler::release(const QString& path)
+void EngineSchemeHandler::Release(const QString& path)
 {
     const auto found = m_held.find(QDir::cleanPath(path));
     if (found != m_held.end() && --found->count <= 0)
@@ -98,7 +98,7 @@ void EngineSchemeHandler::release(const QString& path)
 void EngineSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job)
 {
     const QString path = PathForUrl(job->requestUrl());
-    if (path.isEmpty() || job->requestUrl().host() != QLatin1String(kHost) || !isAllowed(path)) {
+    if (path.isEmpty() || job->requestUrl().host() != QLatin1String(kHost) || !IsAllowed(path)) {
         ++m_refusals;
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;

@@ -31,18 +31,18 @@ public:
     static QString PathForUrl(const QUrl& url);
 
     // Folders ("/"-terminated) below which files are answered.
-    void allowFolder(const QString& folder);
-    bool isAllowed(const QString& path) const;
+    void AllowFolder(const QString& folder);
+    bool IsAllowed(const QString& path) const;
 
     // Bytes served in place of the file at path; counted, so that two controls may hold the
     // same path. release undoes one hold.
-    void hold(const QString& path, const QByteArray& bytes);
-    void release(const QString& path);
+    void Hold(const QString& path, const QByteArray& bytes);
+    void Release(const QString& path);
 
     void requestStarted(QWebEngineUrlRequestJob* job) override;
 
     // Number of requests refused so far (for tests).
-    int refusals() const { return m_refusals; }
+    int Refusals() const { return m_refusals; }
 
 private:
     struct Held {

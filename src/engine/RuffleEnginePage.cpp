@@ -34,13 +34,13 @@ SharedEngine& EngineOfProcess()
         engine.profile = new QWebEngineProfile(qApp);  // off the record: nothing on disk
         engine.handler = new EngineSchemeHandler(qApp);
         engine.profile->installUrlSchemeHandler(EngineSchemeHandler::kScheme, engine.handler);
-        engine.handler->allowFolder(RuffleFlashControl::EngineFolder());
-        engine.handler->allowFolder(Folders().flash);
-        engine.handler->allowFolder(Folders().cache);
-        engine.handler->hold(RuffleFlashControl::HostMoviePath(), BuildHostMovie());
-        engine.handler->hold(RuffleFlashControl::EngineFolder() + QStringLiteral("blank.swf"), BuildBlankMovie());
+        engine.handler->AllowFolder(RuffleFlashControl::EngineFolder());
+        engine.handler->AllowFolder(Folders().flash);
+        engine.handler->AllowFolder(Folders().cache);
+        engine.handler->Hold(RuffleFlashControl::HostMoviePath(), BuildHostMovie());
+        engine.handler->Hold(RuffleFlashControl::EngineFolder() + QStringLiteral("blank.swf"), BuildBlankMovie());
         if (!QFileInfo::exists(RuffleFlashControl::SoundMoviePath()))
-            engine.handler->hold(RuffleFlashControl::SoundMoviePath(), BuildSoundMovie());
+            engine.handler->Hold(RuffleFlashControl::SoundMoviePath(), BuildSoundMovie());
         QFile frameHost(RuffleFlashControl::EngineFolder() + QStringLiteral("as3host.swf"));
         if (frameHost.open(QIODevice::ReadOnly))
             engine.frameHostAbc = FrameHostAbcTag(frameHost.readAll());

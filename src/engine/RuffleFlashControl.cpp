@@ -139,7 +139,7 @@ RuffleFlashControl::RuffleFlashControl(QWidget* parent)
 RuffleFlashControl::~RuffleFlashControl()
 {
     if (!m_heldPath.isEmpty())
-        EngineOfProcess().handler->release(m_heldPath);
+        EngineOfProcess().handler->Release(m_heldPath);
     if (m_view && !m_view->parent())
         delete m_view;
 }
@@ -188,7 +188,7 @@ void RuffleFlashControl::LoadMovie(int layer, const QString& url)
     if (layer == 0 && url.isEmpty()) {
         // Empties the control.
         if (!m_heldPath.isEmpty())
-            EngineOfProcess().handler->release(m_heldPath);
+            EngineOfProcess().handler->Release(m_heldPath);
         m_heldPath.clear();
         m_lastError.clear();
         m_movieSize = QSize();
@@ -204,7 +204,7 @@ void RuffleFlashControl::LoadMovie(int layer, const QString& url)
 
 void RuffleFlashControl::AllowFolder(const QString& folder)
 {
-    EngineOfProcess().handler->allowFolder(folder);
+    EngineOfProcess().handler->AllowFolder(folder);
 }
 
 void RuffleFlashControl::Unload()
@@ -226,7 +226,7 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
 {
     SharedEngine& engine = EngineOfProcess();
     if (!m_heldPath.isEmpty()) {
-        engine.handler->release(m_heldPath);
+        engine.handler->Release(m_heldPath);
         m_heldPath.clear();
     }
     m_lastError.clear();
@@ -249,9 +249,9 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
         }
         if (movie.width > 0 && movie.height > 0)
             m_movieSize = QSize(movie.width, movie.height);
-        engine.handler->hold(path, movie.bytes);
+        engine.handler->Hold(path, movie.bytes);
         m_heldPath = QDir::cleanPath(path);
-        engine.handler->allowFolder(FolderOf(path));
+        engine.handler->AllowFolder(FolderOf(path));
     }
     Unload();
     m_actionScript3 = movie.actionScript3 || !remoteUrl.isEmpty();
@@ -282,7 +282,7 @@ void RuffleFlashControl::LoadRoot(const QString& path, const QString& query, con
 void RuffleFlashControl::LoadLevel(int layer, const QString& path, const QString& query, const QString& remoteUrl)
 {
     if (remoteUrl.isEmpty())
-        EngineOfProcess().handler->allowFolder(FolderOf(path));
+        EngineOfProcess().handler->AllowFolder(FolderOf(path));
     const bool soundMovie = remoteUrl.isEmpty() && FileNameOf(path).compare(QLatin1String("sound.swf"), Qt::CaseInsensitive) == 0;
     if (!HasFrameControl() || m_actionScript3) {
         // Without the AVM1 host movie only the volume of sound.swf can be applied.

@@ -104,7 +104,7 @@ Shot ShotMachine::TakeShot(const ShotRequest& request)
     m_busy = true;
     m_cancelled = false;
     shot = Take(request);
-    if (shot.ok())
+    if (shot.Ok())
         Control().LoadMovie(0, QString());
     else
         Recover();
@@ -202,7 +202,7 @@ QString ShotMachine::SaveJpeg(const QImage& image, const QString& path, int qual
         if (image.isNull() || !CreateFromPicture(bitmap, image) || !SaveDibAsJpeg(bitmap, path, quality))
             return QStringLiteral("cannot write %1").arg(path);
     } catch (const VorlenError& error) {
-        return QStringLiteral("cannot write %1: %2").arg(path, error.info().description);
+        return QStringLiteral("cannot write %1: %2").arg(path, error.Info().description);
     }
     return QString();
 }

@@ -50,7 +50,7 @@ struct Shot {
     // The frame was reached through frame control (else the shot shows the frame the engine
     // painted first).
     bool frameControl = false;
-    bool ok() const { return error.isEmpty(); }
+    bool Ok() const { return error.isEmpty(); }
 };
 
 // The one shot sequence: a Flash control that is never shown on screen, created on first

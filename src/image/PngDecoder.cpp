@@ -203,7 +203,7 @@ public:
         m_rawBytes = (uint64_t(h.width) * h.bitDepth * ChannelsOf(h.colorType) + 7) / 8;
     }
 
-    int bitCount() const { return m_bitCount; }
+    int BitCount() const { return m_bitCount; }
 
     void Convert(const uint8_t* raw, uint8_t* out) const
     {
@@ -394,7 +394,7 @@ PngBitmap DecodePngImage(const PngImageData& data)
 
     PngBitmap bitmap;
     RowConverter converter(data, bitmap);
-    const uint64_t stride = ((uint64_t(h.width) * converter.bitCount() + 31) / 32) * 4;
+    const uint64_t stride = ((uint64_t(h.width) * converter.BitCount() + 31) / 32) * 4;
     if (stride * h.height > kMaxBitmapBytes || rawBytes * (h.interlaceMethod ? h.height : 1) > kMaxBitmapBytes)
         return PngBitmap();
     // A header that claims more pixels than the data can hold fails here, before the
@@ -412,7 +412,7 @@ PngBitmap DecodePngImage(const PngImageData& data)
         auto outRow = [&](uint32_t y) { return bottomUp + (h.height - 1 - y) * stride; };
         // Padding bytes at the row ends are zero.
         auto clearPadding = [&](uint8_t* row) {
-            const uint64_t used = (uint64_t(h.width) * converter.bitCount() + 7) / 8;
+            const uint64_t used = (uint64_t(h.width) * converter.BitCount() + 7) / 8;
             std::memset(row + used, 0, stride - used);
         };
 
@@ -460,7 +460,7 @@ PngBitmap DecodePngImage(const PngImageData& data)
         bitmap.stride = static_cast<uint32_t>(stride);
         bitmap.info.width = static_cast<int32_t>(h.width);
         bitmap.info.height = static_cast<int32_t>(h.height);
-        bitmap.info.bitCount = static_cast<uint16_t>(converter.bitCount());
+        bitmap.info.bitCount = static_cast<uint16_t>(converter.BitCount());
         bitmap.info.sizeImage = static_cast<uint32_t>(stride * h.height);
         bitmap.info.colorsUsed = static_cast<uint32_t>(bitmap.palette.size());
         return bitmap;

@@ -23,7 +23,7 @@ constexpr uint32_t kMaxChunkLength = 0x7FFFFFFFu;
 
 uint32_t ReadU32BE(ByteReader& reader)
 {
-    return qFromBigEndian(reader.readU32());
+    return qFromBigEndian(reader.ReadU32());
 }
 
 bool ValidHeader(const PngHeader& h)
@@ -78,7 +78,7 @@ struct ChunkWalk {
 bool WalkChunks(QFile& file, ChunkWalk& walk)
 {
     ByteReader reader(&file);
-    const QByteArray signature = reader.readBytes(8);
+    const QByteArray signature = reader.ReadBytes(8);
     if (signature != QByteArray::fromRawData(reinterpret_cast<const char*>(kSignature), 8))
         return false;
 
@@ -87,13 +87,13 @@ bool WalkChunks(QFile& file, ChunkWalk& walk)
     for (;;) {
         PngChunk chunk;
         chunk.length = ReadU32BE(reader);
-        const QByteArray type = reader.readBytes(4);
-        if (!reader.ok() || chunk.length > kMaxChunkLength)
+        const QByteArray type = reader.ReadBytes(4);
+        if (!reader.Ok() || chunk.length > kMaxChunkLength)
             return false;
         chunk.type = QString::fromLatin1(type);
-        chunk.data = reader.readBytes(chunk.length);
+        chunk.data = reader.ReadBytes(chunk.length);
         chunk.crc = ReadU32BE(reader);
-        if (!reader.ok())
+        if (!reader.Ok())
             return false;
 
         // Bit 5 of the third letter is reserved and must be clear.
@@ -149,7 +149,7 @@ bool WalkChunks(QFile& file, ChunkWalk& walk)
             if ((h.colorType == 3 && !plteSeen) || idatSeen)
                 return false;
         } else if (chunk.type == QLatin1String("IEND")) {
-            if (!reader.atEnd())
+            if (!reader.AtEnd())
                 return false;
             walk.Add(std::move(chunk));
             return true;
@@ -230,7 +230,7 @@ inline uint32_t BitmapPixel(const PngBitmap& bitmap, const uint8_t* row, int x)
 void cPNG::RowARGB(int y, uint32_t* out) const
 {
     const PngBitmapInfo& info = m_bitmap.info;
-    if (m_bitmap.isEmpty() || y < 0 || y >= info.height)
+    if (m_bitmap.IsEmpty() || y < 0 || y >= info.height)
         return;
     const uint8_t* row
         = reinterpret_cast<const uint8_t*>(m_bitmap.pixels.constData()) + size_t(info.height - 1 - y) * m_bitmap.stride;
@@ -250,7 +250,7 @@ uint32_t cPNG::PixelARGB(int x, int y) const
 
 void cPNG::DrawToDIB(cDIBSection& target, int x, int y, bool halfTransparent) const
 {
-    if (m_bitmap.isEmpty() || target.IsEmpty())
+    if (m_bitmap.IsEmpty() || target.IsEmpty())
         return;
     const int width = m_bitmap.info.width, height = m_bitmap.info.height;
     const int left = std::max(0, -x), right = std::min(width, target.Width() - x);

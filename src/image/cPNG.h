@@ -48,7 +48,7 @@ struct PngBitmap {
     std::vector<uint32_t> palette;  // 0x00RRGGBB, i.e. bytes blue, green, red, reserved
     QByteArray pixels;
     uint32_t stride = 0;  // bytes per row, a multiple of 4
-    bool isEmpty() const { return info.width == 0 || info.height == 0; }
+    bool IsEmpty() const { return info.width == 0 || info.height == 0; }
 };
 
 // Reads a PNG file, checks its chunk structure and decodes the image into a bitmap held in
@@ -74,7 +74,7 @@ public:
     const PngChunk* Chunk(const QString& key) const;
 
     const PngBitmap& Bitmap() const { return m_bitmap; }
-    bool IsEmpty() const { return m_bitmap.isEmpty(); }
+    bool IsEmpty() const { return m_bitmap.IsEmpty(); }
     // The decoded pixel at (x, y), counted from the top-left, as 0xAARRGGBB; images without
     // alpha give 255. Outside the image: 0.
     uint32_t PixelARGB(int x, int y) const;

@@ -30,7 +30,7 @@ int32_t LangIdOf(const XmlDocument& doc, int32_t fallback)
 
 QString AttributeOf(const XmlDocument& doc, const QString& xpath, const QString& fallback)
 {
-    return GetXmlText(doc.asNode(), xpath, fallback);
+    return GetXmlText(doc.AsNode(), xpath, fallback);
 }
 
 int ChooseCurrent(const QString& saved)
@@ -160,5 +160,5 @@ QString GetXmlText(const XmlNode& node, const QString& xpath, const QString& fal
 
 QString LangText(const QString& key, const QString& fallback)
 {
-    return GetXmlText(g_langDoc.asNode(), QStringLiteral("LANG/") + key.toUpper() + QStringLiteral("/@text"), fallback);
+    return GetXmlText(g_langDoc.AsNode(), QStringLiteral("LANG/") + key.toUpper() + QStringLiteral("/@text"), fallback);
 }

@@ -31,7 +31,7 @@ QVariant Design(QObject* object, const char* property, const QVariant& current)
 
 QString Lookup(const QString& path, const QString& fallback)
 {
-    return GetXmlText(LangDoc().asNode(), QStringLiteral("LANG/") + path, fallback);
+    return GetXmlText(LangDoc().AsNode(), QStringLiteral("LANG/") + path, fallback);
 }
 
 // Controls of the window itself, as opposed to the parts Qt builds inside widgets.

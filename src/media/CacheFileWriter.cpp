@@ -14,13 +14,13 @@ CacheFileWriter::~CacheFileWriter()
     }
 }
 
-bool CacheFileWriter::open()
+bool CacheFileWriter::Open()
 {
     QFile::remove(m_file.fileName());
     return m_file.open(QIODevice::ReadWrite | QIODevice::Truncate);
 }
 
-bool CacheFileWriter::write(const char* data, int64_t size)
+bool CacheFileWriter::Write(const char* data, int64_t size)
 {
     while (size > 0 && !m_failed) {
         const qint64 written = m_file.write(data, size);
@@ -32,7 +32,7 @@ bool CacheFileWriter::write(const char* data, int64_t size)
     return !m_failed;
 }
 
-bool CacheFileWriter::commit()
+bool CacheFileWriter::Commit()
 {
     if (!m_file.isOpen())
         return false;

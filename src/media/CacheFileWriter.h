@@ -15,13 +15,13 @@ public:
     CacheFileWriter& operator=(const CacheFileWriter&) = delete;
 
     // Opens the ".part" file anew.
-    bool open();
-    QFile& file() { return m_file; }
-    bool write(const char* data, int64_t size);
-    bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
+    bool Open();
+    QFile& File() { return m_file; }
+    bool Write(const char* data, int64_t size);
+    bool Write(const QByteArray& bytes) { return Write(bytes.constData(), bytes.size()); }
 
     // Closes the file and gives it the target's name, replacing an older file.
-    bool commit();
+    bool Commit();
 
 private:
     QString m_target;

@@ -76,7 +76,7 @@ struct CompressedSource {
     SwfLzmaHeader lzma;
     int64_t bodySize = 0;  // compressed bytes after the headers
 
-    bool open(const QString& path)
+    bool Open(const QString& path)
     {
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly))
@@ -90,13 +90,13 @@ struct CompressedSource {
         return true;
     }
 
-    SwfCompression compression() const
+    SwfCompression Compression() const
     {
         return header.compression == SwfCompression::Lzma ? SwfCompression::Lzma : SwfCompression::Zlib;
     }
 
     // "FWS", the version and the length field as the compressed file states them.
-    QByteArray plainHeader() const
+    QByteArray PlainHeader() const
     {
         QByteArray bytes("FWS");
         AppendU8(bytes, header.version);
@@ -104,9 +104,9 @@ struct CompressedSource {
         return bytes;
     }
 
-    ExpansionResult expand(const ExpansionOutput& output, int64_t capacity)
+    ExpansionResult Expand(const ExpansionOutput& output, int64_t capacity)
     {
-        return ExpandSwfBody(compression(), lzma.properties, InputFromDevice(file), output, capacity);
+        return ExpandSwfBody(Compression(), lzma.properties, InputFromDevice(file), output, capacity);
     }
 };
 
@@ -170,25 +170,25 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
     LogLine(QStringLiteral("Reading data"));
 
     CompressedSource source;
-    if (!source.open(info.WorkingPath))
+    if (!source.Open(info.WorkingPath))
         return QString();
     LogLine(QStringLiteral("Decompression"));
     if (source.header.length < static_cast<uint32_t>(kSwfFileHeaderSize))
         return QString();
     const int64_t capacity = static_cast<int64_t>(source.header.length) - kSwfFileHeaderSize;
-    const SwfCompression compression = source.compression();
+    const SwfCompression compression = source.Compression();
 
     if (headerOnly) {
         // The header file keeps 18 bytes; the rest is expanded only to learn how the stream ends.
         QByteArray body(kHeaderOnlyBody, '\0');
         const ExpansionResult result
-            = source.expand(KeepFirst(body.data(), std::min<int64_t>(capacity, kHeaderOnlyBody)), capacity);
+            = source.Expand(KeepFirst(body.data(), std::min<int64_t>(capacity, kHeaderOnlyBody)), capacity);
         source.file.close();
         if (!Usable(result, compression, capacity))
             return QString();
         LogLine(QStringLiteral("Writing new header"));
         CacheFileWriter file(target);
-        if (!file.open() || !file.write(source.plainHeader()) || !file.write(body) || !file.commit())
+        if (!file.Open() || !file.Write(source.PlainHeader()) || !file.Write(body) || !file.Commit())
             return QString();
         return target;
     }
@@ -196,11 +196,11 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
     // The expanded bytes go straight to the cache file as they come. A cache file that cannot
     // be created still lets the expansion run; the failure shows where the data is written.
     CacheFileWriter file(target);
-    const bool opened = file.open() && file.write(source.plainHeader());
-    const ExpansionResult result = source.expand(
+    const bool opened = file.Open() && file.Write(source.PlainHeader());
+    const ExpansionResult result = source.Expand(
         [&](const char* data, int64_t size) {
             if (opened)
-                file.write(data, size);
+                file.Write(data, size);
         },
         capacity);
     source.file.close();
@@ -211,15 +211,15 @@ QString DecompressFlash(MediaFileInfo& info, bool headerOnly)
     // ended ends the copy: nothing is reserved for a length field that claims more.
     const bool broken = result.end == ExpansionEnd::DataEnd || result.end == ExpansionEnd::Damaged;
     if (opened && broken && result.produced < capacity && capacity <= MostExpandedSize(compression, source.bodySize)) {
-        file.file().flush();
-        file.file().resize(kSwfFileHeaderSize + capacity);
+        file.File().flush();
+        file.File().resize(kSwfFileHeaderSize + capacity);
     }
     if (QFileInfo::exists(target)) {
         LogLine(QStringLiteral("Removing persistent file"));
         QFile::remove(target);
     }
     LogLine(QStringLiteral("Writing decompressed data"));
-    if (!opened || !file.commit())
+    if (!opened || !file.Commit())
         return QString();
     LogLine(QStringLiteral("Decompression succeeded"));
     info.SourcePath = info.WorkingPath;

@@ -27,7 +27,7 @@ struct VersionBlock {
     bool isText = false;
     std::vector<VersionBlock> children;
 
-    const VersionBlock* child(const QString& name) const
+    const VersionBlock* Child(const QString& name) const
     {
         for (const VersionBlock& block : children) {
             if (block.key.compare(name, Qt::CaseInsensitive) == 0)
@@ -45,49 +45,49 @@ public:
     }
 
     // The bytes of the first version resource, or empty.
-    QByteArray versionResource()
+    QByteArray VersionResource()
     {
-        if (!readHeaders())
+        if (!ReadHeaders())
             return QByteArray();
-        const int64_t base = fileOffset(m_resourceRva);
+        const int64_t base = FileOffset(m_resourceRva);
         if (base < 0)
             return QByteArray();
         // Type, name and language levels; the first name and the first language are taken.
-        int64_t entry = findEntry(base, base, kVersionResourceType);
+        int64_t entry = FindEntry(base, base, kVersionResourceType);
         if (entry < 0 || !(entry & 0x80000000))
             return QByteArray();
-        entry = firstEntry(base, base + (entry & 0x7FFFFFFF));
+        entry = FirstEntry(base, base + (entry & 0x7FFFFFFF));
         if (entry < 0 || !(entry & 0x80000000))
             return QByteArray();
-        entry = firstEntry(base, base + (entry & 0x7FFFFFFF));
+        entry = FirstEntry(base, base + (entry & 0x7FFFFFFF));
         if (entry < 0 || (entry & 0x80000000))
             return QByteArray();
-        if (!m_reader.seek(base + entry))
+        if (!m_reader.Seek(base + entry))
             return QByteArray();
-        const uint32_t dataRva = m_reader.readU32();
-        const uint32_t dataSize = m_reader.readU32();
-        const int64_t offset = fileOffset(dataRva);
-        if (!m_reader.ok() || offset < 0 || !m_reader.seek(offset))
+        const uint32_t dataRva = m_reader.ReadU32();
+        const uint32_t dataSize = m_reader.ReadU32();
+        const int64_t offset = FileOffset(dataRva);
+        if (!m_reader.Ok() || offset < 0 || !m_reader.Seek(offset))
             return QByteArray();
-        return m_reader.readUpTo(dataSize);
+        return m_reader.ReadUpTo(dataSize);
     }
 
 private:
-    bool readHeaders()
+    bool ReadHeaders()
     {
-        if (m_reader.readU16() != 0x5A4D)  // "MZ"
+        if (m_reader.ReadU16() != 0x5A4D)  // "MZ"
             return false;
-        m_reader.seek(0x3C);
-        const uint32_t peOffset = m_reader.readU32();
-        if (!m_reader.ok() || !m_reader.seek(peOffset) || m_reader.readU32() != 0x00004550)  // "PE\0\0"
+        m_reader.Seek(0x3C);
+        const uint32_t peOffset = m_reader.ReadU32();
+        if (!m_reader.Ok() || !m_reader.Seek(peOffset) || m_reader.ReadU32() != 0x00004550)  // "PE\0\0"
             return false;
-        m_reader.skip(2);
-        const uint16_t sectionCount = m_reader.readU16();
-        m_reader.skip(12);
-        const uint16_t optionalSize = m_reader.readU16();
-        m_reader.skip(2);
-        const int64_t optionalStart = m_reader.pos();
-        const uint16_t magic = m_reader.readU16();
+        m_reader.Skip(2);
+        const uint16_t sectionCount = m_reader.ReadU16();
+        m_reader.Skip(12);
+        const uint16_t optionalSize = m_reader.ReadU16();
+        m_reader.Skip(2);
+        const int64_t optionalStart = m_reader.Pos();
+        const uint16_t magic = m_reader.ReadU16();
         int directoryStart = 0;
         if (magic == 0x10B)
             directoryStart = 96;  // PE32
@@ -97,27 +97,27 @@ private:
             return false;
         if (optionalSize < directoryStart + (kResourceDirectoryIndex + 1) * 8)
             return false;
-        m_reader.seek(optionalStart + directoryStart - 4);
-        const uint32_t directoryCount = m_reader.readU32();
+        m_reader.Seek(optionalStart + directoryStart - 4);
+        const uint32_t directoryCount = m_reader.ReadU32();
         if (directoryCount <= kResourceDirectoryIndex)
             return false;
-        m_reader.skip(kResourceDirectoryIndex * 8);
-        m_resourceRva = m_reader.readU32();
-        m_reader.seek(optionalStart + optionalSize);
-        for (int i = 0; i < sectionCount && m_reader.ok(); ++i) {
+        m_reader.Skip(kResourceDirectoryIndex * 8);
+        m_resourceRva = m_reader.ReadU32();
+        m_reader.Seek(optionalStart + optionalSize);
+        for (int i = 0; i < sectionCount && m_reader.Ok(); ++i) {
             Section section;
-            m_reader.skip(8);
-            section.virtualSize = m_reader.readU32();
-            section.virtualAddress = m_reader.readU32();
-            section.rawSize = m_reader.readU32();
-            section.rawOffset = m_reader.readU32();
-            m_reader.skip(16);
+            m_reader.Skip(8);
+            section.virtualSize = m_reader.ReadU32();
+            section.virtualAddress = m_reader.ReadU32();
+            section.rawSize = m_reader.ReadU32();
+            section.rawOffset = m_reader.ReadU32();
+            m_reader.Skip(16);
             m_sections.push_back(section);
         }
-        return m_reader.ok() && m_resourceRva != 0;
+        return m_reader.Ok() && m_resourceRva != 0;
     }
 
-    int64_t fileOffset(uint32_t rva) const
+    int64_t FileOffset(uint32_t rva) const
     {
         for (const Section& s : m_sections) {
             const uint32_t extent = std::max(s.virtualSize, s.rawSize);
@@ -128,30 +128,30 @@ private:
     }
 
     // The offset field of the directory entry with the given id, or -1.
-    int64_t findEntry(int64_t base, int64_t directory, uint32_t id)
+    int64_t FindEntry(int64_t base, int64_t directory, uint32_t id)
     {
-        if (!m_reader.seek(directory + 12))
+        if (!m_reader.Seek(directory + 12))
             return -1;
-        const int count = m_reader.readU16() + m_reader.readU16();
-        for (int i = 0; i < count && m_reader.ok(); ++i) {
-            const uint32_t name = m_reader.readU32();
-            const uint32_t offset = m_reader.readU32();
+        const int count = m_reader.ReadU16() + m_reader.ReadU16();
+        for (int i = 0; i < count && m_reader.Ok(); ++i) {
+            const uint32_t name = m_reader.ReadU32();
+            const uint32_t offset = m_reader.ReadU32();
             if (name == id)
-                return m_reader.ok() ? offset : -1;
+                return m_reader.Ok() ? offset : -1;
         }
         return -1;
     }
 
-    int64_t firstEntry(int64_t base, int64_t directory)
+    int64_t FirstEntry(int64_t base, int64_t directory)
     {
-        if (!m_reader.seek(directory + 12))
+        if (!m_reader.Seek(directory + 12))
             return -1;
-        const int count = m_reader.readU16() + m_reader.readU16();
+        const int count = m_reader.ReadU16() + m_reader.ReadU16();
         if (count == 0)
             return -1;
-        m_reader.skip(4);
-        const uint32_t offset = m_reader.readU32();
-        return m_reader.ok() ? offset : -1;
+        m_reader.Skip(4);
+        const uint32_t offset = m_reader.ReadU32();
+        return m_reader.Ok() ? offset : -1;
     }
 
     ByteReader& m_reader;
@@ -168,26 +168,26 @@ int64_t AlignTo4(int64_t offset, int64_t start)
 bool ParseBlock(const QByteArray& data, int64_t offset, int depth, VersionBlock& block, int64_t* next)
 {
     ByteReader reader(data);
-    if (depth > kMaxBlockDepth || !reader.seek(offset))
+    if (depth > kMaxBlockDepth || !reader.Seek(offset))
         return false;
-    const uint16_t length = reader.readU16();
-    const uint16_t valueLength = reader.readU16();
-    const uint16_t type = reader.readU16();
-    if (!reader.ok() || length < 6)
+    const uint16_t length = reader.ReadU16();
+    const uint16_t valueLength = reader.ReadU16();
+    const uint16_t type = reader.ReadU16();
+    if (!reader.Ok() || length < 6)
         return false;
     const int64_t end = std::min<int64_t>(offset + length, data.size());
     QString key;
     for (;;) {
-        if (reader.pos() + 2 > end)
+        if (reader.Pos() + 2 > end)
             return false;
-        const uint16_t c = reader.readU16();
+        const uint16_t c = reader.ReadU16();
         if (c == 0)
             break;
         key.append(QChar(c));
     }
     block.key = key;
     block.isText = type == 1;
-    int64_t position = AlignTo4(reader.pos(), 0);
+    int64_t position = AlignTo4(reader.Pos(), 0);
     const int64_t valueBytes = block.isText ? int64_t(valueLength) * 2 : valueLength;
     const int64_t valueEnd = std::min(position + valueBytes, end);
     if (valueEnd > position)
@@ -227,7 +227,7 @@ FileVersionStrings ReadFileVersion(const QString& path)
         return result;
     ByteReader reader(&file);
     PeImage image(reader);
-    const QByteArray resource = image.versionResource();
+    const QByteArray resource = image.VersionResource();
     file.close();
     if (resource.isEmpty())
         return result;
@@ -239,22 +239,22 @@ FileVersionStrings ReadFileVersion(const QString& path)
 
     // The first translation: language in the high half, code page in the low half.
     uint32_t translation = 0;
-    if (const VersionBlock* vars = root.child(QStringLiteral("VarFileInfo"))) {
-        if (const VersionBlock* entry = vars->child(QStringLiteral("Translation")); entry && entry->value.size() >= 4) {
+    if (const VersionBlock* vars = root.Child(QStringLiteral("VarFileInfo"))) {
+        if (const VersionBlock* entry = vars->Child(QStringLiteral("Translation")); entry && entry->value.size() >= 4) {
             ByteReader value(entry->value);
-            const uint16_t language = value.readU16();
-            const uint16_t codePage = value.readU16();
+            const uint16_t language = value.ReadU16();
+            const uint16_t codePage = value.ReadU16();
             translation = (static_cast<uint32_t>(language) << 16) | codePage;
         }
     }
     const QString tableName = QStringLiteral("%1").arg(translation, 8, 16, QLatin1Char('0')).toUpper();
-    const VersionBlock* strings = root.child(QStringLiteral("StringFileInfo"));
-    const VersionBlock* table = strings ? strings->child(tableName) : nullptr;
+    const VersionBlock* strings = root.Child(QStringLiteral("StringFileInfo"));
+    const VersionBlock* table = strings ? strings->Child(tableName) : nullptr;
 
     static const char* const kNames[] = {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
         "OriginalFileName", "ProductName", "ProductVersion"};
     for (const char* name : kNames) {
-        const VersionBlock* entry = table ? table->child(QLatin1String(name)) : nullptr;
+        const VersionBlock* entry = table ? table->Child(QLatin1String(name)) : nullptr;
         if (!entry)
             break;
         const QString value = TextValue(entry->value);

@@ -39,12 +39,12 @@ bool DecodeVideoFrameSize(const QByteArray& bits, int* width, int* height)
     QByteArray padded = bits.left(kHeaderBytes);
     padded.append(QByteArray(kHeaderBytes - padded.size(), '\0'));
     ByteReader reader(padded);
-    reader.readUBits(6);
-    const uint32_t code = reader.readUBits(3);
+    reader.ReadUBits(6);
+    const uint32_t code = reader.ReadUBits(3);
     if (code == 0 || code == 1) {
         const int fieldBits = code == 0 ? 8 : 16;
-        *width = static_cast<int>(reader.readUBits(fieldBits));
-        *height = static_cast<int>(reader.readUBits(fieldBits));
+        *width = static_cast<int>(reader.ReadUBits(fieldBits));
+        *height = static_cast<int>(reader.ReadUBits(fieldBits));
         return true;
     }
     for (const FixedSize& size : kFixedSizes) {
@@ -63,24 +63,24 @@ bool FindVideoFrameSize(const QByteArray& head, int* width, int* height)
     constexpr int kVideoTag = 9;
     constexpr uint32_t kSorenson = 2;
     ByteReader reader(head);
-    if (reader.readBytes(3) != "FLV")
+    if (reader.ReadBytes(3) != "FLV")
         return false;
-    reader.skip(2);
-    const uint32_t firstTag = reader.readUBits(32);
-    reader.seek(int64_t(firstTag) + 4);  // the first previous-tag size
-    for (int i = 0; i < kTagsLooked && reader.ok() && reader.remaining() >= 11; ++i) {
-        const uint32_t type = reader.readU8() & 0x1f;
-        const uint32_t size = reader.readUBits(24);
-        reader.skip(7);  // time stamp and stream id
-        const int64_t data = reader.pos();
+    reader.Skip(2);
+    const uint32_t firstTag = reader.ReadUBits(32);
+    reader.Seek(int64_t(firstTag) + 4);  // the first previous-tag size
+    for (int i = 0; i < kTagsLooked && reader.Ok() && reader.Remaining() >= 11; ++i) {
+        const uint32_t type = reader.ReadU8() & 0x1f;
+        const uint32_t size = reader.ReadUBits(24);
+        reader.Skip(7);  // time stamp and stream id
+        const int64_t data = reader.Pos();
         if (type == kVideoTag && size >= 10) {
-            const uint32_t codec = reader.readU8() & 0x0f;
-            reader.skip(3);  // picture start code, version, temporal reference: bits 0 to 23
-            const QByteArray bits = reader.readBytes(6);
-            if (codec == kSorenson && reader.ok())
+            const uint32_t codec = reader.ReadU8() & 0x0f;
+            reader.Skip(3);  // picture start code, version, temporal reference: bits 0 to 23
+            const QByteArray bits = reader.ReadBytes(6);
+            if (codec == kSorenson && reader.Ok())
                 return DecodeVideoFrameSize(bits, width, height);
         }
-        reader.seek(data + size + 4);
+        reader.Seek(data + size + 4);
     }
     return false;
 }
@@ -106,7 +106,7 @@ QString VideoWrapperAddress()
 void WrapFlashVideo(ByteReader& reader, MediaFileInfo& info)
 {
     // A short file reads as zeros past its end, as the picture header is only looked at.
-    const QByteArray bits = reader.readUpTo(kHeaderBytes);
+    const QByteArray bits = reader.ReadUpTo(kHeaderBytes);
     int width = 0;
     int height = 0;
     if (DecodeVideoFrameSize(bits, &width, &height)) {

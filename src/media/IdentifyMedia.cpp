@@ -42,7 +42,7 @@ SwfFileHeader ReadFileHeader(const QString& path)
 
 void ReadMovieHeader(ByteReader& reader, MediaFileInfo& info)
 {
-    reader.seek(kSwfFileHeaderSize);
+    reader.Seek(kSwfFileHeaderSize);
     SwfMovieHeader header;
     if (!ReadSwfMovieHeader(reader, header))
         RaiseError(RuntimeError::InputPastEndOfFile, QStringLiteral("IdentifyMedia"));
@@ -54,8 +54,8 @@ void ReadMovieHeader(ByteReader& reader, MediaFileInfo& info)
     // tag header. They may lie beyond a header-only expansion (26 bytes) or a cut file; what
     // is missing reads as zeros, as the colour is only shown, never relied on.
     QByteArray color;
-    if (reader.remaining() > 2 && reader.skip(2))
-        color = reader.readUpTo(3);
+    if (reader.Remaining() > 2 && reader.Skip(2))
+        color = reader.ReadUpTo(3);
     color.append(QByteArray(3 - color.size(), '\0'));
     info.BackgroundColor
         = ColorToHex(static_cast<uint8_t>(color[0]), static_cast<uint8_t>(color[1]), static_cast<uint8_t>(color[2]));
@@ -144,7 +144,7 @@ QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully
         if (info.IsVideo) {
             info.BackgroundColor = QStringLiteral("000000");
             // A video shorter than the picture header is read as zeros past its end.
-            reader.seek(std::min<int64_t>(kVideoHeaderOffset, reader.size()));
+            reader.Seek(std::min<int64_t>(kVideoHeaderOffset, reader.size()));
             WrapFlashVideo(reader, info);
         } else {
             ReadMovieHeader(reader, info);
@@ -153,9 +153,9 @@ QString IdentifyMedia(const QString& path, MediaFileInfo& info, bool expandFully
         LogLine(QStringLiteral("Ok"));
         return QString();
     } catch (const VorlenError& error) {
-        SetCurrentError(error.info());
+        SetCurrentError(error.Info());
         LogErrorReport(QStringLiteral("IdentifyMedia"), path);
         ResetMediaInfo(info);
-        return error.info().description;
+        return error.Info().description;
     }
 }

@@ -86,7 +86,7 @@ uint32_t ReadBigEndian(ByteReader& reader, int bytes)
 {
     uint32_t value = 0;
     for (int i = 0; i < bytes; ++i)
-        value = (value << 8) | reader.readU8();
+        value = (value << 8) | reader.ReadU8();
     return value;
 }
 
@@ -97,24 +97,24 @@ MovieDamage CheckVideo(QFile& file)
     MovieDamage damage;
     damage.dataLength = file.size();
     ByteReader reader(&file);
-    reader.seek(5);
+    reader.Seek(5);
     const uint32_t headerSize = ReadBigEndian(reader, 4);
-    if (!reader.ok() || !reader.seek(headerSize)) {
+    if (!reader.Ok() || !reader.Seek(headerSize)) {
         damage.kind = MovieDamageKind::HeaderCut;
         return damage;
     }
     damage.kind = MovieDamageKind::Whole;
-    while (!reader.atEnd()) {
-        if (reader.remaining() < kPreviousTagSize + kVideoTagHeader) {
-            if (reader.remaining() != kPreviousTagSize)
+    while (!reader.AtEnd()) {
+        if (reader.Remaining() < kPreviousTagSize + kVideoTagHeader) {
+            if (reader.Remaining() != kPreviousTagSize)
                 damage.kind = MovieDamageKind::TagPastEnd;
             break;
         }
-        reader.skip(kPreviousTagSize);
-        const uint8_t type = reader.readU8();
+        reader.Skip(kPreviousTagSize);
+        const uint8_t type = reader.ReadU8();
         const uint32_t dataSize = ReadBigEndian(reader, 3);
-        reader.skip(kVideoTagHeader - 4);
-        if (!reader.skip(dataSize)) {
+        reader.Skip(kVideoTagHeader - 4);
+        if (!reader.Skip(dataSize)) {
             damage.kind = MovieDamageKind::TagPastEnd;
             damage.tagCode = type;
             break;

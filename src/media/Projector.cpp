@@ -32,8 +32,8 @@ Trailer ParseTrailer(const QByteArray& bytes)
 {
     ByteReader reader(bytes);
     Trailer trailer;
-    trailer.magic = reader.readBytes(4);
-    trailer.length = reader.readU32();
+    trailer.magic = reader.ReadBytes(4);
+    trailer.length = reader.ReadU32();
     return trailer;
 }
 
@@ -93,9 +93,9 @@ void Commit(QSaveFile& file, const QString& source)
 
 QString ReportFailure(const VorlenError& error, const QString& procedure, const QString& detail)
 {
-    SetCurrentError(error.info());
+    SetCurrentError(error.Info());
     LogErrorReport(procedure, detail);
-    return error.info().description;
+    return error.Info().description;
 }
 
 }  // namespace
@@ -139,11 +139,11 @@ ExtractResult ExtractEXE(const QString& path)
         LogLine(QStringLiteral("Writing data... "), false);
         // A cache file: written whole or not at all, without waiting for the disk.
         CacheFileWriter out(target);
-        if (!out.open())
+        if (!out.Open())
             RaiseError(RuntimeError::PathFileAccessError, source);
         file.seek(start);
-        CopyBytes(file, out.file(), length, source);
-        if (!out.commit())
+        CopyBytes(file, out.File(), length, source);
+        if (!out.Commit())
             RaiseError(RuntimeError::DeviceIoError, source);
         LogLine(QStringLiteral("Ok"));
         LogTiming(QStringLiteral("Projector Extracted"), false);

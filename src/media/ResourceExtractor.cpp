@@ -53,27 +53,27 @@ public:
     {
     }
 
-    void run(const bool& cancel);
+    void Run(const bool& cancel);
 
 private:
     // Handles the tag whose data starts at m_pos; returns its caption when it was handled.
     QString dispatch(uint16_t code, int64_t length, bool complete);
-    void defineBits(int64_t length);
-    void defineBitsImage(uint16_t code, int64_t length);
-    void jpegTables(int64_t length);
-    void defineSound(int64_t length);
-    void soundStreamHead(int64_t length);
-    void soundStreamBlock(int64_t length);
-    void enterSprite(int64_t length);
-    void leaveSprite();
+    void DefineBits(int64_t length);
+    void DefineBitsImage(uint16_t code, int64_t length);
+    void JpegTables(int64_t length);
+    void DefineSound(int64_t length);
+    void SoundStreamHead(int64_t length);
+    void SoundStreamBlock(int64_t length);
+    void EnterSprite(int64_t length);
+    void LeaveSprite();
     // Writes data as the image of character id: a JPEG made whole, or a PNG or GIF file.
-    void writeImage(uint16_t id, const QByteArray& data, const QByteArray& tables);
-    void reportProgress(const QString& caption, int64_t length);
+    void WriteImage(uint16_t id, const QByteArray& data, const QByteArray& tables);
+    void ReportProgress(const QString& caption, int64_t length);
 
-    bool chosen(ResourceKind kind) const { return m_counters[kind] >= 0; }
+    bool Chosen(ResourceKind kind) const { return m_counters[kind] >= 0; }
     // The stream file of the timeline being walked.
-    std::unique_ptr<ResourceFile>& currentStream() { return m_inSprite ? m_spriteStream : m_rootStream; }
-    void closeStream(std::unique_ptr<ResourceFile>& stream) { stream.reset(); }
+    std::unique_ptr<ResourceFile>& CurrentStream() { return m_inSprite ? m_spriteStream : m_rootStream; }
+    void CloseStream(std::unique_ptr<ResourceFile>& stream) { stream.reset(); }
 
     const ExtractSource& m_source;
     const QString m_base;  // destination folder + movie file name
@@ -95,7 +95,7 @@ private:
     float m_lastPump = 0;
 };
 
-void TagWalk::run(const bool& cancel)
+void TagWalk::Run(const bool& cancel)
 {
     LogEmptyLine();
     LogLine(QStringLiteral(" :: Resource Extraction"));
@@ -116,13 +116,13 @@ void TagWalk::run(const bool& cancel)
 
     while (!cancel && m_pos < m_fileEnd) {
         if (m_inSprite && m_pos >= m_spriteEnd)
-            leaveSprite();
+            LeaveSprite();
         const int64_t limit = m_inSprite ? m_spriteEnd : m_fileEnd;
-        if (reader.pos() != m_pos)
-            reader.seek(m_pos);  // skipped data; a handled tag leaves the reader in place
+        if (reader.Pos() != m_pos)
+            reader.Seek(m_pos);  // skipped data; a handled tag leaves the reader in place
         SwfTagHeader tag;
         if (!ReadSwfTagHeader(reader, limit, tag)) {
-            if (!m_inSprite || !reader.ok())
+            if (!m_inSprite || !reader.Ok())
                 break;
             m_pos = m_spriteEnd;  // a sprite cut short inside a tag header
             continue;
@@ -136,8 +136,8 @@ void TagWalk::run(const bool& cancel)
             m_next = m_spriteEnd;  // the sprite's damaged rest is left, the walk resumes after it
         const QString caption = dispatch(code, length, complete);
         if (!caption.isEmpty())
-            reportProgress(caption, length);
-        if (!reader.ok())
+            ReportProgress(caption, length);
+        if (!reader.Ok())
             break;  // the movie file itself failed to read
         m_pos = m_next;
     }
@@ -151,93 +151,93 @@ QString TagWalk::dispatch(uint16_t code, int64_t length, bool complete)
     switch (code) {
     case kEnd:
         m_spriteNumber = 0;
-        closeStream(currentStream());
+        CloseStream(CurrentStream());
         if (m_inSprite) {
             m_next = m_spriteEnd;  // whatever follows a sprite's End inside the sprite is not a tag
-            leaveSprite();
+            LeaveSprite();
         }
         return QStringLiteral("End");
     case kDefineBits:
-        if (!chosen(ResourceKind::Jpeg))
+        if (!Chosen(ResourceKind::Jpeg))
             return QString();
         if (complete)
-            defineBits(length);
+            DefineBits(length);
         return QStringLiteral("DefineBits");
     case kDefineBitsJpeg2:
     case kDefineBitsJpeg3:
     case kDefineBitsJpeg4:
         // JPEG, PNG or GIF: which kind the image is shows only in its data.
-        if (!chosen(ResourceKind::Jpeg) && !chosen(ResourceKind::Png))
+        if (!Chosen(ResourceKind::Jpeg) && !Chosen(ResourceKind::Png))
             return QString();
         if (complete)
-            defineBitsImage(code, length);
+            DefineBitsImage(code, length);
         return code == kDefineBitsJpeg2 ? QStringLiteral("DefineBitsJPEG2")
             : code == kDefineBitsJpeg3  ? QStringLiteral("DefineBitsJPEG3")
                                         : QStringLiteral("DefineBitsJPEG4");
     case kJpegTables:
         if (complete)
-            jpegTables(length);
+            JpegTables(length);
         return QStringLiteral("JPEGTables");
     case kDefineSound:
-        if (!chosen(ResourceKind::Event))
+        if (!Chosen(ResourceKind::Event))
             return QString();
         if (complete)
-            defineSound(length);
+            DefineSound(length);
         return QStringLiteral("DefineSound");
     case kSoundStreamHead:
     case kSoundStreamHead2:
-        if (!chosen(ResourceKind::Stream))
+        if (!Chosen(ResourceKind::Stream))
             return QString();
         if (complete)
-            soundStreamHead(length);
+            SoundStreamHead(length);
         return code == kSoundStreamHead ? QStringLiteral("SoundStreamHead") : QStringLiteral("SoundStreamHead2");
     case kSoundStreamBlock:
-        if (!chosen(ResourceKind::Stream))
+        if (!Chosen(ResourceKind::Stream))
             return QString();
         if (complete)
-            soundStreamBlock(length);
+            SoundStreamBlock(length);
         return QStringLiteral("SoundStreamBlock");
     case kDefineSprite:
         if (m_inSprite)
             return QString();  // sprites do not nest: skipped whole
-        enterSprite(length);
+        EnterSprite(length);
         return QStringLiteral("DefineSprite");
     default:
         return QString();
     }
 }
 
-void TagWalk::defineBits(int64_t length)
+void TagWalk::DefineBits(int64_t length)
 {
     if (length < 2)
         return;
-    const uint16_t id = m_reader->readU16();
-    if (m_reader->readInto(m_data, length - 2))
-        writeImage(id, m_data, m_tables);
+    const uint16_t id = m_reader->ReadU16();
+    if (m_reader->ReadInto(m_data, length - 2))
+        WriteImage(id, m_data, m_tables);
 }
 
-void TagWalk::defineBitsImage(uint16_t code, int64_t length)
+void TagWalk::DefineBitsImage(uint16_t code, int64_t length)
 {
     // Character ID; DefineBitsJPEG3 and 4 then give the image's length (the alpha data
     // follows it), and 4 a deblocking filter value.
     const int64_t head = code == kDefineBitsJpeg2 ? 2 : code == kDefineBitsJpeg3 ? 6 : 8;
     if (length <= head)
         return;
-    const uint16_t id = m_reader->readU16();
+    const uint16_t id = m_reader->ReadU16();
     int64_t imageLength = length - head;
     if (code != kDefineBitsJpeg2)
-        imageLength = std::min<int64_t>(m_reader->readU32(), imageLength);
+        imageLength = std::min<int64_t>(m_reader->ReadU32(), imageLength);
     if (code == kDefineBitsJpeg4)
-        m_reader->readU16();
-    if (m_reader->readInto(m_data, imageLength))
-        writeImage(id, m_data, QByteArray());
+        m_reader->ReadU16();
+    if (m_reader->ReadInto(m_data, imageLength))
+        WriteImage(id, m_data, QByteArray());
 }
 
-void TagWalk::writeImage(uint16_t id, const QByteArray& data, const QByteArray& tables)
+void TagWalk::WriteImage(uint16_t id, const QByteArray& data, const QByteArray& tables)
 {
     const SwfImageFormat format = ImageFormatOf(data);
     const ResourceKind kind = format == SwfImageFormat::Jpeg ? ResourceKind::Jpeg : ResourceKind::Png;
-    if (!chosen(kind))
+    if (!Chosen(kind))
         return;
     // JPEG data that holds no image a decoder could find is not written.
     const QByteArray file = format == SwfImageFormat::Jpeg ? JoinJpeg(tables, data) : data;
@@ -248,67 +248,67 @@ void TagWalk::writeImage(uint16_t id, const QByteArray& data, const QByteArray& 
         ++m_counters[kind];
 }
 
-void TagWalk::jpegTables(int64_t length)
+void TagWalk::JpegTables(int64_t length)
 {
     if (length < 5)
         return;
-    const QByteArray tables = m_reader->readBytes(length);
-    if (m_reader->ok())
+    const QByteArray tables = m_reader->ReadBytes(length);
+    if (m_reader->Ok())
         m_tables = tables;
 }
 
-void TagWalk::defineSound(int64_t length)
+void TagWalk::DefineSound(int64_t length)
 {
     if (length < 9)
         return;
-    const uint16_t id = m_reader->readU16();
-    const uint8_t flags = m_reader->readU8();
-    m_reader->readU32();  // sample count
+    const uint16_t id = m_reader->ReadU16();
+    const uint8_t flags = m_reader->ReadU8();
+    m_reader->ReadU32();  // sample count
     if ((flags >> 4) != kMp3Format)
         return;
     // Seek samples (2 bytes) stay out of the file: the data starts at offset 9.
-    m_reader->skip(2);
-    const QByteArray data = m_reader->readBytes(length - 9);
-    if (m_reader->ok() && WriteResourceFile(m_base + QLatin1Char('.') + QString::number(id) + QStringLiteral(".mp3"), data))
+    m_reader->Skip(2);
+    const QByteArray data = m_reader->ReadBytes(length - 9);
+    if (m_reader->Ok() && WriteResourceFile(m_base + QLatin1Char('.') + QString::number(id) + QStringLiteral(".mp3"), data))
         ++m_counters[ResourceKind::Event];
 }
 
-void TagWalk::soundStreamHead(int64_t length)
+void TagWalk::SoundStreamHead(int64_t length)
 {
     if (length < 4)
         return;
-    m_reader->readU8();
-    const uint8_t flags = m_reader->readU8();
-    m_reader->readU16();  // average sample count
+    m_reader->ReadU8();
+    const uint8_t flags = m_reader->ReadU8();
+    m_reader->ReadU16();  // average sample count
     if ((flags >> 4) != kMp3Format)
         return;
-    std::unique_ptr<ResourceFile>& stream = currentStream();
-    closeStream(stream);
+    std::unique_ptr<ResourceFile>& stream = CurrentStream();
+    CloseStream(stream);
     const QString path = m_base + QStringLiteral(".stream") + (m_spriteNumber != 0 ? QString::number(m_spriteNumber) : QString())
         + QStringLiteral(".mp3");
     auto file = std::make_unique<ResourceFile>(path);
-    if (!file->open())
+    if (!file->Open())
         return;
     stream = std::move(file);
     ++m_counters[ResourceKind::Stream];
 }
 
-void TagWalk::soundStreamBlock(int64_t length)
+void TagWalk::SoundStreamBlock(int64_t length)
 {
-    std::unique_ptr<ResourceFile>& stream = currentStream();
+    std::unique_ptr<ResourceFile>& stream = CurrentStream();
     if (length < 5 || !stream)
         return;
     // Sample count and seek samples (2 bytes each) precede the MP3 frames.
-    m_reader->skip(4);
-    if (m_reader->readInto(m_data, length - 4))
-        stream->write(m_data);
+    m_reader->Skip(4);
+    if (m_reader->ReadInto(m_data, length - 4))
+        stream->Write(m_data);
 }
 
-void TagWalk::enterSprite(int64_t length)
+void TagWalk::EnterSprite(int64_t length)
 {
     if (length < 2)
         return;
-    m_spriteNumber = m_reader->readU16();
+    m_spriteNumber = m_reader->ReadU16();
     if (length < 4)
         return;  // no frame count: nothing to walk inside
     m_inSprite = true;
@@ -316,14 +316,14 @@ void TagWalk::enterSprite(int64_t length)
     m_next = m_pos + 4;
 }
 
-void TagWalk::leaveSprite()
+void TagWalk::LeaveSprite()
 {
     m_spriteStream.reset();
     m_spriteNumber = 0;
     m_inSprite = false;
 }
 
-void TagWalk::reportProgress(const QString& caption, int64_t length)
+void TagWalk::ReportProgress(const QString& caption, int64_t length)
 {
     if (m_progress.report) {
         const double size = m_source.uncompressedSize > 0 ? m_source.uncompressedSize : double(m_fileEnd);
@@ -351,7 +351,7 @@ void ExtractResources(const ExtractSource& source, const QString& destination, c
 {
     try {
         TagWalk walk(source, destination, progress, counters);
-        walk.run(cancel);
+        walk.Run(cancel);
     } catch (const std::exception& e) {
         // Out of memory on a huge claimed tag length, or a failure of a progress callback.
         SetCurrentError(RuntimeError::OutOfMemory, QStringLiteral("ExtractResources"), QString::fromLocal8Bit(e.what()));

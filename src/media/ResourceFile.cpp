@@ -12,23 +12,23 @@ ResourceFile::ResourceFile(const QString& target)
 ResourceFile::~ResourceFile()
 {
     if (m_file.isOpen())
-        finish();
+        Finish();
 }
 
-bool ResourceFile::open()
+bool ResourceFile::Open()
 {
     m_failed = false;
     return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-bool ResourceFile::write(const QByteArray& bytes)
+bool ResourceFile::Write(const QByteArray& bytes)
 {
     if (!m_failed && m_file.write(bytes) != bytes.size())
         m_failed = true;
     return !m_failed;
 }
 
-bool ResourceFile::finish()
+bool ResourceFile::Finish()
 {
     if (!m_file.isOpen())
         return false;
@@ -52,5 +52,5 @@ bool ResourceFile::finish()
 bool WriteResourceFile(const QString& path, const QByteArray& bytes)
 {
     ResourceFile file(path);
-    return file.open() && file.write(bytes) && file.finish();
+    return file.Open() && file.Write(bytes) && file.Finish();
 }

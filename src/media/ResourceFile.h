@@ -17,11 +17,11 @@ public:
     ResourceFile(const ResourceFile&) = delete;
     ResourceFile& operator=(const ResourceFile&) = delete;
 
-    bool open();
-    bool write(const QByteArray& bytes);
+    bool Open();
+    bool Write(const QByteArray& bytes);
     // Closes the file and gives it the target's name. False (and nothing left behind) when
     // anything failed.
-    bool finish();
+    bool Finish();
 
 private:
     QString m_target;

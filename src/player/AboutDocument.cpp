@@ -30,7 +30,7 @@ AboutContent ProgramAboutContent()
     content.productName = QLatin1String(kAppName);
     content.version = QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kBuild);
     content.comments = QString::fromUtf8(kAppComments);
-    content.credits = GetXmlText(LangDoc().asNode(), QStringLiteral("LANG/@credits"), QString());
+    content.credits = GetXmlText(LangDoc().AsNode(), QStringLiteral("LANG/@credits"), QString());
     content.copyright = QString::fromUtf8(kAppCopyright);
     content.trademarks = QString::fromUtf8(kAppTrademarks);
     content.support = LangText(QStringLiteral("frmAbout/strSupport"), SupportLinksHtml());

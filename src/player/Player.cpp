@@ -115,10 +115,10 @@ void Player::BuildWindow()
     m_view->SetControl(m_swf->widget());
     connect(m_view, &MovieView::Resized, this, &Player::ViewResize);
 
-    m_playlistPane = new PlaylistPane(m_playlist.model(), this);
+    m_playlistPane = new PlaylistPane(m_playlist.Model(), this);
     connect(m_playlistPane, &PlaylistPane::PlayRequested, this, [this](int row) { m_playlist.PlayEntry(row); });
     connect(m_playlistPane, &PlaylistPane::ItemMenuRequested, this,
-        [this](int row) { ShowPopUp(PopUpSource::Playlist, row >= 0 ? m_playlist.model().Entry(row) : QString()); });
+        [this](int row) { ShowPopUp(PopUpSource::Playlist, row >= 0 ? m_playlist.Model().Entry(row) : QString()); });
 
     connect(m_swf.get(), &FlashControl::FSCommand, this, &Player::OnFSCommand);
     connect(m_swf.get(), &FlashControl::OnReadyStateChange, this, &Player::OnReadyStateChange);
@@ -176,7 +176,7 @@ QString Player::FeatureArgument(const CommandRow& row) const
         if (m_browser->IsBrowsing())
             return m_browser->SelectedItem();
         const int focused = m_playlistPane->FocusedRow();
-        return focused >= 0 ? m_playlist.model().Entry(focused) : QString();
+        return focused >= 0 ? m_playlist.Model().Entry(focused) : QString();
     }
     return m_interfaceMovie ? QString() : m_info.SourcePath;
 }

@@ -17,8 +17,8 @@ public:
     // host and view may be null: then nothing is loaded or shown (the command-line tool).
     explicit Playlist(PlaylistServices services = {}, PlaylistHost* host = nullptr, PlaylistView* view = nullptr);
 
-    PlaylistModel& model() { return m_model; }
-    const PlaylistModel& model() const { return m_model; }
+    PlaylistModel& Model() { return m_model; }
+    const PlaylistModel& Model() const { return m_model; }
     int PLLast() const { return m_model.PLLast(); }
     int PLCurrent() const { return m_model.PLCurrent(); }
     QStringList PLEntries() const { return m_model.PLEntries(); }

@@ -51,11 +51,11 @@ ScriptValue CBool(ScriptInterpreter&, ScriptArgs& args)
 // Int and Fix keep whole-number subtypes and give other numbers as Doubles.
 ScriptValue WholePart(const ScriptValue& value, bool floor)
 {
-    if (value.isNull())
+    if (value.IsNull())
         return ScriptValue::Null();
-    if (value.isIntegral())
+    if (value.IsIntegral())
         return value;
-    if (value.isEmpty() || value.type() == ScriptType::Boolean)
+    if (value.IsEmpty() || value.type() == ScriptType::Boolean)
         return ScriptValue::FromInt(static_cast<qint64>(value.ToDouble()));
     const double number = value.ToDouble();
     return ScriptValue::FromDouble(floor ? std::floor(number) : std::trunc(number));
@@ -73,16 +73,16 @@ ScriptValue Fix(ScriptInterpreter&, ScriptArgs& args)
 
 ScriptValue Round(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     const qint32 digits = args.Has(1) ? A::Count(args, 1, 0) : 0;
-    if (args[0].isIntegral())
+    if (args[0].IsIntegral())
         return args[0];
     const double number = args[0].ToDouble();
     const double scale = std::pow(10.0, digits);
     // With more places than a Double holds, the number stays as it is.
     const double rounded = std::isfinite(number * scale) ? RoundHalfEvenValue(number * scale) / scale : number;
-    if (args[0].type() == ScriptType::Boolean || args[0].isEmpty())
+    if (args[0].type() == ScriptType::Boolean || args[0].IsEmpty())
         return ScriptValue::FromInt(static_cast<qint64>(rounded));
     return ScriptValue::FromDouble(rounded);
 }
@@ -90,18 +90,18 @@ ScriptValue Round(ScriptInterpreter&, ScriptArgs& args)
 ScriptValue Abs(ScriptInterpreter&, ScriptArgs& args)
 {
     const ScriptValue& value = args[0];
-    if (value.isNull())
+    if (value.IsNull())
         return ScriptValue::Null();
-    if (value.isIntegral())
-        return ScriptValue::FromInt(std::abs(static_cast<qint64>(value.intValue())));
-    if (value.isEmpty())
+    if (value.IsIntegral())
+        return ScriptValue::FromInt(std::abs(static_cast<qint64>(value.IntValue())));
+    if (value.IsEmpty())
         return ScriptValue::FromInt(0);
     return ScriptValue::FromDouble(std::fabs(value.ToDouble()));
 }
 
 ScriptValue Sgn(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     const double value = args[0].ToDouble();
     return ScriptValue::FromInt(value < 0 ? -1 : value > 0 ? 1 : 0);
@@ -158,17 +158,17 @@ ScriptValue Rnd(ScriptInterpreter& interpreter, ScriptArgs& args)
 
 ScriptValue Hex(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     const qint32 value = args[0].ToLong();
-    const bool small = args[0].type() == ScriptType::Integer || (value >= -32768 && value < 0 && !args[0].isIntegral());
+    const bool small = args[0].type() == ScriptType::Integer || (value >= -32768 && value < 0 && !args[0].IsIntegral());
     const quint32 bits = small ? static_cast<quint16>(value) : static_cast<quint32>(value);
     return ScriptValue::FromString(QString::number(bits, 16).toUpper());
 }
 
 ScriptValue Oct(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     const qint32 value = args[0].ToLong();
     const quint32 bits = args[0].type() == ScriptType::Integer ? static_cast<quint16>(value) : static_cast<quint32>(value);
@@ -178,31 +178,31 @@ ScriptValue Oct(ScriptInterpreter&, ScriptArgs& args)
 ScriptValue IsNumeric(ScriptInterpreter&, ScriptArgs& args)
 {
     const ScriptValue& value = args[0];
-    if (value.isString()) {
+    if (value.IsString()) {
         double number = 0;
-        return ScriptValue::FromBool(ParseScriptNumber(value.stringValue(), number));
+        return ScriptValue::FromBool(ParseScriptNumber(value.StringValue(), number));
     }
-    return ScriptValue::FromBool(value.isNumeric());
+    return ScriptValue::FromBool(value.IsNumeric());
 }
 
 ScriptValue IsEmpty(ScriptInterpreter&, ScriptArgs& args)
 {
-    return ScriptValue::FromBool(args[0].isEmpty());
+    return ScriptValue::FromBool(args[0].IsEmpty());
 }
 
 ScriptValue IsNull(ScriptInterpreter&, ScriptArgs& args)
 {
-    return ScriptValue::FromBool(args[0].isNull());
+    return ScriptValue::FromBool(args[0].IsNull());
 }
 
 ScriptValue IsArray(ScriptInterpreter&, ScriptArgs& args)
 {
-    return ScriptValue::FromBool(args[0].isArray());
+    return ScriptValue::FromBool(args[0].IsArray());
 }
 
 ScriptValue IsObject(ScriptInterpreter&, ScriptArgs& args)
 {
-    return ScriptValue::FromBool(args[0].isObject());
+    return ScriptValue::FromBool(args[0].IsObject());
 }
 
 ScriptValue TypeName(ScriptInterpreter&, ScriptArgs& args)
@@ -225,9 +225,9 @@ ScriptValue ArrayOf(ScriptInterpreter&, ScriptArgs& args)
 
 ScriptValue Bound(ScriptArgs& args, bool upper)
 {
-    if (!args[0].isArray())
+    if (!args[0].IsArray())
         ThrowScriptError(RuntimeError::TypeMismatch);
-    const std::vector<int>& bounds = args[0].arrayValue()->upperBounds;
+    const std::vector<int>& bounds = args[0].ArrayValue()->upperBounds;
     const qint32 dimension = args.Has(1) ? args[1].ToLong() : 1;
     if (dimension < 1 || dimension > static_cast<qint32>(bounds.size()))
         ThrowScriptError(RuntimeError::SubscriptOutOfRange);

@@ -28,7 +28,7 @@ Qt::CaseSensitivity Sensitivity(bool textCompare)
 bool AnyNull(const ScriptArgs& args, int count)
 {
     for (int i = 0; i < std::min(count, args.Count()); ++i) {
-        if (args[i].isNull())
+        if (args[i].IsNull())
             return true;
     }
     return false;
@@ -36,28 +36,28 @@ bool AnyNull(const ScriptArgs& args, int count)
 
 ScriptValue Len(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromLong(static_cast<qint32>(args[0].ToString().size()));
 }
 
 ScriptValue Left(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromString(args[0].ToString().left(A::Count(args, 1, 0)));
 }
 
 ScriptValue Right(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromString(args[0].ToString().right(A::Count(args, 1, 0)));
 }
 
 ScriptValue Mid(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     const QString text = args[0].ToString();
     const qint32 start = A::Count(args, 1, 1);
@@ -72,10 +72,10 @@ ScriptValue InStr(ScriptInterpreter&, ScriptArgs& args)
     // InStr([start,] string1, string2[, compare])
     const bool withStart = args.Count() >= 3;
     const int first = withStart ? 1 : 0;
-    if (withStart && args[0].isNull())
+    if (withStart && args[0].IsNull())
         ThrowScriptError(RuntimeError::InvalidUseOfNull);
     const qint32 start = withStart ? A::Count(args, 0, 1) : 1;
-    if (args[first].isNull() || args[first + 1].isNull())
+    if (args[first].IsNull() || args[first + 1].IsNull())
         return ScriptValue::Null();
     const QString text = args[first].ToString();
     const QString part = args[first + 1].ToString();
@@ -168,14 +168,14 @@ QString ChangeCase(QString text, bool upper)
 
 ScriptValue UCase(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromString(ChangeCase(args[0].ToString(), true));
 }
 
 ScriptValue LCase(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromString(ChangeCase(args[0].ToString(), false));
 }
@@ -194,31 +194,31 @@ QString TrimSpaces(const QString& text, bool left, bool right)
 
 ScriptValue Trim(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromString(TrimSpaces(args[0].ToString(), true, true));
 }
 
 ScriptValue LTrim(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromString(TrimSpaces(args[0].ToString(), true, false));
 }
 
 ScriptValue RTrim(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         return ScriptValue::Null();
     return ScriptValue::FromString(TrimSpaces(args[0].ToString(), false, true));
 }
 
 ScriptValue Split(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         ThrowScriptError(RuntimeError::InvalidUseOfNull);
     const QString text = args[0].ToString();
-    const QString delimiter = args.Count() > 1 && !args[1].isEmpty() ? args[1].ToString() : QStringLiteral(" ");
+    const QString delimiter = args.Count() > 1 && !args[1].IsEmpty() ? args[1].ToString() : QStringLiteral(" ");
     const qint32 limit = args.Has(2) ? args[2].ToLong() : -1;
     if (limit < -1)
         ThrowScriptError(RuntimeError::InvalidProcedureCall);
@@ -253,11 +253,11 @@ ScriptValue Split(ScriptInterpreter&, ScriptArgs& args)
 
 ScriptValue Join(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (!args[0].isArray() || args[0].arrayValue()->upperBounds.size() > 1)
+    if (!args[0].IsArray() || args[0].ArrayValue()->upperBounds.size() > 1)
         ThrowScriptError(RuntimeError::TypeMismatch);
     const QString delimiter = args.Count() > 1 ? args[1].ToString() : QStringLiteral(" ");
     // The items' texts (shared with the items where they are texts) are measured first.
-    const std::vector<ScriptValue>& items = args[0].arrayValue()->items;
+    const std::vector<ScriptValue>& items = args[0].ArrayValue()->items;
     std::vector<QString> texts;
     texts.reserve(items.size());
     qint64 length = 0;
@@ -290,13 +290,13 @@ ScriptValue StringOf(ScriptInterpreter&, ScriptArgs& args)
     const qint32 count = A::Count(args, 0, 0);
     CheckScriptStringLength(count);
     CountScriptItemsMade(count);
-    if (args[1].isNull())
+    if (args[1].IsNull())
         return ScriptValue::Null();
     QChar character;
-    if (args[1].isString()) {
-        if (args[1].stringValue().isEmpty())
+    if (args[1].IsString()) {
+        if (args[1].StringValue().isEmpty())
             ThrowScriptError(RuntimeError::InvalidProcedureCall);
-        character = args[1].stringValue().at(0);
+        character = args[1].StringValue().at(0);
     } else {
         character = QChar(static_cast<char16_t>(args[1].ToLong() & 0xFF));
     }
@@ -313,7 +313,7 @@ ScriptValue StrComp(ScriptInterpreter&, ScriptArgs& args)
 
 ScriptValue StrReverse(ScriptInterpreter&, ScriptArgs& args)
 {
-    if (args[0].isNull())
+    if (args[0].IsNull())
         ThrowScriptError(RuntimeError::InvalidUseOfNull);
     QString text = args[0].ToString();
     std::reverse(text.begin(), text.end());

@@ -113,9 +113,9 @@ template <typename Operation> bool ScriptEngine::Guarded(Operation operation)
     } catch (const ScriptAbandoned&) {
         return true;  // the host reset the engine from inside the script: nothing left to run
     } catch (const VorlenError& error) {
-        m_error.number = error.info().number;
-        m_error.description = error.info().description;
-        m_error.source = error.info().source;
+        m_error.number = error.Info().number;
+        m_error.description = error.Info().description;
+        m_error.source = error.Info().source;
         m_error.line = m_interpreter.CurrentLine();
     }
     SetCurrentError(m_error.number, m_error.source, m_error.description);

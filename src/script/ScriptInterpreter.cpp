@@ -179,8 +179,8 @@ void ScriptInterpreter::CountStep()
 bool ScriptInterpreter::Truth(const ScriptValue& value)
 {
     if (value.type() == ScriptType::Boolean)
-        return value.boolValue();
-    if (value.isNull())
+        return value.BoolValue();
+    if (value.IsNull())
         return false;
     return value.ToBool();
 }
@@ -299,9 +299,9 @@ ScriptInterpreter::Flow ScriptInterpreter::Exec(const Stmt& statement)
         return Flow::Normal;
     case StmtKind::Erase: {
         ScriptValue& place = WritablePlace(*static_cast<const EraseStmt&>(statement).target);
-        if (!place.isArray())
+        if (!place.IsArray())
             ThrowScriptError(RuntimeError::TypeMismatch);
-        ScriptArray& array = place.mutableArray();
+        ScriptArray& array = place.MutableArray();
         if (array.fixed)
             array.items.assign(array.items.size(), ScriptValue());
         else
@@ -321,9 +321,9 @@ void ScriptInterpreter::ExecAssign(const AssignStmt& statement)
 {
     ScriptValue value = Eval(*statement.value);
     if (statement.isSet) {
-        if (!value.isObject())
+        if (!value.IsObject())
             ThrowScriptError(N::ObjectRequired);
-    } else if (value.isObject()) {
+    } else if (value.IsObject()) {
         value = value.Dereferenced();
     }
     if (statement.target->kind == ExprKind::Name) {
@@ -339,7 +339,7 @@ void ScriptInterpreter::ExecAssign(const AssignStmt& statement)
 void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
 {
     ScriptValue& place = WritablePlace(*statement.target);
-    if (!place.isString()) {
+    if (!place.IsString()) {
         ScriptValue result = place;
         for (const ExprPtr& part : statement.parts)
             result = ApplyBinary(ScriptOp::Concat, result, Eval(*part));
@@ -348,22 +348,22 @@ void ScriptInterpreter::ExecAppend(const AppendStmt& statement)
     }
     ScriptValue& target = place;  // variables stay where they are while the parts run
     for (const ExprPtr& part : statement.parts) {
-        if (part->kind == ExprKind::Literal && target.isString()) {
+        if (part->kind == ExprKind::Literal && target.IsString()) {
             const ScriptValue& literal = static_cast<const LiteralExpr&>(*part).value;
-            if (literal.isString()) {
-                CheckScriptStringLength(target.stringValue().size() + literal.stringValue().size());
-                CountScriptItemsMade(literal.stringValue().size());
-                target.stringRef().append(literal.stringValue());
+            if (literal.IsString()) {
+                CheckScriptStringLength(target.StringValue().size() + literal.StringValue().size());
+                CountScriptItemsMade(literal.StringValue().size());
+                target.StringRef().append(literal.StringValue());
                 continue;
             }
         }
         const ScriptValue value = Eval(*part);
-        if (!target.isString())
+        if (!target.IsString())
             target = ScriptValue::FromString(target.ToConcatString());
-        const QString text = value.isString() ? value.stringValue() : value.ToConcatString();
-        CheckScriptStringLength(target.stringValue().size() + text.size());
+        const QString text = value.IsString() ? value.StringValue() : value.ToConcatString();
+        CheckScriptStringLength(target.StringValue().size() + text.size());
         CountScriptItemsMade(text.size());
-        target.stringRef().append(text);
+        target.StringRef().append(text);
     }
 }
 
@@ -372,19 +372,19 @@ ScriptInterpreter::Flow ScriptInterpreter::ExecFor(const ForStmt& statement)
     ScriptValue from = Eval(*statement.from);
     const ScriptValue to = Eval(*statement.to).Dereferenced();
     const ScriptValue step = statement.step ? Eval(*statement.step).Dereferenced() : ScriptValue::FromInt(1);
-    if (from.isObject())
+    if (from.IsObject())
         from = from.Dereferenced();
-    if (from.isNull() || to.isNull() || step.isNull())
+    if (from.IsNull() || to.IsNull() || step.IsNull())
         ThrowScriptError(RuntimeError::InvalidUseOfNull);
     const bool down = step.ToDouble() < 0;
     ScriptValue* counter = &WritablePlace(*statement.counter);
-    *counter = from.isString() ? ScriptValue::FromDouble(from.ToDouble()) : from;
-    const bool integral = to.isIntegral() && step.isIntegral();
+    *counter = from.IsString() ? ScriptValue::FromDouble(from.ToDouble()) : from;
+    const bool integral = to.IsIntegral() && step.IsIntegral();
     for (;;) {
         CountStep();
         bool beyond;
-        if (integral && counter->isIntegral())
-            beyond = down ? counter->intValue() < to.intValue() : counter->intValue() > to.intValue();
+        if (integral && counter->IsIntegral())
+            beyond = down ? counter->IntValue() < to.IntValue() : counter->IntValue() > to.IntValue();
         else
             beyond = down ? counter->ToDouble() < to.ToDouble() : counter->ToDouble() > to.ToDouble();
         if (beyond)
@@ -395,8 +395,8 @@ ScriptInterpreter::Flow ScriptInterpreter::ExecFor(const ForStmt& statement)
         if (flow != Flow::Normal)
             return flow;
         m_line = statement.line;
-        if (integral && counter->isIntegral()) {
-            const qint64 next = static_cast<qint64>(counter->intValue()) + step.intValue();
+        if (integral && counter->IsIntegral()) {
+            const qint64 next = static_cast<qint64>(counter->IntValue()) + step.IntValue();
             const bool wide = counter->type() == ScriptType::Long || step.type() == ScriptType::Long;
             if (!wide && next >= -32768 && next <= 32767)
                 *counter = ScriptValue::FromInt(next);
@@ -414,9 +414,9 @@ ScriptInterpreter::Flow ScriptInterpreter::ExecForEach(const ForEachStmt& statem
 {
     const ScriptValue collection = Eval(*statement.collection);
     std::vector<ScriptValue> items;
-    if (collection.isArray())
-        items = collection.arrayValue()->items;
-    else if (collection.isObject())
+    if (collection.IsArray())
+        items = collection.ArrayValue()->items;
+    else if (collection.IsObject())
         items = ObjectOf(collection, statement.item->ref.name).Items();
     else
         ThrowScriptError(N::NotACollection);
@@ -477,10 +477,10 @@ void ScriptInterpreter::ExecReDim(const ReDimStmt& statement)
         for (const ExprPtr& bound : item.bounds)
             bounds.push_back(Eval(*bound).ToLong());
         ScriptValue& place = WritablePlace(*item.target);
-        if (place.isArray() && place.arrayValue()->fixed)
+        if (place.IsArray() && place.ArrayValue()->fixed)
             ThrowScriptError(10);
-        if (statement.preserve && place.isArray()) {
-            place.mutableArray().Resize(bounds, true);
+        if (statement.preserve && place.IsArray()) {
+            place.MutableArray().Resize(bounds, true);
         } else {
             place = ScriptValue::FromArray(ScriptArray::Create(bounds));
         }
@@ -497,7 +497,7 @@ void ScriptInterpreter::ExecConst(const ConstStmt& statement)
         }
         DeclareGlobal(name->ref.key, SymbolKind::Constant);
         GlobalSymbol& symbol = m_state->globals[m_state->index.value(name->ref.key)];
-        if (symbol.kind == SymbolKind::Variable && symbol.value.isEmpty())
+        if (symbol.kind == SymbolKind::Variable && symbol.value.IsEmpty())
             symbol.kind = SymbolKind::Constant;  // declared by the parser, first run
         else if (symbol.kind != SymbolKind::Constant)
             ThrowScriptError(N::NameRedefined);

@@ -64,9 +64,9 @@ ScriptValue ScriptInterpreter::Eval(const Expr& expression)
         const auto& binary = static_cast<const BinaryExpr&>(expression);
         const ScriptValue left = Eval(*binary.left);
         const ScriptValue right = Eval(*binary.right);
-        if (left.isIntegral() && right.isIntegral()) {
-            const qint64 a = left.intValue();
-            const qint64 b = right.intValue();
+        if (left.IsIntegral() && right.IsIntegral()) {
+            const qint64 a = left.IntValue();
+            const qint64 b = right.IntValue();
             const bool wide = left.type() == ScriptType::Long || right.type() == ScriptType::Long;
             switch (binary.op) {
             case ScriptOp::Add:
@@ -175,17 +175,17 @@ ScriptValue ScriptInterpreter::EvalName(const NameExpr& expression)
     }
     if (!expression.hasArgs)
         return *variable;
-    if (variable->isArray()) {
+    if (variable->IsArray()) {
         const ScriptValue array = *variable;  // the indexes may change the variable
-        return array.arrayValue()->At(EvalIndexes(expression.args));
+        return array.ArrayValue()->At(EvalIndexes(expression.args));
     }
-    if (variable->isObject() && !variable->isNothing()) {
+    if (variable->IsObject() && !variable->IsNothing()) {
         const ScriptValue object = *variable;
         ScriptArgs args;
         BuildArgs(expression.args, args);
-        return CallHost(*object.objectValue(), QString(), args);
+        return CallHost(*object.ObjectValue(), QString(), args);
     }
-    if (expression.args.empty() && !variable->isObject())
+    if (expression.args.empty() && !variable->IsObject())
         return *variable;  // "x()" of a plain variable, as call statements write it
     ThrowScriptErrorFor(RuntimeError::TypeMismatch, ref.name);
 }
@@ -193,8 +193,8 @@ ScriptValue ScriptInterpreter::EvalName(const NameExpr& expression)
 ScriptValue ScriptInterpreter::EvalMember(const MemberExpr& expression)
 {
     const ScriptValue object = Eval(*expression.object);
-    if (expression.key.isEmpty() && object.isArray())
-        return object.arrayValue()->At(EvalIndexes(expression.args));  // an item of a result
+    if (expression.key.isEmpty() && object.IsArray())
+        return object.ArrayValue()->At(EvalIndexes(expression.args));  // an item of a result
     ScriptObject& target = ObjectOf(object, NameOf(*expression.object));
     ScriptArgs args;
     std::vector<ItemArgument> items;
@@ -206,14 +206,14 @@ ScriptValue ScriptInterpreter::EvalMember(const MemberExpr& expression)
 
 ScriptObject& ScriptInterpreter::ObjectOf(const ScriptValue& value, const QString& name)
 {
-    if (!value.isObject()) {
+    if (!value.IsObject()) {
         if (name.isEmpty())
             ThrowScriptError(N::ObjectRequired);
         ThrowScriptErrorFor(N::ObjectRequired, name);
     }
-    if (!value.objectValue())
+    if (!value.ObjectValue())
         ThrowScriptError(RuntimeError::ObjectNotSet);
-    return *value.objectValue();
+    return *value.ObjectValue();
 }
 
 ScriptValue* ScriptInterpreter::VariablePlace(const NameExpr& expression)
@@ -282,14 +282,14 @@ void ScriptInterpreter::Assign(const Expr& target, ScriptValue value)
         ThrowScriptErrorFor(RuntimeError::TypeMismatch, ref.name);
     const std::vector<ScriptValue> indexes = EvalIndexes(name.args);
     ScriptValue& place = WritablePlace(name);
-    if (place.isArray()) {
-        place.mutableArray().At(indexes) = std::move(value);
+    if (place.IsArray()) {
+        place.MutableArray().At(indexes) = std::move(value);
         return;
     }
-    if (place.isObject() && !place.isNothing()) {
+    if (place.IsObject() && !place.IsNothing()) {
         ScriptArgs args(indexes);
         const ScriptValue object = place;
-        PutHost(*object.objectValue(), QString(), args, value);
+        PutHost(*object.ObjectValue(), QString(), args, value);
         return;
     }
     ThrowScriptErrorFor(RuntimeError::TypeMismatch, ref.name);
@@ -320,10 +320,10 @@ void ScriptInterpreter::BuildArgs(const ExprList& args, ScriptArgs& out, std::ve
                 }
             } else if (items && !name.args.empty()) {
                 ScriptValue* place = VariablePlace(name);
-                if (place && place->isArray()) {
+                if (place && place->IsArray()) {
                     std::vector<ScriptValue> indexes = EvalIndexes(name.args);
                     const ScriptValue array = *place;  // the indexes may change the variable
-                    out.AddValue(array.arrayValue()->At(indexes));
+                    out.AddValue(array.ArrayValue()->At(indexes));
                     items->push_back({place, std::move(indexes), out.Count() - 1});
                     continue;
                 }
@@ -340,10 +340,10 @@ void ScriptInterpreter::WriteBackItems(const std::vector<ItemArgument>& items, S
     for (const ItemArgument& item : items) {
         if (procedure && procedure->parameters[item.position].byVal)
             continue;
-        if (!item.variable->isArray())
+        if (!item.variable->IsArray())
             continue;
         try {
-            item.variable->mutableArray().At(item.indexes) = args[item.position];
+            item.variable->MutableArray().At(item.indexes) = args[item.position];
         } catch (const ScriptError&) {
         }
     }
@@ -413,7 +413,7 @@ ScriptValue ScriptInterpreter::CallHost(ScriptObject& object, const QString& key
     try {
         result = object.Get(key, args);
     } catch (const VorlenError& error) {
-        ThrowScriptError(error.info().number, error.info().description);
+        ThrowScriptError(error.Info().number, error.Info().description);
     }
     CheckGeneration(generation);
     return result;
@@ -425,7 +425,7 @@ void ScriptInterpreter::PutHost(ScriptObject& object, const QString& key, Script
     try {
         object.Put(key, args, value);
     } catch (const VorlenError& error) {
-        ThrowScriptError(error.info().number, error.info().description);
+        ThrowScriptError(error.Info().number, error.Info().description);
     }
     CheckGeneration(generation);
 }

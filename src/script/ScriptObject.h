@@ -18,7 +18,7 @@ public:
     const ScriptValue& operator[](int index) const { return *m_places[index]; }
     // The argument, or Empty when the call gave fewer.
     ScriptValue Value(int index) const;
-    bool Has(int index) const { return index < Count() && !m_places[index]->isEmpty(); }
+    bool Has(int index) const { return index < Count() && !m_places[index]->IsEmpty(); }
     // Writes value back to the caller's variable (or to the temporary).
     void Set(int index, const ScriptValue& value) { *m_places[index] = value; }
     ScriptValue& Place(int index) { return *m_places[index]; }

@@ -30,9 +30,9 @@ qint64 WholeOf(const ScriptValue& value)
     switch (value.type()) {
     case ScriptType::Integer:
     case ScriptType::Long:
-        return value.intValue();
+        return value.IntValue();
     case ScriptType::Boolean:
-        return value.boolValue() ? -1 : 0;
+        return value.BoolValue() ? -1 : 0;
     default:
         return 0;
     }
@@ -51,11 +51,11 @@ ScriptValue IntegralResult(qint64 result, int rank)
 // Strings take part in arithmetic as Doubles; objects through their default value.
 ScriptValue Numeric(const ScriptValue& value)
 {
-    if (value.isString())
+    if (value.IsString())
         return ScriptValue::FromDouble(value.ToDouble());
-    if (value.isObject())
+    if (value.IsObject())
         return Numeric(value.Dereferenced());
-    if (value.isArray())
+    if (value.IsArray())
         ThrowScriptError(RuntimeError::TypeMismatch);
     return value;
 }
@@ -105,12 +105,12 @@ ScriptValue WholeDivision(ScriptOp op, const ScriptValue& left, const ScriptValu
 // The logical operators are bitwise on whole numbers and logical on Booleans.
 ScriptValue Logical(ScriptOp op, const ScriptValue& left, const ScriptValue& right)
 {
-    const ScriptValue a = left.isObject() ? left.Dereferenced() : left;
-    const ScriptValue b = right.isObject() ? right.Dereferenced() : right;
-    if (a.isNull() || b.isNull()) {
+    const ScriptValue a = left.IsObject() ? left.Dereferenced() : left;
+    const ScriptValue b = right.IsObject() ? right.Dereferenced() : right;
+    if (a.IsNull() || b.IsNull()) {
         // Three-valued logic: False And Null is False, True Or Null is True.
-        const ScriptValue& other = a.isNull() ? b : a;
-        if (!other.isNull()) {
+        const ScriptValue& other = a.IsNull() ? b : a;
+        if (!other.IsNull()) {
             const qint64 bits = other.ToLong();
             if (op == ScriptOp::And && bits == 0)
                 return other.type() == ScriptType::Boolean ? ScriptValue::FromBool(false) : ScriptValue::FromInt(0);
@@ -162,35 +162,35 @@ int CompareStrings(const QString& a, const QString& b, bool textCompare)
 int CompareScriptValues(
     const ScriptValue& leftIn, const ScriptValue& rightIn, bool textCompare, LiteralSide literal, bool& isNull)
 {
-    const ScriptValue left = leftIn.isObject() ? leftIn.Dereferenced() : leftIn;
-    const ScriptValue right = rightIn.isObject() ? rightIn.Dereferenced() : rightIn;
-    isNull = left.isNull() || right.isNull();
+    const ScriptValue left = leftIn.IsObject() ? leftIn.Dereferenced() : leftIn;
+    const ScriptValue right = rightIn.IsObject() ? rightIn.Dereferenced() : rightIn;
+    isNull = left.IsNull() || right.IsNull();
     if (isNull)
         return 0;
-    if (left.isArray() || right.isArray())
+    if (left.IsArray() || right.IsArray())
         ThrowScriptError(RuntimeError::TypeMismatch);
-    const bool leftText = left.isString();
-    const bool rightText = right.isString();
+    const bool leftText = left.IsString();
+    const bool rightText = right.IsString();
     if (leftText && rightText)
-        return CompareStrings(left.stringValue(), right.stringValue(), textCompare);
+        return CompareStrings(left.StringValue(), right.StringValue(), textCompare);
     if (!leftText && !rightText) {
-        if (left.isIntegral() && right.isIntegral())
-            return left.intValue() < right.intValue() ? -1 : left.intValue() > right.intValue() ? 1 : 0;
+        if (left.IsIntegral() && right.IsIntegral())
+            return left.IntValue() < right.IntValue() ? -1 : left.IntValue() > right.IntValue() ? 1 : 0;
         return Sign(left.ToDouble() - right.ToDouble());
     }
     // One string, one number (or Empty).
     const ScriptValue& text = leftText ? left : right;
     const ScriptValue& number = leftText ? right : left;
     const int flip = leftText ? -1 : 1;  // results below are number-versus-text
-    if (number.isEmpty())
-        return flip * CompareStrings(QString(), text.stringValue(), textCompare);
+    if (number.IsEmpty())
+        return flip * CompareStrings(QString(), text.StringValue(), textCompare);
     const bool numberIsLiteral = (leftText ? literal == LiteralSide::Right : literal == LiteralSide::Left);
     const bool textIsLiteral = (leftText ? literal == LiteralSide::Left : literal == LiteralSide::Right);
     double textNumber = 0;
-    if (numberIsLiteral && ParseScriptNumber(text.stringValue(), textNumber))
+    if (numberIsLiteral && ParseScriptNumber(text.StringValue(), textNumber))
         return flip * Sign(number.ToDouble() - textNumber);
     if (textIsLiteral)
-        return flip * CompareStrings(number.ToString(), text.stringValue(), textCompare);
+        return flip * CompareStrings(number.ToString(), text.StringValue(), textCompare);
     return flip * -1;  // a number is less than any text
 }
 
@@ -207,27 +207,27 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
     case ScriptOp::Add:
     case ScriptOp::Subtract:
     case ScriptOp::Multiply:
-        if (left.isIntegral() && right.isIntegral()) {
-            const qint64 a = left.intValue();
-            const qint64 b = right.intValue();
+        if (left.IsIntegral() && right.IsIntegral()) {
+            const qint64 a = left.IntValue();
+            const qint64 b = right.IntValue();
             const int rank = (left.type() == ScriptType::Long || right.type() == ScriptType::Long) ? 1 : 0;
             return IntegralResult(op == ScriptOp::Add ? a + b : op == ScriptOp::Subtract ? a - b : a * b, rank);
         }
-        if (left.isNull() || right.isNull())
+        if (left.IsNull() || right.IsNull())
             return ScriptValue::Null();
         if (op == ScriptOp::Add) {
             // "+" joins two strings, and a string with Empty.
-            if (left.isString() && (right.isString() || right.isEmpty())) {
-                CheckScriptStringLength(left.stringValue().size() + right.stringValue().size());
-                CountScriptItemsMade(left.stringValue().size() + right.stringValue().size());
-                return ScriptValue::FromString(left.stringValue() + right.stringValue());
+            if (left.IsString() && (right.IsString() || right.IsEmpty())) {
+                CheckScriptStringLength(left.StringValue().size() + right.StringValue().size());
+                CountScriptItemsMade(left.StringValue().size() + right.StringValue().size());
+                return ScriptValue::FromString(left.StringValue() + right.StringValue());
             }
-            if (left.isEmpty() && right.isString())
+            if (left.IsEmpty() && right.IsString())
                 return right;
         }
         return Arithmetic(op, left, right);
     case ScriptOp::Divide: {
-        if (left.isNull() || right.isNull())
+        if (left.IsNull() || right.IsNull())
             return ScriptValue::Null();
         const double divisor = Numeric(right).ToDouble();
         const double dividend = Numeric(left).ToDouble();
@@ -237,11 +237,11 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
     }
     case ScriptOp::IntDivide:
     case ScriptOp::Mod:
-        if (left.isNull() || right.isNull())
+        if (left.IsNull() || right.IsNull())
             return ScriptValue::Null();
         return WholeDivision(op, left, right);
     case ScriptOp::Power: {
-        if (left.isNull() || right.isNull())
+        if (left.IsNull() || right.IsNull())
             return ScriptValue::Null();
         const double base = Numeric(left).ToDouble();
         const double exponent = Numeric(right).ToDouble();
@@ -253,7 +253,7 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
         return ScriptValue::FromDouble(result);
     }
     case ScriptOp::Concat:
-        if (left.isNull() && right.isNull())
+        if (left.IsNull() && right.IsNull())
             return ScriptValue::Null();
         {
             QString joined = left.ToConcatString();
@@ -289,9 +289,9 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
         }
     }
     case ScriptOp::Is:
-        if (!left.isObject() || !right.isObject())
+        if (!left.IsObject() || !right.IsObject())
             ThrowScriptError(ScriptErrorNumber::ObjectRequired);
-        return ScriptValue::FromBool(left.objectValue() == right.objectValue());
+        return ScriptValue::FromBool(left.ObjectValue() == right.ObjectValue());
     case ScriptOp::And:
     case ScriptOp::Or:
     case ScriptOp::Xor:
@@ -306,26 +306,26 @@ ScriptValue ApplyBinary(ScriptOp op, const ScriptValue& left, const ScriptValue&
 
 ScriptValue ApplyUnary(ScriptOp op, const ScriptValue& operandIn)
 {
-    const ScriptValue operand = operandIn.isObject() ? operandIn.Dereferenced() : operandIn;
-    if (operand.isNull())
+    const ScriptValue operand = operandIn.IsObject() ? operandIn.Dereferenced() : operandIn;
+    if (operand.IsNull())
         return ScriptValue::Null();
     if (op == ScriptOp::Negate) {
         switch (operand.type()) {
         case ScriptType::Integer:
         case ScriptType::Long:
-            return IntegralResult(-static_cast<qint64>(operand.intValue()), operand.type() == ScriptType::Long ? 1 : 0);
+            return IntegralResult(-static_cast<qint64>(operand.IntValue()), operand.type() == ScriptType::Long ? 1 : 0);
         case ScriptType::Empty:
             return ScriptValue::FromInt(0);
         case ScriptType::Boolean:
-            return ScriptValue::FromInt(operand.boolValue() ? 1 : 0);
+            return ScriptValue::FromInt(operand.BoolValue() ? 1 : 0);
         case ScriptType::Date:
-            return ScriptValue::FromDate(-operand.doubleValue());
+            return ScriptValue::FromDate(-operand.DoubleValue());
         default:
             return ScriptValue::FromDouble(-operand.ToDouble());
         }
     }
     if (operand.type() == ScriptType::Boolean)
-        return ScriptValue::FromBool(!operand.boolValue());
+        return ScriptValue::FromBool(!operand.BoolValue());
     const qint32 bits = ~operand.ToLong();
     return IntegralResult(bits, RankOf(operand) == 0 ? 0 : 1);
 }

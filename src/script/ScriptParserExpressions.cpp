@@ -155,7 +155,7 @@ ExprPtr ScriptParser::ParseNegation()
         // Fold negative constants, so that -32768 stays an Integer constant.
         if (operand->kind == ExprKind::Literal) {
             auto* literal = static_cast<LiteralExpr*>(operand.get());
-            if (literal->value.isNumeric() && !literal->value.isEmpty()) {
+            if (literal->value.IsNumeric() && !literal->value.IsEmpty()) {
                 literal->value = ApplyUnary(ScriptOp::Negate, literal->value);
                 return operand;
             }

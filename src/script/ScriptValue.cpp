@@ -205,7 +205,7 @@ ScriptValue ScriptValue::FromArray(std::shared_ptr<ScriptArray> array)
     return value;
 }
 
-bool ScriptValue::isNumeric() const
+bool ScriptValue::IsNumeric() const
 {
     switch (m_type) {
     case ScriptType::Empty:
@@ -220,7 +220,7 @@ bool ScriptValue::isNumeric() const
     }
 }
 
-ScriptArray& ScriptValue::mutableArray()
+ScriptArray& ScriptValue::MutableArray()
 {
     if (m_array.use_count() > 1)
         m_array = std::make_shared<ScriptArray>(*m_array);

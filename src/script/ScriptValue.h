@@ -90,25 +90,25 @@ public:
     static ScriptValue FromArray(std::shared_ptr<ScriptArray> array);
 
     ScriptType type() const { return m_type; }
-    bool isEmpty() const { return m_type == ScriptType::Empty; }
-    bool isNull() const { return m_type == ScriptType::Null; }
-    bool isString() const { return m_type == ScriptType::String; }
-    bool isObject() const { return m_type == ScriptType::Object; }
-    bool isNothing() const { return m_type == ScriptType::Object && !m_object; }
-    bool isArray() const { return m_type == ScriptType::Array; }
-    bool isIntegral() const { return m_type == ScriptType::Integer || m_type == ScriptType::Long; }
-    bool isNumeric() const;  // Integer, Long, Double, Date, Boolean, Empty
+    bool IsEmpty() const { return m_type == ScriptType::Empty; }
+    bool IsNull() const { return m_type == ScriptType::Null; }
+    bool IsString() const { return m_type == ScriptType::String; }
+    bool IsObject() const { return m_type == ScriptType::Object; }
+    bool IsNothing() const { return m_type == ScriptType::Object && !m_object; }
+    bool IsArray() const { return m_type == ScriptType::Array; }
+    bool IsIntegral() const { return m_type == ScriptType::Integer || m_type == ScriptType::Long; }
+    bool IsNumeric() const;  // Integer, Long, Double, Date, Boolean, Empty
 
     // Raw access; valid for the matching subtype only.
-    qint32 intValue() const { return m_int; }
-    double doubleValue() const { return m_double; }
-    bool boolValue() const { return m_bool; }
-    const QString& stringValue() const { return isString() ? m_string : EmptyString(); }
-    QString& stringRef() { return m_string; }  // String subtype only
-    const std::shared_ptr<ScriptObject>& objectValue() const { return isObject() ? m_object : NoObject(); }
-    const std::shared_ptr<ScriptArray>& arrayValue() const { return isArray() ? m_array : NoArray(); }
+    qint32 IntValue() const { return m_int; }
+    double DoubleValue() const { return m_double; }
+    bool BoolValue() const { return m_bool; }
+    const QString& StringValue() const { return IsString() ? m_string : EmptyString(); }
+    QString& StringRef() { return m_string; }  // String subtype only
+    const std::shared_ptr<ScriptObject>& ObjectValue() const { return IsObject() ? m_object : NoObject(); }
+    const std::shared_ptr<ScriptArray>& ArrayValue() const { return IsArray() ? m_array : NoArray(); }
     // The array for writing: copied first when another value shares it.
-    ScriptArray& mutableArray();
+    ScriptArray& MutableArray();
 
     // Conversions with VBScript's rules; they raise Type mismatch, Overflow or Invalid use
     // of Null as VBScript does.

@@ -73,7 +73,7 @@ bool XmlSkin::BuildTheme(const XmlNode& theme)
 void XmlSkin::BuildChildren(const XmlNode& node, int depth)
 {
     for (const XmlNode& child : node.childNodes()) {
-        if (child.isElement())
+        if (child.IsElement())
             BuildNode(child, depth + 1);
     }
 }
@@ -97,7 +97,7 @@ void XmlSkin::BuildNode(const XmlNode& node, int depth)
         RemoveElementsFrom(first);
         m_currentContainer = container;
         m_buildView = buildView;
-        LogLine(QStringLiteral("Node Failed: ") + node.nodeName() + QStringLiteral(" (") + error.info().description
+        LogLine(QStringLiteral("Node Failed: ") + node.nodeName() + QStringLiteral(" (") + error.Info().description
             + QLatin1Char(')'));
     }
 }

@@ -19,7 +19,7 @@ std::vector<SkinEntry> ListSkins(const QString& skinsFolder)
             continue;
         // The title comes from the root element when it is the theme; any document lists.
         const XmlNode theme = ThemeNode(doc);
-        skins.push_back({name, theme.isNull() ? name : ReadSkinTheme(theme, name).title});
+        skins.push_back({name, theme.IsNull() ? name : ReadSkinTheme(theme, name).title});
     }
     return skins;
 }

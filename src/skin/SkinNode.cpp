@@ -28,7 +28,7 @@ const QString& Absent()
 
 std::optional<QString> Attribute(const XmlNode& node, const char* name)
 {
-    QString value = node.attribute(QLatin1String(name), Absent());
+    QString value = node.Attribute(QLatin1String(name), Absent());
     if (value == Absent())
         return std::nullopt;
     return value;

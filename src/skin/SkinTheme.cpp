@@ -24,8 +24,8 @@ int Pixels(const QString& text)
 
 XmlNode ThemeNode(const XmlDocument& doc)
 {
-    const XmlNode root = doc.documentElement();
-    if (root.isNull() || root.nodeName().compare(QLatin1String("THEME"), Qt::CaseInsensitive) != 0)
+    const XmlNode root = doc.DocumentElement();
+    if (root.IsNull() || root.nodeName().compare(QLatin1String("THEME"), Qt::CaseInsensitive) != 0)
         return XmlNode();
     return root;
 }
@@ -33,13 +33,13 @@ XmlNode ThemeNode(const XmlDocument& doc)
 SkinTheme ReadSkinTheme(const XmlNode& theme, const QString& folderName)
 {
     SkinTheme result;
-    result.title = theme.attribute(QStringLiteral("title"), folderName);
-    result.build = theme.attribute(QStringLiteral("build"), result.build);
-    result.minWidth = Pixels(theme.attribute(QStringLiteral("minWidth")));
-    result.minHeight = Pixels(theme.attribute(QStringLiteral("minHeight")));
-    result.scriptFile = theme.attribute(QStringLiteral("scriptFile"), result.scriptFile);
-    result.className = theme.attribute(QStringLiteral("class"), result.className);
-    result.hidesMenu = ParseSkinBool(theme.attribute(QStringLiteral("hidesMenu")), false);
+    result.title = theme.Attribute(QStringLiteral("title"), folderName);
+    result.build = theme.Attribute(QStringLiteral("build"), result.build);
+    result.minWidth = Pixels(theme.Attribute(QStringLiteral("minWidth")));
+    result.minHeight = Pixels(theme.Attribute(QStringLiteral("minHeight")));
+    result.scriptFile = theme.Attribute(QStringLiteral("scriptFile"), result.scriptFile);
+    result.className = theme.Attribute(QStringLiteral("class"), result.className);
+    result.hidesMenu = ParseSkinBool(theme.Attribute(QStringLiteral("hidesMenu")), false);
     return result;
 }
 

@@ -120,11 +120,11 @@ void XmlSkin::LoadSkin(const QString& path)
         return;
     }
     const XmlNode theme = ThemeNode(m_skinDoc);
-    if (theme.isNull()) {
+    if (theme.IsNull()) {
         FailLoad(RuntimeError::ObjectNotSet, QStringLiteral("The document's root element is not THEME"));
         return;
     }
-    const std::optional<int> build = SkinBuildNumber(theme.attribute(QStringLiteral("build"), QStringLiteral("0")));
+    const std::optional<int> build = SkinBuildNumber(theme.Attribute(QStringLiteral("build"), QStringLiteral("0")));
     if (!build) {
         FailLoad(RuntimeError::TypeMismatch, QStringLiteral("The skin's build is not a number"));
         return;

@@ -16,7 +16,7 @@ constexpr uint8_t kPushInteger = 7;
 
 }  // namespace
 
-Avm1Assembler& Avm1Assembler::record(Avm1Op action, const QByteArray& body)
+Avm1Assembler& Avm1Assembler::Record(Avm1Op action, const QByteArray& body)
 {
     AppendU8(m_code, static_cast<uint8_t>(action));
     // Codes from 0x80 carry a length and a body; the others are one byte.
@@ -27,23 +27,23 @@ Avm1Assembler& Avm1Assembler::record(Avm1Op action, const QByteArray& body)
     return *this;
 }
 
-Avm1Assembler& Avm1Assembler::pushString(const QByteArray& text)
+Avm1Assembler& Avm1Assembler::PushString(const QByteArray& text)
 {
     QByteArray body;
     AppendU8(body, kPushString);
     AppendString(body, text);
-    return record(Avm1Op::Push, body);
+    return Record(Avm1Op::Push, body);
 }
 
-Avm1Assembler& Avm1Assembler::pushInt(int32_t value)
+Avm1Assembler& Avm1Assembler::PushInt(int32_t value)
 {
     QByteArray body;
     AppendU8(body, kPushInteger);
     AppendU32(body, static_cast<uint32_t>(value));
-    return record(Avm1Op::Push, body);
+    return Record(Avm1Op::Push, body);
 }
 
-Avm1Assembler& Avm1Assembler::pushDouble(double value)
+Avm1Assembler& Avm1Assembler::PushDouble(double value)
 {
     // AVM1 stores a double as its two 32-bit halves, high half first, each little-endian.
     uint64_t bits = 0;
@@ -52,108 +52,108 @@ Avm1Assembler& Avm1Assembler::pushDouble(double value)
     AppendU8(body, kPushDouble);
     AppendU32(body, static_cast<uint32_t>(bits >> 32));
     AppendU32(body, static_cast<uint32_t>(bits & 0xFFFFFFFFu));
-    return record(Avm1Op::Push, body);
+    return Record(Avm1Op::Push, body);
 }
 
-Avm1Assembler& Avm1Assembler::pushBool(bool value)
+Avm1Assembler& Avm1Assembler::PushBool(bool value)
 {
     QByteArray body;
     AppendU8(body, kPushBoolean);
     AppendU8(body, value ? 1 : 0);
-    return record(Avm1Op::Push, body);
+    return Record(Avm1Op::Push, body);
 }
 
-Avm1Assembler& Avm1Assembler::pushNull()
+Avm1Assembler& Avm1Assembler::PushNull()
 {
     QByteArray body;
     AppendU8(body, kPushNull);
-    return record(Avm1Op::Push, body);
+    return Record(Avm1Op::Push, body);
 }
 
-Avm1Assembler& Avm1Assembler::pushUndefined()
+Avm1Assembler& Avm1Assembler::PushUndefined()
 {
     QByteArray body;
     AppendU8(body, kPushUndefined);
-    return record(Avm1Op::Push, body);
+    return Record(Avm1Op::Push, body);
 }
 
-Avm1Assembler& Avm1Assembler::op(Avm1Op action)
+Avm1Assembler& Avm1Assembler::Op(Avm1Op action)
 {
-    return record(action, QByteArray());
+    return Record(action, QByteArray());
 }
 
-Avm1Assembler& Avm1Assembler::getVariable(const QByteArray& name)
+Avm1Assembler& Avm1Assembler::GetVariable(const QByteArray& name)
 {
-    return pushString(name).op(Avm1Op::GetVariable);
+    return PushString(name).Op(Avm1Op::GetVariable);
 }
 
-Avm1Assembler& Avm1Assembler::getMember(const QByteArray& name)
+Avm1Assembler& Avm1Assembler::GetMember(const QByteArray& name)
 {
-    return pushString(name).op(Avm1Op::GetMember);
+    return PushString(name).Op(Avm1Op::GetMember);
 }
 
-Avm1Assembler& Avm1Assembler::callMethod(const QByteArray& method)
+Avm1Assembler& Avm1Assembler::CallMethod(const QByteArray& method)
 {
-    return pushString(method).op(Avm1Op::CallMethod);
+    return PushString(method).Op(Avm1Op::CallMethod);
 }
 
-Avm1Assembler& Avm1Assembler::getUrl(const QByteArray& url, const QByteArray& target)
+Avm1Assembler& Avm1Assembler::GetUrl(const QByteArray& url, const QByteArray& target)
 {
     QByteArray body;
     AppendString(body, url);
     AppendString(body, target);
-    return record(Avm1Op::GetUrl, body);
+    return Record(Avm1Op::GetUrl, body);
 }
 
-Avm1Assembler& Avm1Assembler::getUrl2(uint8_t flags)
+Avm1Assembler& Avm1Assembler::GetUrl2(uint8_t flags)
 {
     QByteArray body;
     AppendU8(body, flags);
-    return record(Avm1Op::GetUrl2, body);
+    return Record(Avm1Op::GetUrl2, body);
 }
 
-Avm1Assembler& Avm1Assembler::defineFunction(
+Avm1Assembler& Avm1Assembler::DefineFunction(
     const QByteArray& name, const QList<QByteArray>& parameters, const Avm1Assembler& body)
 {
-    const QByteArray code = body.bytes();
+    const QByteArray code = body.Bytes();
     QByteArray head;
     AppendString(head, name);
     AppendU16(head, static_cast<uint16_t>(parameters.size()));
     for (const QByteArray& parameter : parameters)
         AppendString(head, parameter);
     AppendU16(head, static_cast<uint16_t>(code.size()));
-    record(Avm1Op::DefineFunction, head);
+    Record(Avm1Op::DefineFunction, head);
     // The function's code follows the record; its size is in the record.
     m_code.append(code);
     return *this;
 }
 
-Avm1Assembler& Avm1Assembler::label(const QByteArray& name)
+Avm1Assembler& Avm1Assembler::Label(const QByteArray& name)
 {
     m_labels.insert(name, m_code.size());
     return *this;
 }
 
-Avm1Assembler& Avm1Assembler::branch(Avm1Op action, const QByteArray& target)
+Avm1Assembler& Avm1Assembler::Branch(Avm1Op action, const QByteArray& target)
 {
     QByteArray body;
     AppendU16(body, 0);
-    record(action, body);
+    Record(action, body);
     m_fixups.append({m_code.size() - 2, target});
     return *this;
 }
 
-Avm1Assembler& Avm1Assembler::jump(const QByteArray& target)
+Avm1Assembler& Avm1Assembler::Jump(const QByteArray& target)
 {
-    return branch(Avm1Op::Jump, target);
+    return Branch(Avm1Op::Jump, target);
 }
 
-Avm1Assembler& Avm1Assembler::ifTrue(const QByteArray& target)
+Avm1Assembler& Avm1Assembler::IfTrue(const QByteArray& target)
 {
-    return branch(Avm1Op::If, target);
+    return Branch(Avm1Op::If, target);
 }
 
-bool Avm1Assembler::ok() const
+bool Avm1Assembler::Ok() const
 {
     for (const Fixup& fixup : m_fixups) {
         if (!m_labels.contains(fixup.target))
@@ -162,7 +162,7 @@ bool Avm1Assembler::ok() const
     return true;
 }
 
-QByteArray Avm1Assembler::bytes() const
+QByteArray Avm1Assembler::Bytes() const
 {
     QByteArray code = m_code;
     for (const Fixup& fixup : m_fixups) {
@@ -177,9 +177,9 @@ QByteArray Avm1Assembler::bytes() const
     return code;
 }
 
-QByteArray Avm1Assembler::doActionTag() const
+QByteArray Avm1Assembler::DoActionTag() const
 {
-    QByteArray body = bytes();
+    QByteArray body = Bytes();
     AppendU8(body, static_cast<uint8_t>(Avm1Op::End));
     return EncodeTag(12, body);
 }

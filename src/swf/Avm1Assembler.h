@@ -48,46 +48,46 @@ enum class Avm1Op : uint8_t {
 class Avm1Assembler {
 public:
     // Strings are written as they are (the movies the player makes use ASCII or UTF-8).
-    Avm1Assembler& pushString(const QByteArray& text);
+    Avm1Assembler& PushString(const QByteArray& text);
     // A 32-bit integer value (SWF 5 and later).
-    Avm1Assembler& pushInt(int32_t value);
-    Avm1Assembler& pushDouble(double value);
-    Avm1Assembler& pushBool(bool value);
-    Avm1Assembler& pushNull();
-    Avm1Assembler& pushUndefined();
+    Avm1Assembler& PushInt(int32_t value);
+    Avm1Assembler& PushDouble(double value);
+    Avm1Assembler& PushBool(bool value);
+    Avm1Assembler& PushNull();
+    Avm1Assembler& PushUndefined();
 
-    Avm1Assembler& op(Avm1Op action);
+    Avm1Assembler& Op(Avm1Op action);
 
     // Shorthands: name's value onto the stack; value (already pushed) into name.
-    Avm1Assembler& getVariable(const QByteArray& name);
-    Avm1Assembler& getMember(const QByteArray& name);
+    Avm1Assembler& GetVariable(const QByteArray& name);
+    Avm1Assembler& GetMember(const QByteArray& name);
     // Calls method on the object at the top of the stack; below it: the argument count and
     // the arguments, last argument pushed first.
-    Avm1Assembler& callMethod(const QByteArray& method);
+    Avm1Assembler& CallMethod(const QByteArray& method);
 
     // GetURL with its two strings (a target "_levelN" loads a movie into that level).
-    Avm1Assembler& getUrl(const QByteArray& url, const QByteArray& target);
+    Avm1Assembler& GetUrl(const QByteArray& url, const QByteArray& target);
     // GetURL2: URL and target from the stack.
-    Avm1Assembler& getUrl2(uint8_t flags = 0);
+    Avm1Assembler& GetUrl2(uint8_t flags = 0);
 
     // DefineFunction: an empty name leaves the function on the stack.
-    Avm1Assembler& defineFunction(const QByteArray& name, const QList<QByteArray>& parameters, const Avm1Assembler& body);
+    Avm1Assembler& DefineFunction(const QByteArray& name, const QList<QByteArray>& parameters, const Avm1Assembler& body);
 
     // Branches to a label of this assembler (forward or backward).
-    Avm1Assembler& label(const QByteArray& name);
-    Avm1Assembler& jump(const QByteArray& target);
-    Avm1Assembler& ifTrue(const QByteArray& target);
+    Avm1Assembler& Label(const QByteArray& name);
+    Avm1Assembler& Jump(const QByteArray& target);
+    Avm1Assembler& IfTrue(const QByteArray& target);
 
     // The action records, branches resolved. An unknown label leaves ok() false.
-    QByteArray bytes() const;
-    bool ok() const;
+    QByteArray Bytes() const;
+    bool Ok() const;
 
     // A DoAction tag holding these actions and the End action.
-    QByteArray doActionTag() const;
+    QByteArray DoActionTag() const;
 
 private:
-    Avm1Assembler& record(Avm1Op action, const QByteArray& body);
-    Avm1Assembler& branch(Avm1Op action, const QByteArray& target);
+    Avm1Assembler& Record(Avm1Op action, const QByteArray& body);
+    Avm1Assembler& Branch(Avm1Op action, const QByteArray& target);
 
     struct Fixup {
         qsizetype offsetField;  // position of the 16-bit offset

@@ -27,10 +27,10 @@ public:
     {
     }
 
-    bool done() const { return m_done && m_size == 0; }
+    bool Done() const { return m_done && m_size == 0; }
 
     // The next piece, at most max bytes; empty once the input is exhausted.
-    void next(const char** data, int64_t* size, int64_t max)
+    void Next(const char** data, int64_t* size, int64_t max)
     {
         if (m_size == 0 && !m_done) {
             if (!m_input || !m_input(&m_data, &m_size) || m_size <= 0) {
@@ -65,7 +65,7 @@ ExpansionResult ExpandZlib(const ExpansionInput& input, const ExpansionOutput& o
         if (stream.avail_in == 0) {
             const char* data = nullptr;
             int64_t size = 0;
-            feed.next(&data, &size, kMaxStep);
+            feed.Next(&data, &size, kMaxStep);
             stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
             stream.avail_in = static_cast<uInt>(size);
         }
@@ -95,7 +95,7 @@ ExpansionResult ExpandZlib(const ExpansionInput& input, const ExpansionOutput& o
             result.end = ExpansionEnd::OutOfMemory;
             break;
         }
-        if (code == Z_BUF_ERROR && stream.avail_in == 0 && feed.done()) {
+        if (code == Z_BUF_ERROR && stream.avail_in == 0 && feed.Done()) {
             result.end = ExpansionEnd::DataEnd;
             break;
         }
@@ -143,7 +143,7 @@ ExpansionResult ExpandLzma(
         if (stream.avail_in == 0) {
             const char* data = nullptr;
             int64_t size = 0;
-            feed.next(&data, &size, std::numeric_limits<int64_t>::max());
+            feed.Next(&data, &size, std::numeric_limits<int64_t>::max());
             stream.next_in = reinterpret_cast<const uint8_t*>(data);
             stream.avail_in = static_cast<size_t>(size);
         }
@@ -155,7 +155,7 @@ ExpansionResult ExpandLzma(
         }
         stream.next_out = chunk.get();
         stream.avail_out = static_cast<size_t>(room);
-        const lzma_ret code = lzma_code(&stream, feed.done() ? LZMA_FINISH : LZMA_RUN);
+        const lzma_ret code = lzma_code(&stream, feed.Done() ? LZMA_FINISH : LZMA_RUN);
         const int64_t written = room - static_cast<int64_t>(stream.avail_out);
         if (written > 0 && output)
             output(reinterpret_cast<const char*>(chunk.get()), written);

@@ -5,10 +5,10 @@
 bool ReadSwfFileHeader(ByteReader& reader, SwfFileHeader& header)
 {
     header = SwfFileHeader();
-    header.signature = reader.readBytes(3);
-    header.version = reader.readU8();
-    header.length = reader.readU32();
-    if (!reader.ok())
+    header.signature = reader.ReadBytes(3);
+    header.version = reader.ReadU8();
+    header.length = reader.ReadU32();
+    if (!reader.Ok())
         return false;
     if (header.signature == "FWS")
         header.compression = SwfCompression::None;
@@ -21,9 +21,9 @@ bool ReadSwfFileHeader(ByteReader& reader, SwfFileHeader& header)
 
 bool ReadSwfLzmaHeader(ByteReader& reader, SwfLzmaHeader& header)
 {
-    header.compressedLength = reader.readU32();
-    header.properties = reader.readBytes(kLzmaPropertiesSize);
-    return reader.ok();
+    header.compressedLength = reader.ReadU32();
+    header.properties = reader.ReadBytes(kLzmaPropertiesSize);
+    return reader.Ok();
 }
 
 int32_t SwfRect::Signed(uint32_t field) const
@@ -37,12 +37,12 @@ int32_t SwfRect::Signed(uint32_t field) const
 SwfRect ReadSwfRect(ByteReader& reader)
 {
     SwfRect rect;
-    rect.bits = static_cast<int>(reader.readUBits(5));
-    rect.xMin = reader.readUBits(rect.bits);
-    rect.xMax = reader.readUBits(rect.bits);
-    rect.yMin = reader.readUBits(rect.bits);
-    rect.yMax = reader.readUBits(rect.bits);
-    reader.alignBits();
+    rect.bits = static_cast<int>(reader.ReadUBits(5));
+    rect.xMin = reader.ReadUBits(rect.bits);
+    rect.xMax = reader.ReadUBits(rect.bits);
+    rect.yMin = reader.ReadUBits(rect.bits);
+    rect.yMax = reader.ReadUBits(rect.bits);
+    reader.AlignBits();
     return rect;
 }
 
@@ -50,8 +50,8 @@ bool ReadSwfMovieHeader(ByteReader& reader, SwfMovieHeader& header)
 {
     header = SwfMovieHeader();
     header.frame = ReadSwfRect(reader);
-    header.frameRate = reader.readU16();
-    header.frameCount = reader.readU16();
-    header.firstTagOffset = reader.pos();
-    return reader.ok();
+    header.frameRate = reader.ReadU16();
+    header.frameCount = reader.ReadU16();
+    header.firstTagOffset = reader.Pos();
+    return reader.Ok();
 }

@@ -4,7 +4,7 @@
 
 #include <zlib.h>
 
-void BitWriter::writeUBits(uint32_t value, int bits)
+void BitWriter::WriteUBits(uint32_t value, int bits)
 {
     for (int i = bits - 1; i >= 0; --i) {
         m_current = static_cast<uint8_t>((m_current << 1) | ((value >> i) & 1u));
@@ -16,20 +16,20 @@ void BitWriter::writeUBits(uint32_t value, int bits)
     }
 }
 
-void BitWriter::writeSBits(int32_t value, int bits)
+void BitWriter::WriteSBits(int32_t value, int bits)
 {
-    writeUBits(static_cast<uint32_t>(value) & (bits >= 32 ? 0xFFFFFFFFu : ((1u << bits) - 1u)), bits);
+    WriteUBits(static_cast<uint32_t>(value) & (bits >= 32 ? 0xFFFFFFFFu : ((1u << bits) - 1u)), bits);
 }
 
-void BitWriter::flush()
+void BitWriter::Flush()
 {
     if (m_used > 0)
-        writeUBits(0, 8 - m_used);
+        WriteUBits(0, 8 - m_used);
 }
 
-QByteArray BitWriter::bytes()
+QByteArray BitWriter::Bytes()
 {
-    flush();
+    Flush();
     return m_bytes;
 }
 
@@ -83,10 +83,10 @@ QByteArray EncodeRect(int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax)
     for (int32_t v : {xMin, xMax, yMin, yMax})
         bits = std::max(bits, BitWriter::SignedBitsFor(v));
     BitWriter writer;
-    writer.writeUBits(static_cast<uint32_t>(bits), 5);
+    writer.WriteUBits(static_cast<uint32_t>(bits), 5);
     for (int32_t v : {xMin, xMax, yMin, yMax})
-        writer.writeSBits(v, bits);
-    return writer.bytes();
+        writer.WriteSBits(v, bits);
+    return writer.Bytes();
 }
 
 QByteArray EncodeTag(uint16_t code, const QByteArray& body, bool forceLong)
@@ -103,18 +103,18 @@ QByteArray EncodeTag(uint16_t code, const QByteArray& body, bool forceLong)
     return out;
 }
 
-SwfWriter& SwfWriter::setVersion(uint8_t version)
+SwfWriter& SwfWriter::SetVersion(uint8_t version)
 {
     m_version = version;
     return *this;
 }
 
-SwfWriter& SwfWriter::setFrameSize(int width, int height)
+SwfWriter& SwfWriter::SetFrameSize(int width, int height)
 {
-    return setFrameRect(0, width * 20, 0, height * 20);
+    return SetFrameRect(0, width * 20, 0, height * 20);
 }
 
-SwfWriter& SwfWriter::setFrameRect(int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax)
+SwfWriter& SwfWriter::SetFrameRect(int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax)
 {
     m_xMin = xMin;
     m_xMax = xMax;
@@ -123,19 +123,19 @@ SwfWriter& SwfWriter::setFrameRect(int32_t xMin, int32_t xMax, int32_t yMin, int
     return *this;
 }
 
-SwfWriter& SwfWriter::setFrameRate(double framesPerSecond)
+SwfWriter& SwfWriter::SetFrameRate(double framesPerSecond)
 {
     m_rate = static_cast<uint16_t>(std::lround(framesPerSecond * 256.0) & 0xFFFF);
     return *this;
 }
 
-SwfWriter& SwfWriter::setFrameCount(uint16_t count)
+SwfWriter& SwfWriter::SetFrameCount(uint16_t count)
 {
     m_frameCount = count;
     return *this;
 }
 
-SwfWriter& SwfWriter::addTag(uint16_t code, const QByteArray& body, bool forceLong)
+SwfWriter& SwfWriter::AddTag(uint16_t code, const QByteArray& body, bool forceLong)
 {
     m_tags.append(EncodeTag(code, body, forceLong));
     if (code == 1)
@@ -144,35 +144,35 @@ SwfWriter& SwfWriter::addTag(uint16_t code, const QByteArray& body, bool forceLo
     return *this;
 }
 
-SwfWriter& SwfWriter::addRaw(const QByteArray& encodedTags)
+SwfWriter& SwfWriter::AddRaw(const QByteArray& encodedTags)
 {
     m_tags.append(encodedTags);
     m_endsWithEnd = false;
     return *this;
 }
 
-SwfWriter& SwfWriter::setBackgroundColor(uint8_t red, uint8_t green, uint8_t blue)
+SwfWriter& SwfWriter::SetBackgroundColor(uint8_t red, uint8_t green, uint8_t blue)
 {
     QByteArray body;
     AppendU8(body, red);
     AppendU8(body, green);
     AppendU8(body, blue);
-    return addTag(9, body);
+    return AddTag(9, body);
 }
 
-SwfWriter& SwfWriter::showFrame()
+SwfWriter& SwfWriter::ShowFrame()
 {
-    return addTag(1);
+    return AddTag(1);
 }
 
-SwfWriter& SwfWriter::addFileAttributes(bool actionScript3, bool useNetwork)
+SwfWriter& SwfWriter::AddFileAttributes(bool actionScript3, bool useNetwork)
 {
     QByteArray body;
     AppendU32(body, (actionScript3 ? 0x08u : 0u) | (useNetwork ? 0x01u : 0u));
-    return addTag(69, body);
+    return AddTag(69, body);
 }
 
-QByteArray SwfWriter::toBytes(bool compressed, bool withEnd) const
+QByteArray SwfWriter::ToBytes(bool compressed, bool withEnd) const
 {
     QByteArray body = EncodeRect(m_xMin, m_xMax, m_yMin, m_yMax);
     AppendU16(body, m_rate);

@@ -11,11 +11,11 @@
 // Bit fields written most significant bit first, as SWF records need them.
 class BitWriter {
 public:
-    void writeUBits(uint32_t value, int bits);
-    void writeSBits(int32_t value, int bits);
+    void WriteUBits(uint32_t value, int bits);
+    void WriteSBits(int32_t value, int bits);
     // Pads the current byte with zero bits.
-    void flush();
-    QByteArray bytes();
+    void Flush();
+    QByteArray Bytes();
 
     // The fewest bits that hold value as a signed field.
     static int SignedBitsFor(int32_t value);
@@ -43,28 +43,28 @@ QByteArray EncodeTag(uint16_t code, const QByteArray& body, bool forceLong = fal
 
 class SwfWriter {
 public:
-    SwfWriter& setVersion(uint8_t version);
+    SwfWriter& SetVersion(uint8_t version);
     // Frame size in pixels (the rectangle is written in twips from the origin).
-    SwfWriter& setFrameSize(int width, int height);
-    SwfWriter& setFrameRect(int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax);
+    SwfWriter& SetFrameSize(int width, int height);
+    SwfWriter& SetFrameRect(int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax);
     // 8.8 fixed-point frame rate.
-    SwfWriter& setFrameRate(double framesPerSecond);
+    SwfWriter& SetFrameRate(double framesPerSecond);
     // Counted automatically from ShowFrame tags unless set.
-    SwfWriter& setFrameCount(uint16_t count);
+    SwfWriter& SetFrameCount(uint16_t count);
 
-    SwfWriter& addTag(uint16_t code, const QByteArray& body = QByteArray(), bool forceLong = false);
-    SwfWriter& addRaw(const QByteArray& encodedTags);
-    SwfWriter& setBackgroundColor(uint8_t red, uint8_t green, uint8_t blue);
-    SwfWriter& showFrame();
+    SwfWriter& AddTag(uint16_t code, const QByteArray& body = QByteArray(), bool forceLong = false);
+    SwfWriter& AddRaw(const QByteArray& encodedTags);
+    SwfWriter& SetBackgroundColor(uint8_t red, uint8_t green, uint8_t blue);
+    SwfWriter& ShowFrame();
     // FileAttributes with the ActionScript 3 flag or without.
-    SwfWriter& addFileAttributes(bool actionScript3, bool useNetwork = false);
+    SwfWriter& AddFileAttributes(bool actionScript3, bool useNetwork = false);
 
     // The whole file: "FWS", or "CWS" with everything after the 8-byte header compressed.
     // An End tag is appended unless the tags already end with one (or withEnd is false).
-    QByteArray toBytes(bool compressed = false, bool withEnd = true) const;
+    QByteArray ToBytes(bool compressed = false, bool withEnd = true) const;
 
     // The tags written so far (without the header).
-    const QByteArray& tags() const { return m_tags; }
+    const QByteArray& Tags() const { return m_tags; }
 
 private:
     uint8_t m_version = 6;

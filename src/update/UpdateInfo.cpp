@@ -17,7 +17,7 @@ constexpr int kQuotedNameLength = 40;
 int32_t BuildOf(const XmlNode& update)
 {
     bool ok = false;
-    const qlonglong build = update.attribute(QStringLiteral("build")).trimmed().toLongLong(&ok);
+    const qlonglong build = update.Attribute(QStringLiteral("build")).trimmed().toLongLong(&ok);
     if (!ok || build < std::numeric_limits<int32_t>::min() || build > std::numeric_limits<int32_t>::max())
         return 0;
     return int32_t(build);
@@ -25,7 +25,7 @@ int32_t BuildOf(const XmlNode& update)
 
 QDate ReleaseDateOf(const XmlNode& update)
 {
-    const auto part = [&update](const char* name) { return update.attribute(QLatin1String(name)).trimmed().toInt(); };
+    const auto part = [&update](const char* name) { return update.Attribute(QLatin1String(name)).trimmed().toInt(); };
     return QDate(part("year"), part("month"), part("day"));
 }
 
@@ -47,27 +47,27 @@ bool ReadUpdateInfo(const XmlDocument& document, int32_t baselineBuild, UpdateRe
     report.highestBuild = baselineBuild;
     const XmlNode history = document.selectSingleNode(QStringLiteral("HISTORY"));
     if (!history) {
-        const QString root = document.documentElement().nodeName();
+        const QString root = document.DocumentElement().nodeName();
         failure = LangText(QStringLiteral("frmUpdate/strNotInfo"),
             QStringLiteral("The document is not update information: its root element is <%1>, not <HISTORY>."))
                       .arg(root.left(kQuotedNameLength));
         return false;
     }
-    report.downloadUrl = history.attribute(QStringLiteral("download"), QLatin1String(kDownloadUrl));
+    report.downloadUrl = history.Attribute(QStringLiteral("download"), QLatin1String(kDownloadUrl));
     const QString ownMajor = QString::number(kVersionMajor);
     const QString ownMinor = QString::number(kVersionMinor);
     for (const XmlNode& update : history.childNodes()) {
-        if (!update.isElement() || update.nodeName() != QLatin1String("UPDATE"))
+        if (!update.IsElement() || update.nodeName() != QLatin1String("UPDATE"))
             continue;
         const int32_t build = BuildOf(update);
         if (build <= report.highestBuild)
             continue;
         report.highestBuild = build;
         report.updateAvailable = true;
-        report.details << UpdateHeading(update.attribute(QStringLiteral("major"), ownMajor),
-            update.attribute(QStringLiteral("minor"), ownMinor), build, ReleaseDateOf(update));
+        report.details << UpdateHeading(update.Attribute(QStringLiteral("major"), ownMajor),
+            update.Attribute(QStringLiteral("minor"), ownMinor), build, ReleaseDateOf(update));
         for (const XmlNode& info : update.childNodes()) {
-            if (info.isElement() && info.nodeName() == QLatin1String("INFO"))
+            if (info.IsElement() && info.nodeName() == QLatin1String("INFO"))
                 report.details << QStringLiteral(" \u2022 ") + info.text();
         }
         report.details << QString();

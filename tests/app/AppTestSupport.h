@@ -47,7 +47,7 @@ public:
     }
     TempConfigDir(const TempConfigDir&) = delete;
     TempConfigDir& operator=(const TempConfigDir&) = delete;
-    QString path() const { return m_dir.path(); }
+    QString Path() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
@@ -75,31 +75,31 @@ public:
         LinkEntries(built.filePath(QStringLiteral("Data")), root + QStringLiteral("Data/"), QStringLiteral("Flash"));
         LinkEntries(built.filePath(QStringLiteral("Data/Flash")), root + QStringLiteral("Data/Flash/"), QString());
         QDir().mkpath(root + QStringLiteral("cache"));
-        QDir().mkpath(xdgData());
-        QDir().mkpath(xdgConfig());
-        QDir().mkpath(myFlash());
+        QDir().mkpath(XdgData());
+        QDir().mkpath(XdgConfig());
+        QDir().mkpath(MyFlash());
     }
-    bool isValid() const { return m_dir.isValid() && QFileInfo(program()).isExecutable(); }
-    QString root() const { return m_dir.path() + QLatin1Char('/'); }
-    QString program() const { return root() + QStringLiteral("vorlen"); }
-    QString log() const { return root() + QStringLiteral("Data/Flash Player.Log.html"); }
-    QString flash() const { return root() + QStringLiteral("Data/Flash/"); }
-    QString myFlash() const { return root() + QStringLiteral("Ve Zedaz/"); }
+    bool IsValid() const { return m_dir.isValid() && QFileInfo(Program()).isExecutable(); }
+    QString Root() const { return m_dir.path() + QLatin1Char('/'); }
+    QString Program() const { return Root() + QStringLiteral("vorlen"); }
+    QString Log() const { return Root() + QStringLiteral("Data/Flash Player.Log.html"); }
+    QString Flash() const { return Root() + QStringLiteral("Data/Flash/"); }
+    QString MyFlash() const { return Root() + QStringLiteral("Ve Zedaz/"); }
     // The environment of a player started from the tree; the option store is the caller's. The
     // desktop it associates itself with is the tree's too (the generic desktop's mimeapps.list).
-    QProcessEnvironment environment() const
+    QProcessEnvironment Environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), root() + QStringLiteral("cache"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), xdgData());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), xdgConfig());
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), Root() + QStringLiteral("cache"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), XdgData());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), XdgConfig());
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("X-Generic"));
         return environment;
     }
-    QString xdgData() const { return root() + QStringLiteral("xdg-data/"); }
-    QString xdgConfig() const { return root() + QStringLiteral("xdg-config/"); }
+    QString XdgData() const { return Root() + QStringLiteral("xdg-data/"); }
+    QString XdgConfig() const { return Root() + QStringLiteral("xdg-config/"); }
     // Keeps the "Ve Zedaz" folder of the players in the tree (the option store must be set).
-    void KeepMyFlashInside() const { WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), myFlash()); }
+    void KeepMyFlashInside() const { WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), MyFlash()); }
 
 private:
     // Links every entry of from into the new folder to, except keep, which becomes a folder.

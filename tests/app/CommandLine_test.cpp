@@ -122,7 +122,7 @@ TEST(ReceiveHandOver, LogsTheRequestAndHandlesIt)
     EXPECT_EQ(host.calls,
         (QStringList{QStringLiteral("Restore"), QStringLiteral("ClearPlaylist"), QStringLiteral("Add [/m/\u00e9t\u00e9 1.swf] 0"),
             QStringLiteral("Add [two.swf] 0"), QStringLiteral("PlayEntry 0")}));
-    EXPECT_EQ(app.logBody(), QStringList{QStringLiteral("Other Instance Requested: \"\"/m/\u00e9t\u00e9 1.swf\" two.swf\"<br>")});
+    EXPECT_EQ(app.LogBody(), QStringList{QStringLiteral("Other Instance Requested: \"\"/m/\u00e9t\u00e9 1.swf\" two.swf\"<br>")});
 }
 
 TEST(ReceiveHandOver, EmptyTextDoesNothing)
@@ -131,7 +131,7 @@ TEST(ReceiveHandOver, EmptyTextDoesNothing)
     RecordingHost host;
     ReceiveHandOver(QString(), host);
     EXPECT_TRUE(host.calls.isEmpty());
-    EXPECT_TRUE(app.logBody().isEmpty());
+    EXPECT_TRUE(app.LogBody().isEmpty());
 }
 
 namespace {

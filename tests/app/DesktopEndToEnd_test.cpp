@@ -21,26 +21,26 @@ protected:
             && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             GTEST_SKIP() << "no display";
         EnsureCoreApplication();
-        ASSERT_TRUE(tree.isValid());
+        ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();
-        movie = tree.root() + QStringLiteral("movie.swf");
+        movie = tree.Root() + QStringLiteral("movie.swf");
         SwfWriter writer;
-        writer.setVersion(8).setFrameSize(320, 240).setFrameRate(12).showFrame().showFrame();
-        ASSERT_TRUE(WriteAll(movie, writer.toBytes()));
+        writer.SetVersion(8).SetFrameSize(320, 240).SetFrameRate(12).ShowFrame().ShowFrame();
+        ASSERT_TRUE(WriteAll(movie, writer.ToBytes()));
     }
     void TearDown() override { Stop(player); }
 
     void Start(QProcess& process, const QStringList& arguments)
     {
-        process.setProcessEnvironment(tree.environment());
+        process.setProcessEnvironment(tree.Environment());
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(tree.program(), arguments);
+        process.start(tree.Program(), arguments);
         ASSERT_TRUE(process.waitForStarted(10000));
     }
     void StartPlayer()
     {
         Start(player, {movie});
-        ASSERT_TRUE(WaitForRegistration(player, tree.log()));
+        ASSERT_TRUE(WaitForRegistration(player, tree.Log()));
     }
     void Terminate()
     {
@@ -51,13 +51,13 @@ protected:
     QString QueryDefault(const QString& mimeType) const
     {
         QProcess query;
-        query.setProcessEnvironment(tree.environment());
+        query.setProcessEnvironment(tree.Environment());
         query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
         query.waitForFinished(20000);
         return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
     }
-    QString MimeApps() const { return QString::fromUtf8(ReadAll(tree.xdgConfig() + QStringLiteral("mimeapps.list"))); }
-    QString Log() const { return QString::fromUtf8(ReadAll(tree.log())); }
+    QString MimeApps() const { return QString::fromUtf8(ReadAll(tree.XdgConfig() + QStringLiteral("mimeapps.list"))); }
+    QString Log() const { return QString::fromUtf8(ReadAll(tree.Log())); }
 
     TempConfigDir store;
     PrivateAppTree tree;
@@ -71,18 +71,18 @@ TEST_F(DesktopEndToEndTest, SavedOptionsMakeThePlayerTheDesktopsFlashPlayer)
 {
     StartPlayer();
     Terminate();
-    const QString entry = QString::fromUtf8(ReadAll(tree.xdgData() + QStringLiteral("applications/vorlen.desktop")));
-    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=") + tree.program() + QStringLiteral(" %F\n"))) << entry.toStdString();
+    const QString entry = QString::fromUtf8(ReadAll(tree.XdgData() + QStringLiteral("applications/vorlen.desktop")));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=") + tree.Program() + QStringLiteral(" %F\n"))) << entry.toStdString();
     for (const char* type :
         {"application/vnd.adobe.flash.movie", "application/x-shockwave-flash", "video/x-flv", "application/x-vorlen-playlist"}) {
         EXPECT_EQ(QueryDefault(QLatin1String(type)), QStringLiteral("vorlen.desktop")) << type;
         EXPECT_TRUE(MimeApps().contains(QLatin1String(type) + QStringLiteral("=vorlen.desktop"))) << type;
     }
-    EXPECT_TRUE(ReadAll(tree.xdgData() + QStringLiteral("mime/globs2")).contains("application/x-vorlen-playlist:*.vorlen"));
+    EXPECT_TRUE(ReadAll(tree.XdgData() + QStringLiteral("mime/globs2")).contains("application/x-vorlen-playlist:*.vorlen"));
     EXPECT_EQ(ReadRegistryString(QStringLiteral("System"), QStringLiteral("PrevSWF"), QStringLiteral("<none>")), QString());
     // The "Ve Zedaz" folder wears its dress.
-    EXPECT_TRUE(ReadAll(tree.myFlash() + QStringLiteral("Desktop.ini")).startsWith("[.ShellClassInfo]\r\nIconFile="));
-    EXPECT_TRUE(ReadAll(tree.myFlash() + QStringLiteral(".directory")).contains("Icon="));
+    EXPECT_TRUE(ReadAll(tree.MyFlash() + QStringLiteral("Desktop.ini")).startsWith("[.ShellClassInfo]\r\nIconFile="));
+    EXPECT_TRUE(ReadAll(tree.MyFlash() + QStringLiteral(".directory")).contains("Icon="));
 }
 
 TEST_F(DesktopEndToEndTest, UninstallFromASecondStartRemovesThePlayersTracesWithoutSaving)
@@ -103,11 +103,11 @@ TEST_F(DesktopEndToEndTest, UninstallFromASecondStartRemovesThePlayersTracesWith
     EXPECT_TRUE(Log().endsWith(QStringLiteral("<B>Quit: Unistallation</B><br>\r\n")));
     EXPECT_NE(ReadRegistryString(QStringLiteral("Sound"), QStringLiteral("Volume"), QString()), QStringLiteral("40"));
 
-    EXPECT_FALSE(QFile::exists(tree.xdgData() + QStringLiteral("applications/vorlen.desktop")));
-    EXPECT_FALSE(QFile::exists(tree.xdgData() + QStringLiteral("mime/packages/vorlen-playlist.xml")));
-    EXPECT_FALSE(QFile::exists(tree.xdgData() + QStringLiteral("icons/hicolor/scalable/apps/vorlen.svg")));
+    EXPECT_FALSE(QFile::exists(tree.XdgData() + QStringLiteral("applications/vorlen.desktop")));
+    EXPECT_FALSE(QFile::exists(tree.XdgData() + QStringLiteral("mime/packages/vorlen-playlist.xml")));
+    EXPECT_FALSE(QFile::exists(tree.XdgData() + QStringLiteral("icons/hicolor/scalable/apps/vorlen.svg")));
     EXPECT_FALSE(MimeApps().contains(QStringLiteral("vorlen.desktop"))) << MimeApps().toStdString();
-    EXPECT_FALSE(QDir(tree.root() + QStringLiteral("cache/Vorlen Cache")).exists());
+    EXPECT_FALSE(QDir(tree.Root() + QStringLiteral("cache/Vorlen Cache")).exists());
 }
 
 TEST_F(DesktopEndToEndTest, TheScreenSaverRunsBesideThePlayerAndLeavesItAlone)

@@ -44,26 +44,26 @@ TEST(MediaControls, TheDesktopPausesThePlayingMovieAndQuitsThePlayer)
         GTEST_SKIP() << "dbus-daemon could not be started";
     TempConfigDir config;
     PrivateAppTree tree;
-    ASSERT_TRUE(tree.isValid());
+    ASSERT_TRUE(tree.IsValid());
     tree.KeepMyFlashInside();
-    const QString movie = tree.root() + QStringLiteral("movies/a movie.swf");
-    QDir().mkpath(tree.root() + QStringLiteral("movies"));
+    const QString movie = tree.Root() + QStringLiteral("movies/a movie.swf");
+    QDir().mkpath(tree.Root() + QStringLiteral("movies"));
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(400, 300).setFrameRate(12).setBackgroundColor(0x30, 0x60, 0x90);
+    writer.SetVersion(8).SetFrameSize(400, 300).SetFrameRate(12).SetBackgroundColor(0x30, 0x60, 0x90);
     for (int i = 0; i < 24; ++i)
-        writer.showFrame();
-    ASSERT_TRUE(WriteAll(movie, writer.toBytes()));
+        writer.ShowFrame();
+    ASSERT_TRUE(WriteAll(movie, writer.ToBytes()));
 
     QProcess player;
-    QProcessEnvironment environment = tree.environment();
+    QProcessEnvironment environment = tree.Environment();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.Address());
     player.setProcessEnvironment(environment);
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    player.start(tree.program(), {movie});
+    player.start(tree.Program(), {movie});
     ASSERT_TRUE(player.waitForStarted(10000));
-    ASSERT_TRUE(WaitForRegistration(player, tree.log()));
+    ASSERT_TRUE(WaitForRegistration(player, tree.Log()));
     ASSERT_TRUE(WaitFor(
-        [&] { return ReadAll(tree.log()).contains("Media Controls Registered as org.mpris.MediaPlayer2.vorlen"); }, 10000));
+        [&] { return ReadAll(tree.Log()).contains("Media Controls Registered as org.mpris.MediaPlayer2.vorlen"); }, 10000));
 
     QDBusConnection desktop = QDBusConnection::connectToBus(bus.Address(), QStringLiteral("desktop"));
     QDBusInterface controls(kService, kPath, QStringLiteral("org.mpris.MediaPlayer2.Player"), desktop);
@@ -80,7 +80,7 @@ TEST(MediaControls, TheDesktopPausesThePlayingMovieAndQuitsThePlayer)
     QDBusInterface application(kService, kPath, QStringLiteral("org.mpris.MediaPlayer2"), desktop);
     application.call(QStringLiteral("Quit"));
     EXPECT_TRUE(player.waitForFinished(20000));
-    EXPECT_TRUE(QString::fromUtf8(ReadAll(tree.log())).endsWith(QStringLiteral("<B>Quit: Exit Menu</B><br>\r\n")));
+    EXPECT_TRUE(QString::fromUtf8(ReadAll(tree.Log())).endsWith(QStringLiteral("<B>Quit: Exit Menu</B><br>\r\n")));
     Stop(player);
     QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
 }

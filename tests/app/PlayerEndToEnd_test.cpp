@@ -13,10 +13,10 @@ namespace {
 QByteArray Movie(int width, int height)
 {
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(width, height).setFrameRate(12).setBackgroundColor(0x30, 0x60, 0x90);
+    writer.SetVersion(8).SetFrameSize(width, height).SetFrameRate(12).SetBackgroundColor(0x30, 0x60, 0x90);
     for (int i = 0; i < 24; ++i)
-        writer.showFrame();
-    return writer.toBytes();
+        writer.ShowFrame();
+    return writer.ToBytes();
 }
 
 class PlayerEndToEndTest : public ::testing::Test {
@@ -27,11 +27,11 @@ protected:
             && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             GTEST_SKIP() << "no display";
         EnsureCoreApplication();
-        ASSERT_TRUE(tree.isValid());
+        ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();
-        movieA = tree.root() + QStringLiteral("movies/a movie.swf");
-        movieB = tree.root() + QStringLiteral("movies/b.swf");
-        QDir().mkpath(tree.root() + QStringLiteral("movies"));
+        movieA = tree.Root() + QStringLiteral("movies/a movie.swf");
+        movieB = tree.Root() + QStringLiteral("movies/b.swf");
+        QDir().mkpath(tree.Root() + QStringLiteral("movies"));
         ASSERT_TRUE(WriteAll(movieA, Movie(400, 300)));
         ASSERT_TRUE(WriteAll(movieB, Movie(400, 300)));
     }
@@ -40,26 +40,26 @@ protected:
     // Starts the player and waits until its start-up is over.
     void StartPlayer(const QStringList& arguments)
     {
-        player.setProcessEnvironment(tree.environment());
+        player.setProcessEnvironment(tree.Environment());
         player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        player.start(tree.program(), arguments);
+        player.start(tree.Program(), arguments);
         ASSERT_TRUE(player.waitForStarted(10000));
-        ASSERT_TRUE(WaitForRegistration(player, tree.log()));
+        ASSERT_TRUE(WaitForRegistration(player, tree.Log()));
     }
 
     // A second start: it hands its command line over and returns once the player handled it.
     void SecondStart(const QStringList& arguments)
     {
         QProcess second;
-        second.setProcessEnvironment(tree.environment());
+        second.setProcessEnvironment(tree.Environment());
         second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        second.start(tree.program(), arguments);
+        second.start(tree.Program(), arguments);
         ASSERT_TRUE(second.waitForFinished(20000));
         EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(second.exitCode(), 0);
     }
 
-    QString Log() const { return QString::fromUtf8(ReadAll(tree.log())); }
+    QString Log() const { return QString::fromUtf8(ReadAll(tree.Log())); }
     QString Option(const char* section, const char* name) const
     {
         return ReadRegistryString(QLatin1String(section), QLatin1String(name), QStringLiteral("<none>"));
@@ -102,13 +102,13 @@ TEST_F(PlayerEndToEndTest, ExecStatementsOfASecondStartRunInThePlayer)
 
 TEST_F(PlayerEndToEndTest, AFailedLoadShowsItsTextAndThePlayerStaysUsable)
 {
-    const QString shortFile = tree.root() + QStringLiteral("movies/short.swf");
+    const QString shortFile = tree.Root() + QStringLiteral("movies/short.swf");
     ASSERT_TRUE(WriteAll(shortFile, QByteArray("FWS\x08\x10", 5)));
     StartPlayer({shortFile});
     const QString log = Log();
     EXPECT_TRUE(log.contains(QStringLiteral("File is too short!<br>")));
     EXPECT_TRUE(log.contains(QStringLiteral("Failed to load, since File is Too Small to Be Valid<br>")));
-    EXPECT_TRUE(ReadAll(tree.flash() + QStringLiteral("welcome.xml")).contains("<ERROR>File is Too Small to Be Valid</ERROR>"));
+    EXPECT_TRUE(ReadAll(tree.Flash() + QStringLiteral("welcome.xml")).contains("<ERROR>File is Too Small to Be Valid</ERROR>"));
     EXPECT_EQ(ReadAll(shortFile), QByteArray("FWS\x08\x10", 5));
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - Welcome"));
 
@@ -119,7 +119,7 @@ TEST_F(PlayerEndToEndTest, AFailedLoadShowsItsTextAndThePlayerStaysUsable)
 TEST_F(PlayerEndToEndTest, TheFilesOfTheCommandLineAreThePlaylistEvenWhereNoneCanBeKept)
 {
     // The folder of the kept playlist cannot be made (its parent is missing).
-    WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), tree.root() + QStringLiteral("missing/Ve Zedaz/"));
+    WriteRegistryString(QStringLiteral("Recent"), QStringLiteral("MyFlash"), tree.Root() + QStringLiteral("missing/Ve Zedaz/"));
     StartPlayer({movieA, movieB});
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - a movie.swf"));
     SecondStart({QStringLiteral("/exec PlayEntry 1")});
@@ -139,7 +139,7 @@ TEST_F(PlayerEndToEndTest, TerminationQuitsWithTheOptionsAndThePlaylistSaved)
     EXPECT_EQ(Option("Sound", "Volume"), QStringLiteral("40"));
     EXPECT_EQ(Option("Playback", "Repeat"), QStringLiteral("True"));
     EXPECT_EQ(Option("Window", "hWnd"), QStringLiteral("0"));
-    const QString playlist = QString::fromUtf8(ReadAll(tree.myFlash() + QStringLiteral("Last Played Temp.vorlen")));
+    const QString playlist = QString::fromUtf8(ReadAll(tree.MyFlash() + QStringLiteral("Last Played Temp.vorlen")));
     EXPECT_TRUE(playlist.contains(QStringLiteral("<FILE>") + movieA + QStringLiteral("</FILE>"))) << playlist.toStdString();
     EXPECT_TRUE(playlist.contains(QStringLiteral("<FILE>") + movieB + QStringLiteral("</FILE>"))) << playlist.toStdString();
     EXPECT_TRUE(Log().endsWith(QStringLiteral("<B>Quit: Terminated</B><br>\r\n")));
@@ -169,7 +169,7 @@ TEST_F(PlayerEndToEndTest, TheStartUpRunsItsStepsInOrderAndOpensTheLastMovieWhen
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - b.swf"));
     const QStringList lines = Log().split(QStringLiteral("\r\n"));
     const QStringList steps = {QStringLiteral(" :: Start Up<br>"), QStringLiteral("Initializing Visual Styles<br>"),
-        QStringLiteral("UAE Disabled<br>"), QStringLiteral("Application Path: ") + tree.root() + QStringLiteral("<br>"),
+        QStringLiteral("UAE Disabled<br>"), QStringLiteral("Application Path: ") + tree.Root() + QStringLiteral("<br>"),
         QStringLiteral("Cache Path: "), QStringLiteral("Argument: <br>"), QStringLiteral("Initialized in "),
         QStringLiteral("Detected <B>Flash 32</B><br>"), QStringLiteral(" :: Load Options<br>"), QStringLiteral(" :: LoadFlash ("),
         QStringLiteral("Movie Loaded in "), QStringLiteral("<B>Player Loaded</B> in ")};

@@ -32,12 +32,12 @@ protected:
 TEST_F(ProgramOptions, LoadOptsHandsTheProjectorOptionsToTheMediaCode)
 {
     WriteRegistryString("System", "GenericProjectors", "False");
-    LoadOpts(host, holders.all());
+    LoadOpts(host, holders.All());
     EXPECT_FALSE(CurrentMediaOptions().genericProjectors);
     EXPECT_EQ(ProjectorTemplatePath(), holders.options.projectorPath);
 
     WriteRegistryString("System", "GenericProjectors", "True");
-    LoadOpts(host, holders.all());
+    LoadOpts(host, holders.All());
     EXPECT_TRUE(CurrentMediaOptions().genericProjectors);
 }
 
@@ -47,7 +47,7 @@ TEST_F(ProgramOptions, StartUpTakesTheStoredFontAndLanguage)
     WriteAll(Folders().languages + "Deutsch.xml",
         R"(<LANG title="Deutsch" langID="1031"><PLAYER><MNUOPEN text="Öffnen"/></PLAYER></LANG>)");
     const auto installed = [](const QString& name) { return name == "Sans Stored" || name == "Tahoma"; };
-    const OptionSet set = holders.all();
+    const OptionSet set = holders.All();
 
     // Nothing stored: the table's defaults, "Century Gothic" (not installed here) at 8 points.
     UIFont().size = 11.0;
@@ -69,5 +69,5 @@ TEST_F(ProgramOptions, StartUpTakesTheStoredFontAndLanguage)
     WriteRegistryString("Window", "FontSize", "big");
     StartUpLanguage(installed, set);
     EXPECT_EQ(UIFont().size, 9.5);
-    EXPECT_EQ(app.logBody().count(" :: Enumerate Languages<br>"), 3);
+    EXPECT_EQ(app.LogBody().count(" :: Enumerate Languages<br>"), 3);
 }

@@ -16,11 +16,11 @@ protected:
             && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             GTEST_SKIP() << "no display";
         EnsureCoreApplication();
-        ASSERT_TRUE(tree.isValid());
+        ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();
-        first.setProgram(tree.program());
-        first.setProcessEnvironment(tree.environment());
-        second.setProcessEnvironment(tree.environment());
+        first.setProgram(tree.Program());
+        first.setProcessEnvironment(tree.Environment());
+        second.setProcessEnvironment(tree.Environment());
         first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     }
     void TearDown() override
@@ -41,12 +41,12 @@ TEST_F(SecondStartTest, SecondStartHandsItsCommandLineOverAndEndsWithoutALog)
 {
     first.start();
     ASSERT_TRUE(first.waitForStarted(10000));
-    ASSERT_TRUE(WaitForRegistration(first, tree.log()));
-    const QByteArray logBefore = ReadAll(tree.log());
+    ASSERT_TRUE(WaitForRegistration(first, tree.Log()));
+    const QByteArray logBefore = ReadAll(tree.Log());
     ASSERT_FALSE(logBefore.isEmpty());
 
     const QString name = QStringLiteral("dir with space/\u00fc movie.swf");
-    second.start(tree.program(), {name, QStringLiteral("other.flv")});
+    second.start(tree.Program(), {name, QStringLiteral("other.flv")});
     ASSERT_TRUE(second.waitForFinished(20000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
@@ -55,7 +55,7 @@ TEST_F(SecondStartTest, SecondStartHandsItsCommandLineOverAndEndsWithoutALog)
     // by what opening the named (missing) movie logged; the second start wrote nothing (a log of
     // its own would have replaced the file).
     const QString expected = QStringLiteral("Other Instance Requested: \"\"%1\" other.flv\"<br>\r\n").arg(name);
-    const QString logAfter = QString::fromUtf8(ReadAll(tree.log()));
+    const QString logAfter = QString::fromUtf8(ReadAll(tree.Log()));
     ASSERT_TRUE(logAfter.startsWith(QString::fromUtf8(logBefore) + expected)) << logAfter.toStdString();
     EXPECT_EQ(logAfter.count(QStringLiteral(" :: Start Up")), 1);
     EXPECT_TRUE(logAfter.contains(QStringLiteral("Failed to load, since File Not Found")));  // the first name was played
@@ -70,7 +70,7 @@ TEST_F(SecondStartTest, WithOneInstanceOffASecondPlayerStartsAndTakesTheEntry)
     ASSERT_TRUE(first.waitForStarted(10000));
     ASSERT_TRUE(WaitForRegistration(first));
 
-    second.setProgram(tree.program());
+    second.setProgram(tree.Program());
     second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     second.start();
     ASSERT_TRUE(second.waitForStarted(10000));

@@ -11,9 +11,9 @@ TEST(AppFolders, CacheFolderIsMadeWithTheFoldersAboveIt)
 {
     TempAppFolder app;
     const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-    const QString base = app.path() + QStringLiteral("new-account/.cache");
+    const QString base = app.Path() + QStringLiteral("new-account/.cache");
     qputenv("XDG_CACHE_HOME", base.toUtf8());
-    InitApplicationFolders(app.path(), QStringLiteral("Flash Player"));
+    InitApplicationFolders(app.Path(), QStringLiteral("Flash Player"));
     EXPECT_TRUE(Folders().cache.startsWith(base + QLatin1Char('/')));
     EXPECT_TRUE(QFileInfo(Folders().cache).isDir());
     qputenv("XDG_CACHE_HOME", oldCache);

@@ -10,16 +10,16 @@ TEST(ByteReaderReadInto, ReusesStorageAndFailsLikeReadBytes)
 {
     ByteReader reader(QByteArray("abcdefgh", 8));
     QByteArray out;
-    ASSERT_TRUE(reader.readInto(out, 5));
+    ASSERT_TRUE(reader.ReadInto(out, 5));
     EXPECT_EQ(out, QByteArray("abcde"));
     const char* storage = out.constData();
-    ASSERT_TRUE(reader.readInto(out, 2));
+    ASSERT_TRUE(reader.ReadInto(out, 2));
     EXPECT_EQ(out, QByteArray("fg"));
     EXPECT_EQ(out.constData(), storage);  // shrinking keeps the storage
-    EXPECT_FALSE(reader.readInto(out, 2));
+    EXPECT_FALSE(reader.ReadInto(out, 2));
     EXPECT_TRUE(out.isEmpty());
-    EXPECT_FALSE(reader.ok());
-    EXPECT_EQ(reader.readU8(), 0);
+    EXPECT_FALSE(reader.Ok());
+    EXPECT_EQ(reader.ReadU8(), 0);
 }
 
 TEST(ByteReaderReadInto, FileOpenedForReadingKeepsItsSize)
@@ -33,10 +33,10 @@ TEST(ByteReaderReadInto, FileOpenedForReadingKeepsItsSize)
     ByteReader reader(&readOnly);
     EXPECT_EQ(reader.size(), 10);
     QByteArray out;
-    ASSERT_TRUE(reader.readInto(out, 4));
+    ASSERT_TRUE(reader.ReadInto(out, 4));
     EXPECT_EQ(out, QByteArray("0123"));
-    EXPECT_EQ(reader.remaining(), 6);
-    EXPECT_FALSE(reader.readInto(out, 7));
+    EXPECT_EQ(reader.Remaining(), 6);
+    EXPECT_FALSE(reader.ReadInto(out, 7));
 
     // A device that is also written to is asked each time.
     QBuffer growing;

@@ -35,7 +35,7 @@ protected:
 
 TEST_F(ExecutionLogTest, HeaderHasElevenLinesEndingInCrLf)
 {
-    const QString log = app.log();
+    const QString log = app.Log();
     ASSERT_TRUE(log.endsWith(QStringLiteral("\r\n")));
     const QStringList lines = log.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 12);  // 11 lines and the empty rest after the last CR LF
@@ -58,12 +58,12 @@ TEST_F(ExecutionLogTest, HeaderHasElevenLinesEndingInCrLf)
 TEST_F(ExecutionLogTest, FoldersAreDerivedFromTheApplicationFolder)
 {
     const AppFolders& f = Folders();
-    EXPECT_EQ(f.app, app.path());
-    EXPECT_EQ(f.data, app.path() + QStringLiteral("Data/"));
+    EXPECT_EQ(f.app, app.Path());
+    EXPECT_EQ(f.data, app.Path() + QStringLiteral("Data/"));
     EXPECT_EQ(f.binary, f.data + QStringLiteral("Binary/"));
     EXPECT_EQ(f.flash, f.data + QStringLiteral("Flash/"));
-    EXPECT_EQ(f.skins, app.path() + QStringLiteral("Skins/"));
-    EXPECT_EQ(f.languages, app.path() + QStringLiteral("Languages/"));
+    EXPECT_EQ(f.skins, app.Path() + QStringLiteral("Skins/"));
+    EXPECT_EQ(f.languages, app.Path() + QStringLiteral("Languages/"));
     EXPECT_EQ(f.logFile, f.data + QStringLiteral("Flash Player.Log.html"));
     EXPECT_TRUE(f.cache.endsWith(QStringLiteral("/Vorlen Cache/")));
     EXPECT_TRUE(QDir(f.cache).exists());
@@ -81,9 +81,9 @@ TEST_F(ExecutionLogTest, DoubledSeparatorsCollapseAndBackslashesAreAccepted)
 TEST_F(ExecutionLogTest, RestartReplacesTheOldLog)
 {
     LogLine(QStringLiteral("before restart"), true);
-    InitApplicationFolders(app.path(), QStringLiteral("Flash Player"));
-    EXPECT_FALSE(app.log().contains(QStringLiteral("before restart")));
-    EXPECT_TRUE(app.logBody().isEmpty());
+    InitApplicationFolders(app.Path(), QStringLiteral("Flash Player"));
+    EXPECT_FALSE(app.Log().contains(QStringLiteral("before restart")));
+    EXPECT_TRUE(app.LogBody().isEmpty());
 }
 
 TEST_F(ExecutionLogTest, LineBreakIsAddedOnlyWhenAsked)
@@ -91,14 +91,14 @@ TEST_F(ExecutionLogTest, LineBreakIsAddedOnlyWhenAsked)
     LogLine(QStringLiteral(" :: LoadFlash ("), false);
     LogLine(QStringLiteral("Ok"), true);
     LogEmptyLine();
-    EXPECT_EQ(app.logBody(), (QStringList{QStringLiteral(" :: LoadFlash ("), QStringLiteral("Ok<br>"), QStringLiteral("<br>")}));
+    EXPECT_EQ(app.LogBody(), (QStringList{QStringLiteral(" :: LoadFlash ("), QStringLiteral("Ok<br>"), QStringLiteral("<br>")}));
 }
 
 TEST_F(ExecutionLogTest, TimingMarks)
 {
     g_fakeNow = 100.0f;
     LogTiming(QString(), true);  // first call: sets both marks, writes nothing
-    EXPECT_TRUE(app.logBody().isEmpty());
+    EXPECT_TRUE(app.LogBody().isEmpty());
     g_fakeNow = 100.25f;
     LogTiming(QStringLiteral("Initialized"), false);
     g_fakeNow = 100.25f;
@@ -108,7 +108,7 @@ TEST_F(ExecutionLogTest, TimingMarks)
     g_fakeNow = 102.0f;
     LogTiming(QStringLiteral("Lap"), false);
     LogTiming(QStringLiteral("<B>Player Loaded</B>"), true);
-    EXPECT_EQ(app.logBody(),
+    EXPECT_EQ(app.LogBody(),
         (QStringList{QStringLiteral("Initialized in 250 ms<br>"), QStringLiteral("Again in 0 ms<br>"),
             QStringLiteral("Lap in 500 ms<br>"), QStringLiteral("<B>Player Loaded</B> in 2000 ms<br>")}));
 }
@@ -119,7 +119,7 @@ TEST_F(ExecutionLogTest, TimingAcrossMidnightComesOutNegative)
     LogTiming(QString(), true);
     g_fakeNow = 1.0f;
     LogTiming(QStringLiteral("Late"), true);
-    EXPECT_EQ(app.logBody(), QStringList{QStringLiteral("Late in -86398000 ms<br>")});
+    EXPECT_EQ(app.LogBody(), QStringList{QStringLiteral("Late in -86398000 ms<br>")});
 }
 
 TEST_F(ExecutionLogTest, ErrorReportLinesAndClearing)
@@ -136,7 +136,7 @@ TEST_F(ExecutionLogTest, ErrorReportLinesAndClearing)
         QStringLiteral("</FONT></B><br>"),
         QStringLiteral("<B>ALERT:</B> LoadFlash<BR>File not found<BR>Vorlen<br>"),
     };
-    EXPECT_EQ(app.logBody(), expected);
+    EXPECT_EQ(app.LogBody(), expected);
     EXPECT_EQ(CurrentError().number, 0);
     EXPECT_TRUE(CurrentError().description.isEmpty());
 }
@@ -146,10 +146,10 @@ TEST_F(ExecutionLogTest, ErrorReportWithoutDetailHasNoDetailLine)
     try {
         RaiseError(75, QStringLiteral("Cache"));
     } catch (const VorlenError& e) {
-        SetCurrentError(e.info());
+        SetCurrentError(e.Info());
     }
     LogErrorReport(QStringLiteral("Start Up"));
-    const QStringList body = app.logBody();
+    const QStringList body = app.LogBody();
     ASSERT_EQ(body.size(), 7);
     EXPECT_EQ(body[4], QStringLiteral("Path/File access error<br>"));
     EXPECT_EQ(body[5], QStringLiteral("</FONT></B><br>"));

@@ -14,9 +14,9 @@ TEST(XmlDocument, SelectsElementsAndAttributes)
     EXPECT_EQ(doc.selectSingleNode(QStringLiteral("THEME/@name")).nodeName(), QStringLiteral("name"));
     const XmlNode view = doc.selectSingleNode(QStringLiteral("THEME/VIEW"));
     ASSERT_TRUE(view);
-    EXPECT_EQ(view.attribute(QStringLiteral("id")), QStringLiteral("main"));
+    EXPECT_EQ(view.Attribute(QStringLiteral("id")), QStringLiteral("main"));
     EXPECT_EQ(view.selectSingleNode(QStringLiteral("IMG/@src")).nodeValue(), QStringLiteral("a.png"));
-    EXPECT_EQ(doc.documentElement().lastChild().attribute(QStringLiteral("id")), QStringLiteral("mini"));
+    EXPECT_EQ(doc.DocumentElement().lastChild().Attribute(QStringLiteral("id")), QStringLiteral("mini"));
 }
 
 TEST(XmlDocument, LookUpsThatFindNothingGiveNullNodes)
@@ -32,7 +32,7 @@ TEST(XmlDocument, LookUpsThatFindNothingGiveNullNodes)
     EXPECT_EQ(none.text(), QString());
     EXPECT_EQ(none.childNodes().length(), 0);
     EXPECT_FALSE(none.selectSingleNode(QStringLiteral("X")));
-    EXPECT_FALSE(doc.documentElement().childNodes().item(5));
+    EXPECT_FALSE(doc.DocumentElement().childNodes().item(5));
 }
 
 TEST(XmlDocument, ChildNodesComeInDocumentOrderWithText)
@@ -54,7 +54,7 @@ TEST(XmlDocument, ElementTextGathersDescendantsAndTrims)
 {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadXML(QStringLiteral("<a>  one <b>two</b> three  </a>")));
-    EXPECT_EQ(doc.documentElement().text(), QStringLiteral("one two three"));
+    EXPECT_EQ(doc.DocumentElement().text(), QStringLiteral("one two three"));
 }
 
 TEST(XmlDocument, ParseErrorsCarryLinePositionAndSourceText)
@@ -80,7 +80,7 @@ TEST(XmlDocument, ParseErrorsCarryLinePositionAndSourceText)
         EXPECT_EQ(e.line, c.line) << c.text;
         EXPECT_EQ(e.linepos, c.linepos) << c.text;
         EXPECT_EQ(e.srcText, QString::fromUtf8(c.src)) << c.text;
-        EXPECT_FALSE(doc.documentElement());
+        EXPECT_FALSE(doc.DocumentElement());
     }
     XmlDocument empty;
     EXPECT_FALSE(empty.loadXML(QString()));
@@ -132,9 +132,9 @@ TEST(XmlDocument, NamespaceOfElementsAndAttributes)
 {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadXML(QStringLiteral("<r xmlns=\"urn:d\" xmlns:p=\"urn:p\"><p:e p:a=\"1\" b=\"2\"/><f/></r>")));
-    const XmlNode e = doc.documentElement().childNodes().item(0);
+    const XmlNode e = doc.DocumentElement().childNodes().item(0);
     EXPECT_EQ(e.namespaceURI(), QStringLiteral("urn:p"));
-    EXPECT_EQ(doc.documentElement().childNodes().item(1).namespaceURI(), QStringLiteral("urn:d"));
+    EXPECT_EQ(doc.DocumentElement().childNodes().item(1).namespaceURI(), QStringLiteral("urn:d"));
     EXPECT_EQ(e.selectSingleNode(QStringLiteral("@p:a")).namespaceURI(), QStringLiteral("urn:p"));
     EXPECT_EQ(e.selectSingleNode(QStringLiteral("@b")).namespaceURI(), QString());
 }

@@ -32,7 +32,7 @@ TEST(EscapeXml, KeepsNonAsciiText)
 class SaveXmlTest : public ::testing::Test {
 protected:
     TempAppFolder app;
-    QString target() const { return app.path() + QStringLiteral("out.xml"); }
+    QString Target() const { return app.Path() + QStringLiteral("out.xml"); }
 };
 
 TEST_F(SaveXmlTest, WellFormedTextIsWrittenExactly)
@@ -41,30 +41,30 @@ TEST_F(SaveXmlTest, WellFormedTextIsWrittenExactly)
         = QStringLiteral("<?xml version=\"1.0\"?><PLAYLIST app=\"Vorlen\" build=\"680\" play=\"1\">\r\n\t<FILE>C:\\a.swf</FILE>"
                          "\r\n\t<FILE>C:\\b&#38;c.swf</FILE>\r\n\t</PLAYLIST>");
     WriteAll(
-        target(), "old content that is longer than the new one, to catch appending or partial overwrites" + QByteArray(200, 'x'));
-    SaveXML(target(), text);
-    EXPECT_EQ(ReadAll(target()), text.toUtf8());
-    EXPECT_TRUE(app.logBody().isEmpty());
+        Target(), "old content that is longer than the new one, to catch appending or partial overwrites" + QByteArray(200, 'x'));
+    SaveXML(Target(), text);
+    EXPECT_EQ(ReadAll(Target()), text.toUtf8());
+    EXPECT_TRUE(app.LogBody().isEmpty());
 }
 
 TEST_F(SaveXmlTest, NonAsciiIsWrittenAsUtf8)
 {
-    SaveXML(target(), QStringLiteral("<a>Grüße</a>"));
-    EXPECT_EQ(ReadAll(target()), QStringLiteral("<a>Grüße</a>").toUtf8());
+    SaveXML(Target(), QStringLiteral("<a>Grüße</a>"));
+    EXPECT_EQ(ReadAll(Target()), QStringLiteral("<a>Grüße</a>").toUtf8());
 }
 
 TEST_F(SaveXmlTest, DeclaredEncodingIsHonoured)
 {
-    SaveXML(target(), QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>é</a>"));
-    EXPECT_EQ(ReadAll(target()), QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>\xE9</a>"));
+    SaveXML(Target(), QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>é</a>"));
+    EXPECT_EQ(ReadAll(Target()), QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>\xE9</a>"));
 }
 
 TEST_F(SaveXmlTest, MalformedTextDeletesTheOldFileAndLogsTwoLines)
 {
-    WriteAll(target(), "<old/>");
-    SaveXML(target(), QStringLiteral("<a>\n  <b>text</c>\n</a>"));
-    EXPECT_FALSE(QFile::exists(target()));
-    const QStringList body = app.logBody();
+    WriteAll(Target(), "<old/>");
+    SaveXML(Target(), QStringLiteral("<a>\n  <b>text</c>\n</a>"));
+    EXPECT_FALSE(QFile::exists(Target()));
+    const QStringList body = app.LogBody();
     ASSERT_EQ(body.size(), 2);
     EXPECT_TRUE(body[0].startsWith(QStringLiteral("SaveXML: ")));
     EXPECT_TRUE(body[0].endsWith(QStringLiteral(" (2 - 12)<br>"))) << body[0].toStdString();
@@ -73,18 +73,18 @@ TEST_F(SaveXmlTest, MalformedTextDeletesTheOldFileAndLogsTwoLines)
 
 TEST_F(SaveXmlTest, NoTemporaryFileIsLeftBehind)
 {
-    SaveXML(target(), QStringLiteral("<a/>"));
-    SaveXML(target(), QStringLiteral("<a>"));
-    EXPECT_EQ(QDir(app.path()).entryList(QDir::Files), QStringList());
+    SaveXML(Target(), QStringLiteral("<a/>"));
+    SaveXML(Target(), QStringLiteral("<a>"));
+    EXPECT_EQ(QDir(app.Path()).entryList(QDir::Files), QStringList());
 }
 
 TEST_F(SaveXmlTest, ReadTextFileEndsEveryLineWithCrLf)
 {
-    WriteAll(target(), "one\ntwo\r\nthree");
-    EXPECT_EQ(ReadTextFile(target()), QStringLiteral("one\r\ntwo\r\nthree\r\n"));
-    WriteAll(target(), "");
-    EXPECT_EQ(ReadTextFile(target()), QString());
-    EXPECT_EQ(ReadTextFile(app.path() + QStringLiteral("missing.txt")), QString());
-    WriteAll(target(), "\n\nx\n");
-    EXPECT_EQ(ReadTextFile(target()), QStringLiteral("\r\n\r\nx\r\n"));
+    WriteAll(Target(), "one\ntwo\r\nthree");
+    EXPECT_EQ(ReadTextFile(Target()), QStringLiteral("one\r\ntwo\r\nthree\r\n"));
+    WriteAll(Target(), "");
+    EXPECT_EQ(ReadTextFile(Target()), QString());
+    EXPECT_EQ(ReadTextFile(app.Path() + QStringLiteral("missing.txt")), QString());
+    WriteAll(Target(), "\n\nx\n");
+    EXPECT_EQ(ReadTextFile(Target()), QStringLiteral("\r\n\r\nx\r\n"));
 }

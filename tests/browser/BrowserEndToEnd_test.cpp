@@ -17,9 +17,9 @@ protected:
     void SetUp() override
     {
         EnsureCoreApplication();
-        ASSERT_TRUE(tree.isValid());
+        ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();
-        movies = tree.root() + QStringLiteral("movies/");
+        movies = tree.Root() + QStringLiteral("movies/");
         QDir().mkpath(movies + QStringLiteral("more"));
         ASSERT_TRUE(WriteAll(movies + QStringLiteral("red.swf"), BuildColourMovie({Qt::red})));
         ASSERT_TRUE(WriteAll(movies + QStringLiteral("blue movie.swf"), BuildColourMovie({Qt::blue})));
@@ -32,24 +32,24 @@ protected:
 
     void StartPlayer()
     {
-        player.setProcessEnvironment(tree.environment());
+        player.setProcessEnvironment(tree.Environment());
         player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        player.start(tree.program(), QStringList());
+        player.start(tree.Program(), QStringList());
         ASSERT_TRUE(player.waitForStarted(10000));
-        ASSERT_TRUE(WaitForRegistration(player, tree.log(), 30000));
+        ASSERT_TRUE(WaitForRegistration(player, tree.Log(), 30000));
     }
     void SecondStart(const QString& statement)
     {
         QProcess second;
-        second.setProcessEnvironment(tree.environment());
-        second.start(tree.program(), {statement});
+        second.setProcessEnvironment(tree.Environment());
+        second.start(tree.Program(), {statement});
         ASSERT_TRUE(second.waitForFinished(60000));
         EXPECT_EQ(second.exitCode(), 0);
     }
     // The cache thumbnail of a movie in the player's cache folder.
     QString Cached(const QString& movie) const
     {
-        return tree.root() + QStringLiteral("cache/Vorlen Cache/") + CachePathFor(movie, QStringLiteral(".jpg"), true, true);
+        return tree.Root() + QStringLiteral("cache/Vorlen Cache/") + CachePathFor(movie, QStringLiteral(".jpg"), true, true);
     }
     static bool WaitForFile(const QString& path, int timeoutMs)
     {
@@ -61,7 +61,7 @@ protected:
         }
         return false;
     }
-    QString Log() const { return QString::fromUtf8(ReadAll(tree.log())); }
+    QString Log() const { return QString::fromUtf8(ReadAll(tree.Log())); }
 
     TempConfigDir store;
     PrivateAppTree tree;
@@ -73,7 +73,7 @@ TEST_F(BrowserEndToEndTest, TheBrowserShowsTheFolderAndTakesItsThumbnails)
 {
     StartPlayer();
     EXPECT_EQ(RunningCaption(player.processId()), QStringLiteral("Vorlen - Browse Media"));
-    const QString xml = QString::fromUtf8(ReadAll(tree.flash() + QStringLiteral("browse.xml")));
+    const QString xml = QString::fromUtf8(ReadAll(tree.Flash() + QStringLiteral("browse.xml")));
     EXPECT_TRUE(xml.contains(QStringLiteral("<FOUND>Media Files Found: 2</FOUND>"))) << xml.toStdString();
     EXPECT_TRUE(xml.contains(QStringLiteral("<FOLDER>") + movies + QStringLiteral("</FOLDER>")));
     EXPECT_TRUE(xml.contains(QStringLiteral("<TITLE>more</TITLE><TYPE>3</TYPE>")));

@@ -80,7 +80,7 @@ bool BrowserPlayerTest::WaitForShots(int timeoutMs)
 
 void BrowserPlayerTest::Command(const QString& command, const QString& args)
 {
-    swf().raiseFSCommand(command, args);
+    swf().RaiseFsCommand(command, args);
 }
 
 QString BrowserPlayerTest::BrowseXml() const

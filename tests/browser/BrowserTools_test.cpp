@@ -229,7 +229,7 @@ TEST_F(BrowserToolsTest, PictureAndThumbnailOfTheMovieShown)
     const QString movie = WriteMovie(QStringLiteral("shown.swf"), TestMovie{320, 240, 12, 30});
     MakeBrowserPlayer();
     player().LoadFlash(movie, QString(), false);
-    swf().setCurrentFrame(7);
+    swf().SetCurrentFrame(7);
     ASSERT_TRUE(player().RunCommand(QStringLiteral("mnuPicture")));
     const QString picture = m_options.screenShotsFolder + QStringLiteral("shown.swf.7.jpg");
     QImageReader reader(picture);

@@ -73,21 +73,21 @@ TEST_F(FileCommandsTest, CopyPasteOnceThenNothingAndConflictsKeepBothFiles)
     FileClipboard clipboard;
     clipboard.Copy(movie);
     FileCommandResult result = PasteInto(clipboard, folder);
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    ASSERT_TRUE(result.Ok()) << result.error.toStdString();
     EXPECT_EQ(result.target, folder + QStringLiteral("a.swf"));
     EXPECT_EQ(ReadAll(folder + QStringLiteral("a.swf")), QByteArray("movie"));
     EXPECT_EQ(ReadAll(movie), QByteArray("movie"));
     EXPECT_FALSE(clipboard.HasItem());
     // The clipboard is empty: a second paste does nothing.
     result = PasteInto(clipboard, folder);
-    EXPECT_TRUE(result.ok());
+    EXPECT_TRUE(result.Ok());
     EXPECT_TRUE(result.target.isEmpty());
 
     // A different file of the same name is there: nothing is overwritten, the clipboard stays.
     WriteAll(folder + QStringLiteral("a.swf"), "other");
     clipboard.Copy(movie);
     result = PasteInto(clipboard, folder);
-    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.Ok());
     EXPECT_TRUE(result.error.contains(folder + QStringLiteral("a.swf"))) << result.error.toStdString();
     EXPECT_EQ(ReadAll(folder + QStringLiteral("a.swf")), QByteArray("other"));
     EXPECT_EQ(ReadAll(movie), QByteArray("movie"));
@@ -95,7 +95,7 @@ TEST_F(FileCommandsTest, CopyPasteOnceThenNothingAndConflictsKeepBothFiles)
 
     // Pasting into the item's own folder is the same conflict.
     clipboard.Cut(movie);
-    EXPECT_FALSE(PasteInto(clipboard, Path(QString())).ok());
+    EXPECT_FALSE(PasteInto(clipboard, Path(QString())).Ok());
     EXPECT_EQ(ReadAll(movie), QByteArray("movie"));
 }
 
@@ -108,13 +108,13 @@ TEST_F(FileCommandsTest, CutPasteMovesFilesAndFolders)
     FileClipboard clipboard;
     clipboard.Cut(movie);
     // The parent entry of a listing stands for its folder.
-    ASSERT_TRUE(PasteInto(clipboard, folder + QStringLiteral("..")).ok());
+    ASSERT_TRUE(PasteInto(clipboard, folder + QStringLiteral("..")).Ok());
     EXPECT_FALSE(QFileInfo::exists(movie));
     EXPECT_EQ(ReadAll(Path(QStringLiteral("a.swf"))), QByteArray());
     EXPECT_EQ(ReadAll(folder + QStringLiteral("../a.swf")), QByteArray());
 
     clipboard.Cut(Path(QStringLiteral("set/")));
-    ASSERT_TRUE(PasteInto(clipboard, folder).ok());
+    ASSERT_TRUE(PasteInto(clipboard, folder).Ok());
     EXPECT_EQ(ReadAll(folder + QStringLiteral("set/deep/two.swf")), QByteArray("2"));
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("set"))));
 }
@@ -125,17 +125,17 @@ TEST_F(FileCommandsTest, FoldersAreCopiedWholeAndNeverIntoThemselves)
     Make(QStringLiteral("set/deep/two.swf"), "2");
     const QString target = Dir(QStringLiteral("copies"));
     FileCommandResult result = CopyOrMoveFiles(Path(QStringLiteral("set")), target, false);
-    ASSERT_TRUE(result.ok());
+    ASSERT_TRUE(result.Ok());
     EXPECT_EQ(ReadAll(target + QStringLiteral("set/deep/two.swf")), QByteArray("2"));
     EXPECT_EQ(ReadAll(Path(QStringLiteral("set/one.swf"))), QByteArray("1"));
 
     result = CopyOrMoveFiles(Path(QStringLiteral("set")), Path(QStringLiteral("set/deep")), true);
-    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.Ok());
     EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("set/deep/two.swf"))));
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("set/deep/set"))));
 
-    EXPECT_FALSE(CopyOrMoveFiles(Path(QStringLiteral("gone.swf")), target, false).ok());
-    EXPECT_FALSE(CopyOrMoveFiles(Path(QStringLiteral("set")), Path(QStringLiteral("nowhere")), false).ok());
+    EXPECT_FALSE(CopyOrMoveFiles(Path(QStringLiteral("gone.swf")), target, false).Ok());
+    EXPECT_FALSE(CopyOrMoveFiles(Path(QStringLiteral("set")), Path(QStringLiteral("nowhere")), false).Ok());
 }
 
 TEST_F(FileCommandsTest, ReadOnlyPlacesLeaveEverythingAsItWas)
@@ -158,23 +158,23 @@ TEST_F(FileCommandsTest, ReadOnlyPlacesLeaveEverythingAsItWas)
         FileClipboard clipboard;
         clipboard.Cut(movie);
         FileCommandResult result = PasteInto(clipboard, open);
-        EXPECT_FALSE(result.ok());
+        EXPECT_FALSE(result.Ok());
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_EQ(ReadAll(movie), QByteArray("movie"));
         EXPECT_FALSE(QFileInfo::exists(open + QStringLiteral("a.swf")));
         EXPECT_TRUE(clipboard.HasItem());
 
         // Copying into it fails and writes nothing.
-        EXPECT_FALSE(CopyOrMoveFiles(other, locked, false).ok());
+        EXPECT_FALSE(CopyOrMoveFiles(other, locked, false).Ok());
         EXPECT_FALSE(QFileInfo::exists(locked + QStringLiteral("b.swf")));
 
         // Renaming inside it fails.
-        EXPECT_FALSE(RenameItem(movie, QStringLiteral("final")).ok());
+        EXPECT_FALSE(RenameItem(movie, QStringLiteral("final")).Ok());
         EXPECT_TRUE(QFileInfo::exists(movie));
         EXPECT_FALSE(QFileInfo::exists(locked + QStringLiteral("final.swf")));
 
         // A file that cannot be read is not copied, and leaves no part behind.
-        EXPECT_FALSE(CopyOrMoveFiles(secret, Path(QString()), false).ok());
+        EXPECT_FALSE(CopyOrMoveFiles(secret, Path(QString()), false).Ok());
         EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("secret.swf"))));
     });
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -189,12 +189,12 @@ TEST_F(FileCommandsTest, RenameKeepsFolderAndExtension)
 
     // The unchanged name does nothing.
     FileCommandResult result = RenameItem(movie, QStringLiteral("intro"));
-    EXPECT_TRUE(result.ok());
+    EXPECT_TRUE(result.Ok());
     EXPECT_EQ(result.target, movie);
     EXPECT_TRUE(QFileInfo::exists(movie));
 
     result = RenameItem(movie, QStringLiteral("final"));
-    ASSERT_TRUE(result.ok());
+    ASSERT_TRUE(result.Ok());
     EXPECT_EQ(result.target, Path(QStringLiteral("final.swf")));
     EXPECT_EQ(ReadAll(Path(QStringLiteral("final.swf"))), QByteArray("movie"));
     EXPECT_FALSE(QFileInfo::exists(movie));
@@ -206,11 +206,11 @@ TEST_F(FileCommandsTest, RenameRefusesSeparatorsBadNamesAndExistingItems)
     Make(QStringLiteral("taken.swf"), "taken");
     for (const char* name : {"sub/final", "..\\final", "", "  ", ".", ".."}) {
         const FileCommandResult result = RenameItem(movie, QLatin1String(name));
-        EXPECT_FALSE(result.ok()) << name;
+        EXPECT_FALSE(result.Ok()) << name;
         EXPECT_FALSE(result.error.isEmpty()) << name;
     }
     const FileCommandResult result = RenameItem(movie, QStringLiteral("taken"));
-    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.Ok());
     EXPECT_EQ(ReadAll(movie), QByteArray("movie"));
     EXPECT_EQ(ReadAll(Path(QStringLiteral("taken.swf"))), QByteArray("taken"));
     EXPECT_EQ(QDir(Path(QString())).entryList(QDir::Files).size(), 2);
@@ -218,7 +218,7 @@ TEST_F(FileCommandsTest, RenameRefusesSeparatorsBadNamesAndExistingItems)
     // Folders keep their trailing part the same way.
     Dir(QStringLiteral("My.Games"));
     EXPECT_EQ(RenameProposal(Path(QStringLiteral("My.Games/"))), QStringLiteral("My"));
-    ASSERT_TRUE(RenameItem(Path(QStringLiteral("My.Games/")), QStringLiteral("Old")).ok());
+    ASSERT_TRUE(RenameItem(Path(QStringLiteral("My.Games/")), QStringLiteral("Old")).Ok());
     EXPECT_TRUE(QFileInfo(Path(QStringLiteral("Old.Games"))).isDir());
 }
 

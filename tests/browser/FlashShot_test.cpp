@@ -120,10 +120,10 @@ TEST_F(FlashShotTest, UnreadableAndHangingMoviesGetTheNoMediaPicture)
     // A movie whose script never lets go is given up within the shot's time, and the next shot
     // works on the same control.
     Avm1Assembler loop;
-    loop.label("top").jump("top");
+    loop.Label("top").Jump("top");
     SwfWriter writer;
-    writer.setVersion(6).setFrameSize(200, 150).setFrameRate(30).addRaw(loop.doActionTag()).showFrame();
-    const QString hanging = WriteFile(m_out.path(), QStringLiteral("loop.swf"), writer.toBytes());
+    writer.SetVersion(6).SetFrameSize(200, 150).SetFrameRate(30).AddRaw(loop.DoActionTag()).ShowFrame();
+    const QString hanging = WriteFile(m_out.path(), QStringLiteral("loop.swf"), writer.ToBytes());
     RuffleFlashControl* control = &s_shot->Machine().Control();
     control->SetScriptTimeLimit(60);
     QElapsedTimer clock;

@@ -44,11 +44,11 @@ protected:
         QByteArray image;
         AppendU16(image, 9);
         SwfWriter writer;
-        writer.addTag(14, sound + MakeMp3(2, 1));
-        writer.addTag(21, image + QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(20, 20, 1));
-        writer.addTag(14, sound + MakeMp3(2, 2));
+        writer.AddTag(14, sound + MakeMp3(2, 1));
+        writer.AddTag(21, image + QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(20, 20, 1));
+        writer.AddTag(14, sound + MakeMp3(2, 2));
         m_moviePath = m_movies.path() + QStringLiteral("/clip.swf");
-        ASSERT_TRUE(WriteAll(m_moviePath, writer.toBytes(true)));
+        ASSERT_TRUE(WriteAll(m_moviePath, writer.ToBytes(true)));
         m_movie = IdentifyForExtraction(m_moviePath);
         ASSERT_TRUE(m_movie.Compressed);
         m_options = DefaultDecompilerOptions();
@@ -107,7 +107,7 @@ TEST_F(FrmDecompilerTest, LoadShowsTheOptionsAndGoNeedsAnExistingFolder)
             return m_out.path() + QStringLiteral("//sub");
         };
         QDir().mkpath(m_out.path() + QStringLiteral("/sub"));
-        dialog.browse();
+        dialog.Browse();
         EXPECT_EQ(Control<QLineEdit>(dialog, "txtDest")->text(), m_out.path() + QStringLiteral("/sub/"));
         EXPECT_TRUE(go->isEnabled());
 
@@ -129,7 +129,7 @@ TEST_F(FrmDecompilerTest, GoRunsTheWalkAndShowsTheSummary)
     QString text;
     bool runningDuringPump = false;
     dialog.pumpMessages = [&] {
-        runningDuringPump = dialog.running() && !Control<QPushButton>(dialog, "cbCancel")->isHidden()
+        runningDuringPump = dialog.Running() && !Control<QPushButton>(dialog, "cbCancel")->isHidden()
             && Control<QLineEdit>(dialog, "txtDest")->isHidden() && !Control<QCheckBox>(dialog, "chkJPEG")->isEnabled();
     };
     dialog.showMessage = [&](QMessageBox::Icon shownIcon, const QString& shownText) {
@@ -167,8 +167,8 @@ TEST_F(FrmDecompilerTest, CancelDuringTheWalkListsWhatWasWritten)
         icon = shownIcon;
         text = shownText;
     };
-    dialog.go();
-    EXPECT_TRUE(dialog.cancelRequested());
+    dialog.Go();
+    EXPECT_TRUE(dialog.CancelRequested());
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(text, QStringLiteral("Resource Extraction Cancelled!\r\n\r\nEvent MP3s: 1"));
     EXPECT_EQ(FilesIn(m_out.path()), QStringList{"clip.swf.3.mp3"});
@@ -188,8 +188,8 @@ TEST_F(FrmDecompilerTest, PngAndVideoCanBeChosenAndWriteNothing)
             box->click();
             EXPECT_TRUE(box->isChecked()) << name;
         }
-        dialog.go();
-        EXPECT_EQ(dialog.counters().value, (std::array<int32_t, 5>{-1, 0, -1, -1, 0}));
+        dialog.Go();
+        EXPECT_EQ(dialog.Counters().value, (std::array<int32_t, 5>{-1, 0, -1, -1, 0}));
         EXPECT_EQ(text, QStringLiteral("Resource Extraction Complete!\r\n\r\nNo resources were extracted"));
         EXPECT_TRUE(FilesIn(m_out.path()).isEmpty());
         EXPECT_TRUE(Control<QCheckBox>(dialog, "chkPNG")->isEnabled());
@@ -211,10 +211,10 @@ TEST_F(FrmDecompilerTest, BuiltInTextsAreThoseOfTheEnglishFile)
     auto text = [&](const char* key) { return form.selectSingleNode(QLatin1String(key) + QStringLiteral("/@text")).text(); };
 
     FrmDecompiler dialog(m_movie, m_options);
-    EXPECT_EQ(dialog.windowTitle(), form.attribute(QStringLiteral("title")));
+    EXPECT_EQ(dialog.windowTitle(), form.Attribute(QStringLiteral("title")));
     int checked = 0;
     for (const XmlNode& element : form.childNodes()) {
-        if (!element.isElement() || element.nodeName().startsWith(QLatin1String("STR")))
+        if (!element.IsElement() || element.nodeName().startsWith(QLatin1String("STR")))
             continue;
         ++checked;
         QWidget* control = nullptr;
@@ -228,7 +228,7 @@ TEST_F(FrmDecompilerTest, BuiltInTextsAreThoseOfTheEnglishFile)
             shown = button->text();
         else if (auto* label = qobject_cast<QLabel*>(control))
             shown = label->text();
-        EXPECT_EQ(shown, element.attribute(QStringLiteral("text"))) << element.nodeName().toStdString();
+        EXPECT_EQ(shown, element.Attribute(QStringLiteral("text"))) << element.nodeName().toStdString();
     }
     EXPECT_EQ(checked, 11);
 
@@ -237,7 +237,7 @@ TEST_F(FrmDecompilerTest, BuiltInTextsAreThoseOfTheEnglishFile)
         browseTitle = title;
         return QString();
     };
-    dialog.browse();
+    dialog.Browse();
     EXPECT_EQ(browseTitle, text("STRBROWSE"));
     ExtractCounters counters;
     counters.value = {1, 2, 3, 4, 5};

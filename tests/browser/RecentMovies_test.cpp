@@ -25,7 +25,7 @@ public:
         else
             qputenv("XDG_DATA_HOME", m_old);
     }
-    QString path() const { return m_dir.path() + QStringLiteral("/share/"); }
+    QString Path() const { return m_dir.path() + QStringLiteral("/share/"); }
 
 private:
     QTemporaryDir m_dir;
@@ -55,7 +55,7 @@ protected:
     static QStringList Tags(const RecentMovies& recent)
     {
         QStringList tags;
-        for (int i = 0; i <= recent.count(); ++i)
+        for (int i = 0; i <= recent.Count(); ++i)
             tags.append(recent.Tag(i));
         return tags;
     }
@@ -64,10 +64,10 @@ protected:
 TEST_F(RecentMoviesTest, NewestFirstAtMostFive)
 {
     RecentMovies recent(Services());
-    EXPECT_EQ(recent.count(), -1);
+    EXPECT_EQ(recent.Count(), -1);
     for (int i = 1; i <= 6; ++i)
         recent.AddRecent(QStringLiteral("/m/%1.swf").arg(i));
-    EXPECT_EQ(recent.count(), 4);
+    EXPECT_EQ(recent.Count(), 4);
     EXPECT_EQ(Tags(recent),
         (QStringList{QStringLiteral("/m/6.swf"), QStringLiteral("/m/5.swf"), QStringLiteral("/m/4.swf"),
             QStringLiteral("/m/3.swf"), QStringLiteral("/m/2.swf")}));
@@ -94,7 +94,7 @@ TEST_F(RecentMoviesTest, TheLastPlayedPlaylistIsIgnored)
     RecentMovies recent(Services());
     recent.SetLastPlayedPath(QStringLiteral("/home/u/Ve Zedaz/Last Played Temp.vorlen"));
     recent.AddRecent(QStringLiteral("/home/u/Ve Zedaz/last played temp.vorlen"));
-    EXPECT_EQ(recent.count(), -1);
+    EXPECT_EQ(recent.Count(), -1);
     EXPECT_TRUE(reported.isEmpty());
     EXPECT_TRUE(folders.isEmpty());
 }
@@ -111,14 +111,14 @@ TEST_F(RecentMoviesTest, LoadThroughTheOptionSlots)
 
     recent.LoadRecent(false, {a, b});
     EXPECT_FALSE(recent.IsMenuVisible());
-    EXPECT_EQ(recent.count(), -1);
+    EXPECT_EQ(recent.Count(), -1);
 }
 
 TEST(RecentlyUsedFileTest, AddsAndUpdatesBookmarksKeepingOthers)
 {
     DataHome home;
-    EXPECT_EQ(RecentlyUsedFilePath(), home.path() + QStringLiteral("recently-used.xbel"));
-    QDir().mkpath(home.path());
+    EXPECT_EQ(RecentlyUsedFilePath(), home.Path() + QStringLiteral("recently-used.xbel"));
+    QDir().mkpath(home.Path());
     const QByteArray existing = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<xbel version=\"1.0\" xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\""
                                 " xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
@@ -167,8 +167,8 @@ TEST(RecentlyUsedFileTest, CreatesTheListAndLeavesForeignOrUnwritableOnesAlone)
 
     // A data folder that cannot exist (a file stands in its place): skipped.
     QFile::remove(RecentlyUsedFilePath());
-    QDir(home.path()).removeRecursively();
-    ASSERT_TRUE(WriteAll(home.path().chopped(1), "not a folder"));
+    QDir(home.Path()).removeRecursively();
+    ASSERT_TRUE(WriteAll(home.Path().chopped(1), "not a folder"));
     EXPECT_FALSE(AddToRecentlyUsed(QStringLiteral("/movies/c.swf")));
 }
 

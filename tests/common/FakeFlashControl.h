@@ -46,14 +46,14 @@ public:
 
     // Test controls.
     QStringList calls;
-    void setFlashVersion(int version) { m_version = version; }
-    void setTotalFrames(int frames) { m_totalFrames = frames; }
-    void setCurrentFrame(int frame) { m_currentFrame = frame; }
-    QObject* inputFilter() const { return m_inputFilter; }
-    void raiseFSCommand(const QString& command, const QString& args) { Q_EMIT FSCommand(command, args); }
-    void raiseReadyState(int state) { Q_EMIT OnReadyStateChange(state); }
+    void SetFlashVersion(int version) { m_version = version; }
+    void SetTotalFrames(int frames) { m_totalFrames = frames; }
+    void SetCurrentFrame(int frame) { m_currentFrame = frame; }
+    QObject* InputFilter() const { return m_inputFilter; }
+    void RaiseFsCommand(const QString& command, const QString& args) { Q_EMIT FSCommand(command, args); }
+    void RaiseReadyState(int state) { Q_EMIT OnReadyStateChange(state); }
     // The engine fails over the movie: LastError says why until the next layer-0 load.
-    void raiseEngineFailed(const QString& reason)
+    void RaiseEngineFailed(const QString& reason)
     {
         m_lastError = reason;
         Q_EMIT EngineFailed(reason);

@@ -45,7 +45,7 @@ TempAppFolder::TempAppFolder()
     QDir().mkpath(m_dir.path() + QStringLiteral("/cache"));
     for (const char* sub : {"Data/Binary", "Data/Flash", "Data/Images", "Data/Menus", "Data/Gadgets", "Skins", "Languages"})
         QDir().mkpath(m_dir.path() + QLatin1Char('/') + QLatin1String(sub));
-    InitApplicationFolders(path(), QStringLiteral("Flash Player"));
+    InitApplicationFolders(Path(), QStringLiteral("Flash Player"));
 }
 
 TempAppFolder::~TempAppFolder()
@@ -57,14 +57,14 @@ TempAppFolder::~TempAppFolder()
     ComputeApplicationFolders(QDir::tempPath());
 }
 
-QString TempAppFolder::log() const
+QString TempAppFolder::Log() const
 {
     return QString::fromUtf8(ReadAll(Folders().logFile));
 }
 
-QStringList TempAppFolder::logBody() const
+QStringList TempAppFolder::LogBody() const
 {
-    QStringList lines = log().split(QStringLiteral("\r\n"));
+    QStringList lines = Log().split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines.mid(11);

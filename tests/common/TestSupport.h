@@ -31,11 +31,11 @@ class TempAppFolder {
 public:
     TempAppFolder();
     ~TempAppFolder();
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString Path() const { return m_dir.path() + QLatin1Char('/'); }
     // The log text written so far.
-    QString log() const;
+    QString Log() const;
     // The log lines after the 11 header lines.
-    QStringList logBody() const;
+    QStringList LogBody() const;
 
 private:
     QTemporaryDir m_dir;

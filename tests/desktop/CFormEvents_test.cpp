@@ -42,9 +42,9 @@ TEST(CFormEvents, TenFormsTakeTheSlotsAndAnEleventhFails)
         extra.SetHookedForm(&eleventh);
         ADD_FAILURE() << "an eleventh form was hooked";
     } catch (const VorlenError& error) {
-        EXPECT_EQ(error.info().number, kTooManySubclassedWindows);
-        EXPECT_EQ(error.info().source, QStringLiteral("CFormEvents class"));
-        EXPECT_EQ(error.info().description, QStringLiteral("Too many subclassed windows"));
+        EXPECT_EQ(error.Info().number, kTooManySubclassedWindows);
+        EXPECT_EQ(error.Info().source, QStringLiteral("CFormEvents class"));
+        EXPECT_EQ(error.Info().description, QStringLiteral("Too many subclassed windows"));
     }
     EXPECT_EQ(extra.Slot(), 0);
     EXPECT_EQ(extra.HookedForm(), nullptr);
@@ -73,7 +73,7 @@ TEST(CFormEvents, HotKeysWorkInEveryWindowOfTheApplicationUntilRemoved)
     EXPECT_TRUE(events.AddHotKey(7, QKeySequence(QStringLiteral("Ctrl+T"))));
     EXPECT_FALSE(events.AddHotKey(7, QKeySequence(QStringLiteral("Ctrl+Y"))));
     EXPECT_FALSE(events.AddHotKey(8, QKeySequence()));
-    EXPECT_EQ(app.logBody(),
+    EXPECT_EQ(app.LogBody(),
         QStringList(
             {QStringLiteral("Failed to Register a HotKey, ID 7<br>"), QStringLiteral("Failed to Register a HotKey, ID 8<br>")}));
     EXPECT_EQ(events.HotKeyIds(), QList<int>{7});
@@ -172,7 +172,7 @@ TEST(CFormEvents, LocalFilesDroppedOnTheFormAreItsAndAddressesAreRefused)
     EXPECT_EQ(dropped[0][1].toInt(), 30);
     EXPECT_EQ(dropped[0][2].toInt(), 40);
     EXPECT_EQ(
-        app.logBody(), QStringList{QStringLiteral("Dropped Item Refused (not a local file): https://example.org/b.swf<br>")});
+        app.LogBody(), QStringList{QStringLiteral("Dropped Item Refused (not a local file): https://example.org/b.swf<br>")});
 
     // Only addresses: refused, nothing dropped.
     EXPECT_TRUE(DropOn(&form, QPoint(30, 40), {QUrl(QStringLiteral("ftp://example.org/c.swf"))}));

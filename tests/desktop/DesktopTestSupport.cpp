@@ -24,13 +24,13 @@ TempDesktop::TempDesktop()
     for (const char* name : kVariables)
         m_saved.append({name, qgetenv(name)});
     for (const char* folder : {"data/applications", "config", "system-data", "system-config", "store"})
-        QDir().mkpath(path() + QLatin1String(folder));
+        QDir().mkpath(Path() + QLatin1String(folder));
     qputenv("XDG_DATA_HOME", dataHome().toUtf8());
-    qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
-    qputenv("XDG_DATA_DIRS", (path() + QStringLiteral("system-data")).toUtf8());
-    qputenv("XDG_CONFIG_DIRS", (path() + QStringLiteral("system-config")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", ConfigHome().toUtf8());
+    qputenv("XDG_DATA_DIRS", (Path() + QStringLiteral("system-data")).toUtf8());
+    qputenv("XDG_CONFIG_DIRS", (Path() + QStringLiteral("system-config")).toUtf8());
     qputenv("XDG_CURRENT_DESKTOP", "X-Generic");
-    qputenv("VORLEN_CONFIG_DIR", (path() + QStringLiteral("store")).toUtf8());
+    qputenv("VORLEN_CONFIG_DIR", (Path() + QStringLiteral("store")).toUtf8());
 }
 
 TempDesktop::~TempDesktop()
@@ -45,7 +45,7 @@ TempDesktop::~TempDesktop()
 
 QString TempDesktop::MakeProgram(const QString& name) const
 {
-    const QString program = path() + name;
+    const QString program = Path() + name;
     WriteAll(program, "#!/bin/sh\nexit 0\n");
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     return program;

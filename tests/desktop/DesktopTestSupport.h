@@ -17,11 +17,11 @@ public:
     TempDesktop(const TempDesktop&) = delete;
     TempDesktop& operator=(const TempDesktop&) = delete;
 
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
-    QString dataHome() const { return path() + QStringLiteral("data/"); }
-    QString configHome() const { return path() + QStringLiteral("config/"); }
-    QString mimeAppsList() const { return configHome() + QStringLiteral("mimeapps.list"); }
-    QString MimeAppsText() const { return QString::fromUtf8(ReadAll(mimeAppsList())); }
+    QString Path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString dataHome() const { return Path() + QStringLiteral("data/"); }
+    QString ConfigHome() const { return Path() + QStringLiteral("config/"); }
+    QString MimeAppsList() const { return ConfigHome() + QStringLiteral("mimeapps.list"); }
+    QString MimeAppsText() const { return QString::fromUtf8(ReadAll(MimeAppsList())); }
 
     // An executable file standing for a program; its path.
     QString MakeProgram(const QString& name) const;

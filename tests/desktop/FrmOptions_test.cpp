@@ -62,7 +62,7 @@ protected:
         m_font.name = QStringLiteral("DejaVu Sans");
         m_font.size = 9;
         m_player.window.setFont(QFont(m_font.name));
-        m_options.myFlash = m_app.path() + QStringLiteral("Ve Zedaz/");
+        m_options.myFlash = m_app.Path() + QStringLiteral("Ve Zedaz/");
         m_options.screenShotsFolder = m_options.myFlash + QStringLiteral("ScreenShots/");
         m_options.startUp = 2;
         m_options.cacheMode = 1;
@@ -242,7 +242,7 @@ TEST_F(FrmOptionsTest, CancelLeavesEveryOptionAsItWas)
     for (QCheckBox* check : dialog->findChildren<QCheckBox*>())
         check->toggle();
     Control<QLineEdit>(*dialog, "txtQuality")->setText(QStringLiteral("10"));
-    Control<QLineEdit>(*dialog, "txtMyFlash")->setText(m_app.path() + QStringLiteral("elsewhere"));
+    Control<QLineEdit>(*dialog, "txtMyFlash")->setText(m_app.Path() + QStringLiteral("elsewhere"));
     dialog->ShowPage(2);
     Control<QPushButton>(*dialog, "cbCancel")->click();
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
@@ -252,14 +252,14 @@ TEST_F(FrmOptionsTest, CancelLeavesEveryOptionAsItWas)
     EXPECT_EQ(m_options.noAnimation, before.noAnimation);
     EXPECT_EQ(m_options.myFlash, before.myFlash);
     EXPECT_EQ(m_options.optionsPage, before.optionsPage);
-    EXPECT_FALSE(QDir(m_app.path() + QStringLiteral("elsewhere")).exists());
+    EXPECT_FALSE(QDir(m_app.Path() + QStringLiteral("elsewhere")).exists());
 }
 
 TEST_F(FrmOptionsTest, ANewFolderTakesTheScreenshotsAlong)
 {
     QDir().mkpath(m_options.screenShotsFolder);
     ASSERT_TRUE(WriteAll(m_options.screenShotsFolder + QStringLiteral("shot.jpg"), "jpeg"));
-    const QString newFolder = m_app.path() + QStringLiteral("Flash Things");
+    const QString newFolder = m_app.Path() + QStringLiteral("Flash Things");
     auto dialog = Open();
     QString title;
     dialog->chooseFolder = [&](const QString& t, const QString& start) {
@@ -274,7 +274,7 @@ TEST_F(FrmOptionsTest, ANewFolderTakesTheScreenshotsAlong)
     EXPECT_EQ(m_options.myFlash, newFolder + QLatin1Char('/'));
     EXPECT_EQ(m_options.screenShotsFolder, newFolder + QStringLiteral("/ScreenShots/"));
     EXPECT_EQ(ReadAll(newFolder + QStringLiteral("/ScreenShots/shot.jpg")), QByteArray("jpeg"));
-    EXPECT_FALSE(QDir(m_app.path() + QStringLiteral("Ve Zedaz")).exists());
+    EXPECT_FALSE(QDir(m_app.Path() + QStringLiteral("Ve Zedaz")).exists());
     EXPECT_EQ(m_player.calls.first(), QStringLiteral("PrepareMyFlashFolder ") + newFolder + QLatin1Char('/'));
 
     // An emptied field keeps the folder.

@@ -32,17 +32,17 @@ namespace {
 QByteArray KeyMovie()
 {
     Avm1Assembler report;
-    report.pushString("FSCommand:key").pushInt(0).getVariable("Key").callMethod("getCode").getUrl2(0);
+    report.PushString("FSCommand:key").PushInt(0).GetVariable("Key").CallMethod("getCode").GetUrl2(0);
     Avm1Assembler setup;
-    setup.getVariable("listening").ifTrue("done");
-    setup.getVariable("_root").pushString("onKeyDown").defineFunction("", {}, report).op(Avm1Op::SetMember);
-    setup.getVariable("_root").pushInt(1).getVariable("Key").callMethod("addListener").op(Avm1Op::Pop);
-    setup.pushString("listening").pushBool(true).op(Avm1Op::SetVariable);
-    setup.label("done");
+    setup.GetVariable("listening").IfTrue("done");
+    setup.GetVariable("_root").PushString("onKeyDown").DefineFunction("", {}, report).Op(Avm1Op::SetMember);
+    setup.GetVariable("_root").PushInt(1).GetVariable("Key").CallMethod("addListener").Op(Avm1Op::Pop);
+    setup.PushString("listening").PushBool(true).Op(Avm1Op::SetVariable);
+    setup.Label("done");
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(400, 300).setFrameRate(12).setBackgroundColor(0x30, 0x60, 0x90);
-    writer.addRaw(setup.doActionTag()).showFrame().showFrame().showFrame();
-    return writer.toBytes();
+    writer.SetVersion(8).SetFrameSize(400, 300).SetFrameRate(12).SetBackgroundColor(0x30, 0x60, 0x90);
+    writer.AddRaw(setup.DoActionTag()).ShowFrame().ShowFrame().ShowFrame();
+    return writer.ToBytes();
 }
 
 class MovieInputTest : public ::testing::Test {

@@ -67,7 +67,7 @@ TEST_F(PlayerTest, TheDesktopsMediaControlsPlayAndPauseAndSeeTheMovie)
     MakePlayer();
     const QString movie = WriteMovie(QStringLiteral("spinning top.swf"), TestMovie{320, 240, 20, 50});
     player().LoadFlash(movie, QString(), false);
-    swf().SetPlaying(false);
+    Swf().SetPlaying(false);
     player().SetSound(80, 0);
 
     MprisService controls(player());
@@ -94,7 +94,7 @@ TEST_F(PlayerTest, TheDesktopsMediaControlsPlayAndPauseAndSeeTheMovie)
     EXPECT_TRUE(view.callError.isEmpty()) << view.callError.toStdString();
     EXPECT_EQ(view.statusBefore, QStringLiteral("Paused"));
     EXPECT_EQ(view.statusAfter, QStringLiteral("Playing"));
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
     EXPECT_DOUBLE_EQ(view.volume, 0.3);
     EXPECT_EQ(player().Volume(), 30);
     EXPECT_EQ(view.metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("spinning top.swf"));

@@ -66,7 +66,7 @@ public:
         m_daemon.kill();
         m_daemon.waitForFinished(5000);
     }
-    QString address() const { return m_address; }
+    QString Address() const { return m_address; }
 
 private:
     QProcess m_daemon;
@@ -110,8 +110,8 @@ TEST_F(ScreenSaverTest, SetAsSSKeepsTheMovieBeforeAndNamesTheSaverModule)
 TEST_F(ScreenSaverTest, InhibitionIsAskedOnceAndGivenBackWithItsCookie)
 {
     PrivateBus bus;
-    ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon did not start";
-    QDBusConnection serviceBus = QDBusConnection::connectToBus(bus.address(), QStringLiteral("service"));
+    ASSERT_FALSE(bus.Address().isEmpty()) << "dbus-daemon did not start";
+    QDBusConnection serviceBus = QDBusConnection::connectToBus(bus.Address(), QStringLiteral("service"));
     ASSERT_TRUE(serviceBus.isConnected());
     QThread serviceThread;
     FakeScreenSaver saver;
@@ -122,7 +122,7 @@ TEST_F(ScreenSaverTest, InhibitionIsAskedOnceAndGivenBackWithItsCookie)
     ASSERT_TRUE(serviceBus.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
 
     {
-        ScreenSaverInhibitor inhibitor(QDBusConnection::connectToBus(bus.address(), QStringLiteral("player")));
+        ScreenSaverInhibitor inhibitor(QDBusConnection::connectToBus(bus.Address(), QStringLiteral("player")));
         EXPECT_TRUE(inhibitor.IsActive());
         inhibitor.SetActive(false);
         inhibitor.SetActive(false);
@@ -146,8 +146,8 @@ TEST_F(ScreenSaverTest, InhibitionIsAskedOnceAndGivenBackWithItsCookie)
 TEST_F(ScreenSaverTest, WithoutTheServiceNothingFails)
 {
     PrivateBus bus;
-    ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon did not start";
-    ScreenSaverInhibitor inhibitor(QDBusConnection::connectToBus(bus.address(), QStringLiteral("lonely")));
+    ASSERT_FALSE(bus.Address().isEmpty()) << "dbus-daemon did not start";
+    ScreenSaverInhibitor inhibitor(QDBusConnection::connectToBus(bus.Address(), QStringLiteral("lonely")));
     inhibitor.SetActive(false);
     EXPECT_TRUE(inhibitor.IsActive());
     inhibitor.SetActive(true);

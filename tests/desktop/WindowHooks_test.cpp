@@ -28,11 +28,11 @@ protected:
         player().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&player()));
         player().LoadFlash(WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 25, 100}), QString(), false);
-        swf().setTotalFrames(100);
-        swf().SetPlaying(true);
-        swf().calls.clear();
+        Swf().SetTotalFrames(100);
+        Swf().SetPlaying(true);
+        Swf().calls.clear();
     }
-    QWidget* Movie() { return swf().widget(); }
+    QWidget* Movie() { return Swf().widget(); }
     QWindow* Window() { return player().windowHandle(); }
     QMenu* PopUp() { return player().PreparePopUp(PopUpSource::Movie); }
     QPoint MovieCentre() { return Movie()->mapTo(&player(), Movie()->rect().center()); }
@@ -89,12 +89,12 @@ TEST_F(WindowHooksTest, AHotKeyRunsItsCommandOnceWhereverTheFocusIs)
     Movie()->setFocus();
     QTest::keyClick(Window(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(player().MediaInfo().SourcePath, other);
-    swf().calls.clear();
+    Swf().calls.clear();
     player().PlaylistBox()->setFocus();
     QTest::keyClick(Window(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(swf().calls, QStringList{QStringLiteral("Stop")});
+    EXPECT_EQ(Swf().calls, QStringList{QStringLiteral("Stop")});
     QTest::keyClick(Window(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(swf().calls, QStringList({QStringLiteral("Stop"), QStringLiteral("Play")}));
+    EXPECT_EQ(Swf().calls, QStringList({QStringLiteral("Stop"), QStringLiteral("Play")}));
 }
 
 TEST_F(WindowHooksTest, F6IsTheMenuShortcutOrTheHandyKeyButAlwaysActsOnce)
@@ -126,7 +126,7 @@ TEST_F(WindowHooksTest, KeysOnTheMovieAreItsOwnUnlessTheHandyKeysTakeThem)
     // "Handy Hot Keys" off: a game's keys reach the movie.
     for (int key : {Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_A})
         EXPECT_FALSE(press(key)) << key;
-    EXPECT_TRUE(swf().calls.isEmpty());
+    EXPECT_TRUE(Swf().calls.isEmpty());
     // F12 is the player's.
     EXPECT_TRUE(press(Qt::Key_F12));
     EXPECT_TRUE(player().IsConsoleShown());
@@ -134,7 +134,7 @@ TEST_F(WindowHooksTest, KeysOnTheMovieAreItsOwnUnlessTheHandyKeysTakeThem)
 
     player().RunCommand(QStringLiteral("mnuHandyKeys"));
     EXPECT_TRUE(press(Qt::Key_Space));
-    EXPECT_EQ(swf().calls, QStringList{QStringLiteral("Stop")});
+    EXPECT_EQ(Swf().calls, QStringList{QStringLiteral("Stop")});
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
     QApplication::sendEvent(Movie(), &release);
     EXPECT_TRUE(release.isAccepted());
@@ -144,29 +144,29 @@ TEST_F(WindowHooksTest, KeysOnTheMovieAreItsOwnUnlessTheHandyKeysTakeThem)
     // Text typed into a control of the window is not taken either.
     player().ShowConsole();
     QTest::keyClick(Window(), Qt::Key_Space);
-    EXPECT_EQ(swf().calls, QStringList{QStringLiteral("Stop")});
+    EXPECT_EQ(Swf().calls, QStringList{QStringLiteral("Stop")});
 }
 
 TEST_F(WindowHooksTest, TheRightButtonShowsThePlayersPopUpAndTheMiddleButtonPlaysAndPauses)
 {
     ShowWithMovie();
     QTest::mouseClick(Window(), Qt::MiddleButton, {}, MovieCentre());
-    EXPECT_FALSE(swf().Playing());
+    EXPECT_FALSE(Swf().Playing());
     QTest::mouseClick(Window(), Qt::MiddleButton, {}, MovieCentre());
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
     // A double click toggles full screen and leaves playing as it was.
     QTest::mouseDClick(Window(), Qt::MiddleButton, {}, MovieCentre());
     EXPECT_TRUE(player().IsFullScreen());
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
     QTest::mouseDClick(Window(), Qt::MiddleButton, {}, MovieCentre());
     EXPECT_FALSE(player().IsFullScreen());
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
     // The left button is the movie's.
-    swf().calls.clear();
+    Swf().calls.clear();
     QMouseEvent left(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(Movie(), &left);
     EXPECT_FALSE(left.isAccepted());
-    EXPECT_TRUE(swf().calls.isEmpty());
+    EXPECT_TRUE(Swf().calls.isEmpty());
 
     QTest::mouseClick(Window(), Qt::RightButton, {}, MovieCentre());
     EXPECT_TRUE(PopUp()->isVisible());
@@ -176,28 +176,28 @@ TEST_F(WindowHooksTest, TheRightButtonShowsThePlayersPopUpAndTheMiddleButtonPlay
 TEST_F(WindowHooksTest, TheWheelSeeksASecondPerNotchOrTellsTheBrowsersMovie)
 {
     ShowWithMovie();
-    swf().setCurrentFrame(10);
+    Swf().SetCurrentFrame(10);
     Wheel(120);
-    EXPECT_EQ(swf().calls.first(), QStringLiteral("GotoFrame 35"));
-    EXPECT_EQ(swf().CurrentFrame(), 35);
+    EXPECT_EQ(Swf().calls.first(), QStringLiteral("GotoFrame 35"));
+    EXPECT_EQ(Swf().CurrentFrame(), 35);
     // Half notches add up; turning back starts over.
-    swf().calls.clear();
+    Swf().calls.clear();
     Wheel(60);
     Wheel(-60);
-    EXPECT_TRUE(swf().calls.isEmpty());
+    EXPECT_TRUE(Swf().calls.isEmpty());
     Wheel(-60);
-    ASSERT_FALSE(swf().calls.isEmpty());
-    EXPECT_EQ(swf().calls.first(), QStringLiteral("GotoFrame 10"));
+    ASSERT_FALSE(Swf().calls.isEmpty());
+    EXPECT_EQ(Swf().calls.first(), QStringLiteral("GotoFrame 10"));
     Wheel(0);
 
     m_browser.browsing = true;
-    swf().calls.clear();
+    Swf().calls.clear();
     Wheel(-240);
     Wheel(120);
     const QStringList notice({QStringLiteral("SetVariable _root.mwheel -1"), QStringLiteral("TCallLabel vbCall MWH"),
         QStringLiteral("SetVariable _root.mwheel -1"), QStringLiteral("TCallLabel vbCall MWH"),
         QStringLiteral("SetVariable _root.mwheel 1"), QStringLiteral("TCallLabel vbCall MWH")});
-    EXPECT_EQ(swf().calls, notice);
+    EXPECT_EQ(Swf().calls, notice);
 }
 
 TEST_F(WindowHooksTest, ThePointerHidesAfterRestingOverTheMovie)
@@ -251,17 +251,17 @@ TEST_F(WindowHooksTest, MediaKeysRunTheirMenuItemsAndUnknownCommandsNothing)
 {
     ShowWithMovie();
     player().SetSound(50, 0);
-    swf().calls.clear();
+    Swf().calls.clear();
     ClickKey(Window(), Qt::Key_MediaPlay);
-    EXPECT_FALSE(swf().Playing());
+    EXPECT_FALSE(Swf().Playing());
     ClickKey(Window(), Qt::Key_VolumeUp);
     EXPECT_EQ(player().Volume(), 60);
     ClickKey(Window(), Qt::Key_MediaNext);
-    EXPECT_TRUE(swf().calls.contains(QStringLiteral("Forward")));
-    swf().calls.clear();
+    EXPECT_TRUE(Swf().calls.contains(QStringLiteral("Forward")));
+    Swf().calls.clear();
     const int volume = player().Volume();
     for (int command : {0, 1, 2, 6, 16, 31, 99})
         hooks.FormX_AppCommand(command);
-    EXPECT_TRUE(swf().calls.isEmpty());
+    EXPECT_TRUE(Swf().calls.isEmpty());
     EXPECT_EQ(player().Volume(), volume);
 }

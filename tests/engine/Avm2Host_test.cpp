@@ -29,14 +29,14 @@ QList<Tag> Tags(const QByteArray& body, qsizetype from)
 {
     QList<Tag> tags;
     ByteReader reader(body);
-    reader.seek(from);
-    while (reader.ok() && !reader.atEnd()) {
-        const uint16_t head = reader.readU16();
+    reader.Seek(from);
+    while (reader.Ok() && !reader.AtEnd()) {
+        const uint16_t head = reader.ReadU16();
         uint32_t length = head & 0x3F;
         if (length == 0x3F)
-            length = reader.readU32();
-        const QByteArray tagBody = reader.readBytes(length);
-        if (!reader.ok())
+            length = reader.ReadU32();
+        const QByteArray tagBody = reader.ReadBytes(length);
+        if (!reader.Ok())
             break;
         tags.append({static_cast<uint16_t>(head >> 6), tagBody});
     }
@@ -95,15 +95,15 @@ TEST(Avm2Host, TheBuiltHostGivesItsDoAbcTag)
 TEST(Avm2Host, SlotAvoidsWhatTheMovieUses)
 {
     SwfWriter writer;
-    writer.setVersion(10).addFileAttributes(true);
-    writer.addRaw(SolidRectangleShape(65535, 10, 10, Qt::red));
-    writer.addRaw(SolidRectangleShape(7, 10, 10, Qt::red));
+    writer.SetVersion(10).AddFileAttributes(true);
+    writer.AddRaw(SolidRectangleShape(65535, 10, 10, Qt::red));
+    writer.AddRaw(SolidRectangleShape(7, 10, 10, Qt::red));
     QByteArray place;
     AppendU8(place, 0x02);
     AppendU16(place, 65535);
     AppendU16(place, 7);
-    writer.addTag(26, place).showFrame();
-    const QByteArray body = Body(writer.toBytes());
+    writer.AddTag(26, place).ShowFrame();
+    const QByteArray body = Body(writer.ToBytes());
     const FrameHostSlot slot = FreeFrameHostSlot(body, FirstTag(body));
     ASSERT_TRUE(slot.ok);
     EXPECT_EQ(slot.characterId, 65534);

@@ -48,12 +48,12 @@ public:
         : m_dir((QDir().mkpath(Folders().cache), Folders().cache + QStringLiteral("ui-browse-XXXXXX")))
     {
     }
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
-    void add(const QString& name, const QColor& colour) const
+    QString Path() const { return m_dir.path() + QLatin1Char('/'); }
+    void Add(const QString& name, const QColor& colour) const
     {
         QImage image(120, 90, QImage::Format_RGB32);
         image.fill(colour);
-        image.save(path() + name, "JPEG", 95);
+        image.save(Path() + name, "JPEG", 95);
     }
 
 private:
@@ -103,14 +103,14 @@ TEST(BrowseMovie, ShowsItemsWithThumbnailsAndSendsTheirNumbers)
     RuffleFlashControl& control = SharedControl();
     const ThumbnailFolder thumbnails;
     // Cache names carry "#" for every separator, and blanks.
-    thumbnails.add(QStringLiteral("#home#anna#a.swf.jpg"), QColor(220, 30, 30));
-    thumbnails.add(QStringLiteral("#home#anna#b c.flv.jpg"), QColor(30, 60, 220));
+    thumbnails.Add(QStringLiteral("#home#anna#a.swf.jpg"), QColor(220, 30, 30));
+    thumbnails.Add(QStringLiteral("#home#anna#b c.flv.jpg"), QColor(30, 60, 220));
     const QList<Item> items
         = {{QString(), QStringLiteral("Sub folder"), 3}, {QStringLiteral("#home#anna#a.swf.jpg"), QStringLiteral("a.swf"), 1},
             {QStringLiteral("#home#anna#b c.flv.jpg"), QStringLiteral("b c.flv"), 1},
             {QStringLiteral("#home#anna#d.exe.jpg"), QStringLiteral("d.exe"), 2}};
-    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/home/anna/"), thumbnails.path(), items));
-    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.path(), kBrowseSize);
+    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/home/anna/"), thumbnails.Path(), items));
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.Path(), kBrowseSize);
     ASSERT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("ready"));
     const QJsonObject texts = state.value(QStringLiteral("texts")).toObject();
     EXPECT_EQ(texts.value(QStringLiteral("title")).toString(), QStringLiteral("Medien"));
@@ -184,8 +184,8 @@ TEST(BrowseMovie, FolderButtonsAndError)
     const ThumbnailFolder thumbnails;
     const QString error = QStringLiteral("Failed to load, since <b> & c");
     const UiDocument inFolder(QStringLiteral("browse"),
-        BrowseXml(QStringLiteral("/home/anna/Flash Filme/"), thumbnails.path(), ManyMovies(3), 0, error));
-    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), inFolder.path(), kBrowseSize);
+        BrowseXml(QStringLiteral("/home/anna/Flash Filme/"), thumbnails.Path(), ManyMovies(3), 0, error));
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), inFolder.Path(), kBrowseSize);
     EXPECT_EQ(state.value(QStringLiteral("texts")).toObject().value(QStringLiteral("error")).toString(), error);
     const QJsonObject banner = Area(state, QStringLiteral("error"));
     ASSERT_FALSE(banner.isEmpty());
@@ -200,10 +200,10 @@ TEST(BrowseMovie, FolderButtonsAndError)
         {QStringLiteral("MEOWBROWSE"), QStringLiteral("/home/anna/Flash Filme/")}};
     EXPECT_EQ(commands.all, expected);
 
-    const UiDocument atRoot(QStringLiteral("browse"), BrowseXml(QStringLiteral("/"), thumbnails.path(), ManyMovies(1)));
-    state = ShowUiMovie(control, QStringLiteral("browse.swf"), atRoot.path(), kBrowseSize);
+    const UiDocument atRoot(QStringLiteral("browse"), BrowseXml(QStringLiteral("/"), thumbnails.Path(), ManyMovies(1)));
+    state = ShowUiMovie(control, QStringLiteral("browse.swf"), atRoot.Path(), kBrowseSize);
     EXPECT_FALSE(Areas(state).contains(QStringLiteral("error")));
-    commands.clear();
+    commands.Clear();
     ClickAt(control, AreaCentre(Area(state, QStringLiteral("up"))));
     ClickAt(control, AreaCentre(Area(state, QStringLiteral("explore"))));
     ASSERT_TRUE(commands.WaitFor(QStringLiteral("MEOWBROWSE")));
@@ -216,18 +216,18 @@ TEST(BrowseMovie, ScrollPositionIsRestoredAndWheelNoticesScroll)
 {
     RuffleFlashControl& control = SharedControl();
     const ThumbnailFolder thumbnails;
-    const UiDocument scrolled(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(40), 300));
-    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), scrolled.path(), kBrowseSize);
+    const UiDocument scrolled(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.Path(), ManyMovies(40), 300));
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), scrolled.Path(), kBrowseSize);
     EXPECT_EQ(state.value(QStringLiteral("scroll")).toDouble(), 300);
     const double maxScroll = state.value(QStringLiteral("maxScroll")).toDouble();
     EXPECT_GT(maxScroll, 1000);
 
-    const UiDocument beyond(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(40), 99999));
-    state = ShowUiMovie(control, QStringLiteral("browse.swf"), beyond.path(), kBrowseSize);
+    const UiDocument beyond(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.Path(), ManyMovies(40), 99999));
+    state = ShowUiMovie(control, QStringLiteral("browse.swf"), beyond.Path(), kBrowseSize);
     EXPECT_EQ(state.value(QStringLiteral("scroll")).toDouble(), maxScroll);
 
-    const UiDocument top(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(40), 0));
-    ShowUiMovie(control, QStringLiteral("browse.swf"), top.path(), kBrowseSize);
+    const UiDocument top(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.Path(), ManyMovies(40), 0));
+    ShowUiMovie(control, QStringLiteral("browse.swf"), top.Path(), kBrowseSize);
     CommandLog commands(control);
     WheelNotice(control, QStringLiteral("-1"));
     ASSERT_TRUE(commands.WaitFor(QStringLiteral("BROWSESCROLL")));
@@ -257,8 +257,8 @@ TEST(BrowseMovie, WheelNoticeThroughTheControlScrolls)
 {
     RuffleFlashControl& control = SharedControl();
     const ThumbnailFolder thumbnails;
-    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(40), 0));
-    ShowUiMovie(control, QStringLiteral("browse.swf"), document.path(), kBrowseSize);
+    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.Path(), ManyMovies(40), 0));
+    ShowUiMovie(control, QStringLiteral("browse.swf"), document.Path(), kBrowseSize);
     CommandLog commands(control);
     control.SetVariable(QStringLiteral("_root.mwheel"), QStringLiteral("-1"));
     control.TCallLabel(QStringLiteral("vbCall"), QStringLiteral("MWH"));
@@ -279,13 +279,13 @@ TEST(BrowseMovie, ThumbnailNoticeLoadsAThumbnailThatArrivedLater)
     const ThumbnailFolder thumbnails;
     const QList<Item> items = {{QStringLiteral("late.jpg"), QStringLiteral("late.swf"), 1},
         {QStringLiteral("never.jpg"), QStringLiteral("never.swf"), 1}};
-    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), items));
-    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.path(), kBrowseSize);
+    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.Path(), items));
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.Path(), kBrowseSize);
     auto thumbnail
         = [&](int i) { return Items(MovieState(control))[i].toObject().value(QStringLiteral("thumbnail")).toString(); };
     ASSERT_TRUE(control.WaitFor([&] { return thumbnail(0) == QLatin1String("missing"); }, 10000));
 
-    thumbnails.add(QStringLiteral("late.jpg"), QColor(40, 200, 40));
+    thumbnails.Add(QStringLiteral("late.jpg"), QColor(40, 200, 40));
     control.SetVariable(QStringLiteral("_root.shot"), QStringLiteral("1"));
     control.TCallLabel(QStringLiteral("vbCall"), QStringLiteral("SHOT"));
     EXPECT_TRUE(control.WaitFor([&] { return thumbnail(0) == QLatin1String("loaded"); }, 10000)) << thumbnail(0).toStdString();
@@ -303,8 +303,8 @@ TEST(BrowseMovie, LargeListingsMakeTheCellsNearTheView)
 {
     RuffleFlashControl& control = SharedControl();
     const ThumbnailFolder thumbnails;
-    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(3000)));
-    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.path(), kBrowseSize);
+    const UiDocument document(QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.Path(), ManyMovies(3000)));
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("browse.swf"), document.Path(), kBrowseSize);
     ASSERT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("ready"));
     EXPECT_EQ(state.value(QStringLiteral("itemCount")).toInt(), 3000);
     const QJsonArray first = Items(state);
@@ -315,8 +315,8 @@ TEST(BrowseMovie, LargeListingsMakeTheCellsNearTheView)
 
     // To the end: the last items get their cells.
     const UiDocument atEnd(
-        QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.path(), ManyMovies(3000), 999999));
-    state = ShowUiMovie(control, QStringLiteral("browse.swf"), atEnd.path(), kBrowseSize);
+        QStringLiteral("browse"), BrowseXml(QStringLiteral("/m/"), thumbnails.Path(), ManyMovies(3000), 999999));
+    state = ShowUiMovie(control, QStringLiteral("browse.swf"), atEnd.Path(), kBrowseSize);
     const QJsonArray last = Items(state);
     ASSERT_FALSE(last.isEmpty());
     EXPECT_EQ(last.last().toObject().value(QStringLiteral("number")).toInt(), 3000);

@@ -29,19 +29,19 @@ QList<RootTag> RootTags(const QByteArray& movie)
 {
     QList<RootTag> tags;
     ByteReader reader(movie);
-    reader.seek(8);
-    const int bits = static_cast<int>(reader.readUBits(5));
-    reader.readUBits(bits * 4);
-    reader.alignBits();
-    reader.readU16();
-    reader.readU16();
-    while (reader.ok() && !reader.atEnd()) {
-        const uint16_t head = reader.readU16();
+    reader.Seek(8);
+    const int bits = static_cast<int>(reader.ReadUBits(5));
+    reader.ReadUBits(bits * 4);
+    reader.AlignBits();
+    reader.ReadU16();
+    reader.ReadU16();
+    while (reader.Ok() && !reader.AtEnd()) {
+        const uint16_t head = reader.ReadU16();
         uint32_t length = head & 0x3F;
         if (length == 0x3F)
-            length = reader.readU32();
-        const QByteArray body = reader.readBytes(length);
-        if (!reader.ok())
+            length = reader.ReadU32();
+        const QByteArray body = reader.ReadBytes(length);
+        if (!reader.Ok())
             break;
         tags.append({static_cast<uint16_t>(head >> 6), body});
     }
@@ -62,9 +62,9 @@ int IndexOf(const QList<RootTag>& tags, uint16_t code)
 TEST(Avm1Assembler, BranchesCountFromTheEndOfTheBranch)
 {
     Avm1Assembler a;
-    a.pushBool(true).ifTrue("skip").op(Avm1Op::Play).label("skip").op(Avm1Op::Stop).jump("skip");
-    ASSERT_TRUE(a.ok());
-    const QByteArray code = a.bytes();
+    a.PushBool(true).IfTrue("skip").Op(Avm1Op::Play).Label("skip").Op(Avm1Op::Stop).Jump("skip");
+    ASSERT_TRUE(a.Ok());
+    const QByteArray code = a.Bytes();
     // Push (3 + 2 bytes), If (5), Play (1), Stop (1), Jump (5).
     ASSERT_EQ(code.size(), 5 + 5 + 1 + 1 + 5);
     EXPECT_EQ(static_cast<uint8_t>(code[5]), 0x9D);
@@ -72,15 +72,15 @@ TEST(Avm1Assembler, BranchesCountFromTheEndOfTheBranch)
     EXPECT_EQ(static_cast<int16_t>(uint8_t(code[15]) | (uint8_t(code[16]) << 8)), -6);  // back to Stop
 
     Avm1Assembler broken;
-    broken.jump("nowhere");
-    EXPECT_FALSE(broken.ok());
+    broken.Jump("nowhere");
+    EXPECT_FALSE(broken.Ok());
 }
 
 TEST(Avm1Assembler, PushesTypedValues)
 {
     Avm1Assembler a;
-    a.pushString("ab").pushInt(-2).pushDouble(1.5);
-    const QByteArray code = a.bytes();
+    a.PushString("ab").PushInt(-2).PushDouble(1.5);
+    const QByteArray code = a.Bytes();
     EXPECT_EQ(code.left(7),
         QByteArray("\x96\x04\x00\x00"
                    "ab\x00",
@@ -93,10 +93,10 @@ TEST(Avm1Assembler, PushesTypedValues)
 TEST(Avm1Assembler, FunctionBodyFollowsItsRecord)
 {
     Avm1Assembler body;
-    body.op(Avm1Op::Stop);
+    body.Op(Avm1Op::Stop);
     Avm1Assembler a;
-    a.defineFunction("f", {"x"}, body);
-    const QByteArray code = a.bytes();
+    a.DefineFunction("f", {"x"}, body);
+    const QByteArray code = a.Bytes();
     // Code, length, "f\0", one parameter "x\0", code size 1, then the body.
     EXPECT_EQ(code,
         QByteArray("\x9B\x08\x00"
@@ -121,8 +121,8 @@ TEST(EngineMovie, HostLoaderGoesBeforeTheFirstShowFrame)
         EXPECT_EQ(prepared.height, 150);
         ASSERT_TRUE(prepared.bytes.startsWith("FWS\x06"));
         ByteReader header(prepared.bytes);
-        header.seek(4);
-        EXPECT_EQ(header.readU32(), static_cast<uint32_t>(prepared.bytes.size()));
+        header.Seek(4);
+        EXPECT_EQ(header.ReadU32(), static_cast<uint32_t>(prepared.bytes.size()));
 
         const QList<RootTag> tags = RootTags(prepared.bytes);
         const int doAction = IndexOf(tags, 12);
@@ -179,8 +179,8 @@ TEST(EngineMovie, DamagedDataIsRefusedOrKeptAsFarAsItGoes)
 
     // A movie without any ShowFrame gets the loader at its end.
     SwfWriter writer;
-    writer.setVersion(5).setBackgroundColor(1, 2, 3);
-    const EngineMovie empty = PrepareEngineMovie(writer.toBytes(), "h");
+    writer.SetVersion(5).SetBackgroundColor(1, 2, 3);
+    const EngineMovie empty = PrepareEngineMovie(writer.ToBytes(), "h");
     EXPECT_TRUE(empty.hostInserted);
     EXPECT_GE(IndexOf(RootTags(empty.bytes), 12), 0);
 }
@@ -203,8 +203,8 @@ void ExpectSoundRewrite(const QByteArray& movie)
     }
     ASSERT_TRUE(prepared.bytes.startsWith("FWS"));
     ByteReader header(prepared.bytes);
-    header.seek(4);
-    EXPECT_EQ(header.readU32(), static_cast<uint32_t>(prepared.bytes.size()));
+    header.Seek(4);
+    EXPECT_EQ(header.ReadU32(), static_cast<uint32_t>(prepared.bytes.size()));
     if (movie.startsWith("FWS")) {
         QByteArray rewritten = prepared.bytes.mid(8);
         const QByteArray loader = HostLoaderTag(prepared.version, "h");
@@ -256,8 +256,8 @@ TEST(EngineMovie, DamagedCopiesOfMoviesNeverBreakTheRewriter)
     }
     // A FileAttributes tag whose header is the last thing in the data: no flags to read.
     SwfWriter writer;
-    writer.setVersion(9).addRaw(QByteArray("\x41\x11", 2));
-    const QByteArray cut = writer.toBytes(false, false);
+    writer.SetVersion(9).AddRaw(QByteArray("\x41\x11", 2));
+    const QByteArray cut = writer.ToBytes(false, false);
     ExpectSoundRewrite(cut);
     EXPECT_FALSE(PrepareEngineMovie(cut, "h").actionScript3);
 }
@@ -329,18 +329,18 @@ TEST(EngineMovies, HostAndSoundMoviesAreSmallAvm1Movies)
 TEST(EngineSchemeHandler, AnswersOnlyAllowedFolders)
 {
     EngineSchemeHandler handler;
-    handler.allowFolder(QStringLiteral("/apps/Vorlen/Data/Flash"));
-    handler.allowFolder(QStringLiteral("/home/u/movies/"));
-    EXPECT_TRUE(handler.isAllowed(QStringLiteral("/apps/Vorlen/Data/Flash/engine/ruffle.js")));
-    EXPECT_TRUE(handler.isAllowed(QStringLiteral("/home/u/movies/sub/a.swf")));
-    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/home/u/movies/../secret.txt")));
-    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/home/u/movies2/a.swf")));
-    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/etc/passwd")));
-    handler.hold(QStringLiteral("/tmp/x/held.swf"), "FWS");
-    EXPECT_TRUE(handler.isAllowed(QStringLiteral("/tmp/x/held.swf")));
-    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/tmp/x/other.swf")));
-    handler.release(QStringLiteral("/tmp/x/held.swf"));
-    EXPECT_FALSE(handler.isAllowed(QStringLiteral("/tmp/x/held.swf")));
+    handler.AllowFolder(QStringLiteral("/apps/Vorlen/Data/Flash"));
+    handler.AllowFolder(QStringLiteral("/home/u/movies/"));
+    EXPECT_TRUE(handler.IsAllowed(QStringLiteral("/apps/Vorlen/Data/Flash/engine/ruffle.js")));
+    EXPECT_TRUE(handler.IsAllowed(QStringLiteral("/home/u/movies/sub/a.swf")));
+    EXPECT_FALSE(handler.IsAllowed(QStringLiteral("/home/u/movies/../secret.txt")));
+    EXPECT_FALSE(handler.IsAllowed(QStringLiteral("/home/u/movies2/a.swf")));
+    EXPECT_FALSE(handler.IsAllowed(QStringLiteral("/etc/passwd")));
+    handler.Hold(QStringLiteral("/tmp/x/held.swf"), "FWS");
+    EXPECT_TRUE(handler.IsAllowed(QStringLiteral("/tmp/x/held.swf")));
+    EXPECT_FALSE(handler.IsAllowed(QStringLiteral("/tmp/x/other.swf")));
+    handler.Release(QStringLiteral("/tmp/x/held.swf"));
+    EXPECT_FALSE(handler.IsAllowed(QStringLiteral("/tmp/x/held.swf")));
 }
 
 // Addresses that try to climb out of an allowed folder, with ".." written plainly or
@@ -363,26 +363,26 @@ TEST(EngineSchemeHandler, RefusesWaysOutOfAllowedFolders)
 
     EngineSchemeHandler handler;
     const QString allowed = dir.filePath(QStringLiteral("allowed"));
-    handler.allowFolder(allowed);
-    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/sub/a.swf")));
-    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/in.swf")));           // a link that stays inside
-    EXPECT_TRUE(handler.isAllowed(allowed + QStringLiteral("/sub/missing.swf")));  // answered as not found
-    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/link.txt")));
-    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/out/secret.txt")));
-    EXPECT_FALSE(handler.isAllowed(allowed + QStringLiteral("/dangling")));
+    handler.AllowFolder(allowed);
+    EXPECT_TRUE(handler.IsAllowed(allowed + QStringLiteral("/sub/a.swf")));
+    EXPECT_TRUE(handler.IsAllowed(allowed + QStringLiteral("/in.swf")));           // a link that stays inside
+    EXPECT_TRUE(handler.IsAllowed(allowed + QStringLiteral("/sub/missing.swf")));  // answered as not found
+    EXPECT_FALSE(handler.IsAllowed(allowed + QStringLiteral("/link.txt")));
+    EXPECT_FALSE(handler.IsAllowed(allowed + QStringLiteral("/out/secret.txt")));
+    EXPECT_FALSE(handler.IsAllowed(allowed + QStringLiteral("/dangling")));
 
     const QString base = QString::fromLatin1(EngineSchemeHandler::UrlForPath(allowed).toEncoded());
     for (const char* tail : {"/../other/secret.txt", "/..%2Fother%2Fsecret.txt", "/sub%2F..%2F..%2Fother/secret.txt",
              "/%2e%2e/other/secret.txt", "/%2E%2E%2fother%2fsecret.txt", "/sub/%2E./../other/secret.txt"}) {
         const QUrl url(base + QLatin1String(tail));
-        EXPECT_FALSE(handler.isAllowed(EngineSchemeHandler::PathForUrl(url))) << tail;
+        EXPECT_FALSE(handler.IsAllowed(EngineSchemeHandler::PathForUrl(url))) << tail;
     }
     // A folder allowed through a link answers for the files it holds.
     EngineSchemeHandler linked;
     ASSERT_TRUE(QFile::link(allowed, dir.filePath(QStringLiteral("alias"))));
-    linked.allowFolder(dir.filePath(QStringLiteral("alias")));
-    EXPECT_TRUE(linked.isAllowed(dir.filePath(QStringLiteral("alias/sub/a.swf"))));
-    EXPECT_FALSE(linked.isAllowed(dir.filePath(QStringLiteral("alias/link.txt"))));
+    linked.AllowFolder(dir.filePath(QStringLiteral("alias")));
+    EXPECT_TRUE(linked.IsAllowed(dir.filePath(QStringLiteral("alias/sub/a.swf"))));
+    EXPECT_FALSE(linked.IsAllowed(dir.filePath(QStringLiteral("alias/link.txt"))));
 }
 
 TEST(EngineSchemeHandler, PathsRoundTripThroughAddresses)

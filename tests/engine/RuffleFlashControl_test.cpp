@@ -254,11 +254,11 @@ TEST(RuffleFlashControl, SoundMovieOverAMovieKeepsItWorking)
 TEST(RuffleFlashControl, QueryStringBecomesRootVariables)
 {
     Avm1Assembler report;
-    report.pushString("FSCommand:query").getVariable("myXML").getUrl2(0).op(Avm1Op::Stop);
+    report.PushString("FSCommand:query").GetVariable("myXML").GetUrl2(0).Op(Avm1Op::Stop);
     SwfWriter writer;
-    writer.setVersion(6).setFrameSize(100, 100).setFrameRate(30);
-    writer.addRaw(report.doActionTag()).showFrame();
-    const QString path = WriteMovie(QStringLiteral("query.swf"), writer.toBytes());
+    writer.SetVersion(6).SetFrameSize(100, 100).SetFrameRate(30);
+    writer.AddRaw(report.DoActionTag()).ShowFrame();
+    const QString path = WriteMovie(QStringLiteral("query.swf"), writer.ToBytes());
     RuffleFlashControl& control = SharedControl();
     QSignalSpy commands(&control, &FlashControl::FSCommand);
     LoadFresh(path + QStringLiteral("?myXML=C%3A%5Cdocs%5Ca%20b.xml&time=8:38:01 PM&noanim=False"), false);
@@ -273,14 +273,14 @@ TEST(RuffleFlashControl, WheelVariableAndLabelReachTheMovie)
     for (int version : {5, 8}) {
         SCOPED_TRACE(version);
         Avm1Assembler stop;
-        stop.op(Avm1Op::Stop);
+        stop.Op(Avm1Op::Stop);
         Avm1Assembler wheel;
-        wheel.pushString("FSCommand:wheel").getVariable("_root").getMember("mwheel").getUrl2(0);
+        wheel.PushString("FSCommand:wheel").GetVariable("_root").GetMember("mwheel").GetUrl2(0);
         SwfWriter writer;
-        writer.setVersion(version).setFrameSize(100, 100).setFrameRate(30);
-        writer.addRaw(stop.doActionTag()).showFrame();
-        writer.addTag(43, QByteArray("MWH", 4)).addRaw(wheel.doActionTag()).showFrame();
-        RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("wheel%1.swf").arg(version), writer.toBytes()));
+        writer.SetVersion(version).SetFrameSize(100, 100).SetFrameRate(30);
+        writer.AddRaw(stop.DoActionTag()).ShowFrame();
+        writer.AddTag(43, QByteArray("MWH", 4)).AddRaw(wheel.DoActionTag()).ShowFrame();
+        RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("wheel%1.swf").arg(version), writer.ToBytes()));
         QSignalSpy commands(&control, &FlashControl::FSCommand);
         control.SetVariable(QStringLiteral("_root.mwheel"), QStringLiteral("-3"));
         control.TCallLabel(QStringLiteral("/"), QStringLiteral("MWH"));
@@ -297,17 +297,17 @@ TEST(RuffleFlashControl, WheelVariableAndLabelReachTheMovie)
 TEST(RuffleFlashControl, SoundMovieSetsVolumeAndPanFromItsQuery)
 {
     Avm1Assembler stop;
-    stop.op(Avm1Op::Stop);
+    stop.Op(Avm1Op::Stop);
     Avm1Assembler check;
     for (const char* property : {"getVolume", "getPan"}) {
-        check.pushString(QByteArray("FSCommand:") + property).pushInt(0);
-        check.pushInt(0).pushString("Sound").op(Avm1Op::NewObject).callMethod(property).getUrl2(0);
+        check.PushString(QByteArray("FSCommand:") + property).PushInt(0);
+        check.PushInt(0).PushString("Sound").Op(Avm1Op::NewObject).CallMethod(property).GetUrl2(0);
     }
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(100, 100).setFrameRate(30);
-    writer.addRaw(stop.doActionTag()).showFrame();
-    writer.addTag(43, QByteArray("check", 6)).addRaw(check.doActionTag()).showFrame();
-    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("sound_check.swf"), writer.toBytes()));
+    writer.SetVersion(8).SetFrameSize(100, 100).SetFrameRate(30);
+    writer.AddRaw(stop.DoActionTag()).ShowFrame();
+    writer.AddTag(43, QByteArray("check", 6)).AddRaw(check.DoActionTag()).ShowFrame();
+    RuffleFlashControl& control = LoadFresh(WriteMovie(QStringLiteral("sound_check.swf"), writer.ToBytes()));
     QSignalSpy commands(&control, &FlashControl::FSCommand);
     control.LoadMovie(6000, RuffleFlashControl::SoundMoviePath() + QStringLiteral("?volume=40&pan=-20"));
     // The sound movie arrives a little later: ask until the values are there.

@@ -31,11 +31,11 @@ QString ColourMovie(bool actionScript3)
 QString LoopingMovie()
 {
     Avm1Assembler loop;
-    loop.label("top").jump("top");
+    loop.Label("top").Jump("top");
     SwfWriter writer;
-    writer.setVersion(6).setFrameSize(200, 150).setFrameRate(30);
-    writer.addRaw(loop.doActionTag()).showFrame();
-    return WriteMovie(QStringLiteral("loop.swf"), writer.toBytes());
+    writer.SetVersion(6).SetFrameSize(200, 150).SetFrameRate(30);
+    writer.AddRaw(loop.DoActionTag()).ShowFrame();
+    return WriteMovie(QStringLiteral("loop.swf"), writer.ToBytes());
 }
 
 std::unique_ptr<ShotMachine> g_machine;
@@ -83,7 +83,7 @@ TEST(ShotMachine, ShotsShowTheFrameAskedFor)
         ShotRequest request = Request(movie, ShotFrame::At(3));
         request.size = QSize(160, 120);
         Shot shot = Machine().TakeShot(request);
-        ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+        ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
         EXPECT_EQ(shot.image.size(), QSize(160, 120));
         EXPECT_TRUE(Near(CentreColour(shot.image), kColours[3])) << CentreColour(shot.image).name().toStdString();
         EXPECT_EQ(shot.frame, 3);
@@ -96,12 +96,12 @@ TEST(ShotMachine, ShotsShowTheFrameAskedFor)
             seenTotal = total;
             return total - 2;
         })));
-        ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+        ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
         EXPECT_EQ(seenTotal, 5);
         EXPECT_TRUE(Near(CentreColour(shot.image), kColours[3]));
 
         shot = Machine().TakeShot(Request(movie));
-        ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+        ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
         EXPECT_EQ(shot.frame, 0);
         EXPECT_TRUE(Near(CentreColour(shot.image), kColours[0]));
     }
@@ -114,13 +114,13 @@ TEST(ShotMachine, SizeAndQuality)
     ShotRequest request = Request(movie, ShotFrame::At(1));
     request.highQuality = false;
     Shot shot = Machine().TakeShot(request);
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_EQ(shot.image.size(), QSize(200, 150));
     EXPECT_EQ(Machine().Control().Quality2(), QStringLiteral("Low"));
     request.size = QSize(300, 0);
     request.highQuality = true;
     shot = Machine().TakeShot(request);
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_EQ(shot.image.size(), QSize(300, 150));
     EXPECT_EQ(Machine().Control().Quality2(), QStringLiteral("High"));
     EXPECT_TRUE(Near(CentreColour(shot.image), kColours[1]));
@@ -142,7 +142,7 @@ TEST(ShotMachine, UnreadableMoviesFailWithAReason)
     EXPECT_TRUE(shot.image.isNull());
 
     shot = Machine().TakeShot(Request(ColourMovie(true), ShotFrame::At(2)));
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_TRUE(Near(CentreColour(shot.image), kColours[2]));
 }
 
@@ -155,11 +155,11 @@ TEST(ShotMachine, HangingMovieFailsAndTheNextShotWorks)
     control->SetScriptTimeLimit(60);
     Shot shot = Machine().TakeShot(Request(LoopingMovie(), ShotFrame::At(0)));
     control->SetScriptTimeLimit(1);
-    EXPECT_FALSE(shot.ok());
+    EXPECT_FALSE(shot.Ok());
     EXPECT_NE(shot.error, QStringLiteral("cancelled"));
     EXPECT_TRUE(shot.error.contains(QLatin1String("within"))) << shot.error.toStdString();
     shot = Machine().TakeShot(Request(ColourMovie(false), ShotFrame::At(4)));
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_TRUE(Near(CentreColour(shot.image), kColours[4]));
     EXPECT_EQ(&Machine().Control(), control);
 }
@@ -172,16 +172,16 @@ TEST(ShotMachine, EngineCrashIsSurvived)
     page->load(QUrl(QStringLiteral("chrome://crash")));
     ASSERT_TRUE(Machine().Control().WaitFor([&] { return !crashes.isEmpty(); }, 10000));
     Shot shot = Machine().TakeShot(Request(ColourMovie(false), ShotFrame::At(2)));
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_TRUE(Near(CentreColour(shot.image), kColours[2]));
 
     QTimer::singleShot(300, &Machine().Control(), [] {
         qobject_cast<QWebEngineView*>(Machine().Control().widget())->page()->load(QUrl(QStringLiteral("chrome://crash")));
     });
     shot = Machine().TakeShot(Request(LoopingMovie(), ShotFrame::At(0)));
-    EXPECT_FALSE(shot.ok());
+    EXPECT_FALSE(shot.Ok());
     shot = Machine().TakeShot(Request(ColourMovie(true), ShotFrame::At(1)));
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_TRUE(Near(CentreColour(shot.image), kColours[1]));
 }
 
@@ -199,7 +199,7 @@ TEST(ShotMachine, CancelAndOneShotAtATime)
     EXPECT_FALSE(Machine().Busy());
     // Cancel between shots changes nothing.
     Machine().Cancel();
-    EXPECT_TRUE(Machine().TakeShot(Request(ColourMovie(false))).ok());
+    EXPECT_TRUE(Machine().TakeShot(Request(ColourMovie(false))).Ok());
 }
 
 // A frame that frame control cannot reach: an error when it is needed, else the frame the
@@ -212,13 +212,13 @@ TEST(ShotMachine, FrameControlCanBeRequired)
     EXPECT_EQ(shot.error, QStringLiteral("frame control cannot reach this movie"));
     request.needFrameControl = false;
     shot = Machine().TakeShot(request);
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_FALSE(shot.frameControl);
     // A movie of one frame needs none.
     request.movie = WriteMovie(QStringLiteral("one_frame.swf"), BuildColourMovie({kColours[2]}));
     request.needFrameControl = true;
     shot = Machine().TakeShot(request);
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_TRUE(Near(CentreColour(shot.image), kColours[2]));
 }
 
@@ -233,14 +233,14 @@ TEST(ShotMachine, SlowMoviesAreShotQuickly)
         = Request(WriteMovie(QStringLiteral("slow_as3.swf"), BuildColourMovie(kColours, options)), ShotFrame::At(3));
     request.needFrameControl = true;
     const Shot shot = Machine().TakeShot(request);
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     EXPECT_TRUE(Near(CentreColour(shot.image), kColours[3]));
 }
 
 TEST(ShotMachine, SaveJpegWritesAtTheGivenQuality)
 {
     const Shot shot = Machine().TakeShot(Request(ColourMovie(false), ShotFrame::At(2)));
-    ASSERT_TRUE(shot.ok()) << shot.error.toStdString();
+    ASSERT_TRUE(shot.Ok()) << shot.error.toStdString();
     // Noise makes the quality show in the file size.
     QImage noisy = shot.image;
     for (int y = 0; y < noisy.height(); ++y) {

@@ -17,32 +17,32 @@ QByteArray SolidRectangleShape(uint16_t id, int width, int height, const QColor&
     AppendU8(body, static_cast<uint8_t>(colour.blue()));
     AppendU8(body, 0);  // no line styles
     BitWriter bits;
-    bits.writeUBits(1, 4);  // fill bits
-    bits.writeUBits(0, 4);  // line bits
+    bits.WriteUBits(1, 4);  // fill bits
+    bits.WriteUBits(0, 4);  // line bits
     // Style change: move to (0,0), fill style 1.
     const int moveBits = std::max(BitWriter::SignedBitsFor(0), 1);
-    bits.writeUBits(0, 1);
-    bits.writeUBits(0b00011, 5);  // fillStyle1 and moveTo
-    bits.writeUBits(static_cast<uint32_t>(moveBits), 5);
-    bits.writeSBits(0, moveBits);
-    bits.writeSBits(0, moveBits);
-    bits.writeUBits(1, 1);  // fillStyle1 = 1
+    bits.WriteUBits(0, 1);
+    bits.WriteUBits(0b00011, 5);  // fillStyle1 and moveTo
+    bits.WriteUBits(static_cast<uint32_t>(moveBits), 5);
+    bits.WriteSBits(0, moveBits);
+    bits.WriteSBits(0, moveBits);
+    bits.WriteUBits(1, 1);  // fillStyle1 = 1
     // Four straight edges around the rectangle.
     const int edgeBits = std::max(BitWriter::SignedBitsFor(w), BitWriter::SignedBitsFor(h)) + 1;
     auto edge = [&bits, edgeBits](bool vertical, int delta) {
-        bits.writeUBits(1, 1);  // edge
-        bits.writeUBits(1, 1);  // straight
-        bits.writeUBits(static_cast<uint32_t>(edgeBits - 2), 4);
-        bits.writeUBits(0, 1);  // not a general line
-        bits.writeUBits(vertical ? 1 : 0, 1);
-        bits.writeSBits(delta, edgeBits);
+        bits.WriteUBits(1, 1);  // edge
+        bits.WriteUBits(1, 1);  // straight
+        bits.WriteUBits(static_cast<uint32_t>(edgeBits - 2), 4);
+        bits.WriteUBits(0, 1);  // not a general line
+        bits.WriteUBits(vertical ? 1 : 0, 1);
+        bits.WriteSBits(delta, edgeBits);
     };
     edge(false, w);
     edge(true, h);
     edge(false, -w);
     edge(true, -h);
-    bits.writeUBits(0, 6);  // end of shape
-    body.append(bits.bytes());
+    bits.WriteUBits(0, 6);  // end of shape
+    body.append(bits.Bytes());
     return EncodeTag(2, body);
 }
 
@@ -98,16 +98,16 @@ QByteArray FrameLabel(const QByteArray& name)
 QByteArray BuildColourMovie(const QList<QColor>& colours, const ColourMovieOptions& options)
 {
     SwfWriter writer;
-    writer.setVersion(static_cast<uint8_t>(options.version)).setFrameSize(options.width, options.height);
-    writer.setFrameRate(options.frameRate);
+    writer.SetVersion(static_cast<uint8_t>(options.version)).SetFrameSize(options.width, options.height);
+    writer.SetFrameRate(options.frameRate);
     if (options.version >= 8)
-        writer.addFileAttributes(options.actionScript3);
+        writer.AddFileAttributes(options.actionScript3);
     if (!options.scenes.isEmpty())
-        writer.addRaw(SceneData(options.scenes));
+        writer.AddRaw(SceneData(options.scenes));
     const QColor first = colours.value(0, Qt::white);
-    writer.setBackgroundColor(255 - first.red(), 255 - first.green(), 255 - first.blue());
+    writer.SetBackgroundColor(255 - first.red(), 255 - first.green(), 255 - first.blue());
     for (int i = 0; i < colours.size(); ++i)
-        writer.addRaw(SolidRectangleShape(static_cast<uint16_t>(i + 1), options.width, options.height, colours[i]));
+        writer.AddRaw(SolidRectangleShape(static_cast<uint16_t>(i + 1), options.width, options.height, colours[i]));
     if (options.everyIdTaken) {
         QByteArray binary;
         for (int id = static_cast<int>(colours.size()) + 1; id <= 65535; ++id) {
@@ -116,32 +116,32 @@ QByteArray BuildColourMovie(const QList<QColor>& colours, const ColourMovieOptio
             AppendU32(body, 0);
             binary.append(EncodeTag(87, body));
         }
-        writer.addRaw(binary);
+        writer.AddRaw(binary);
     }
     for (int i = 0; i < colours.size(); ++i) {
         if (i > 0)
-            writer.addRaw(RemoveDepth(1));
-        writer.addRaw(PlaceCharacter(static_cast<uint16_t>(i + 1), 1));
+            writer.AddRaw(RemoveDepth(1));
+        writer.AddRaw(PlaceCharacter(static_cast<uint16_t>(i + 1), 1));
         Avm1Assembler actions;
         bool any = false;
         if (i == 0 && options.stopAtStart) {
-            actions.op(Avm1Op::Stop);
+            actions.Op(Avm1Op::Stop);
             any = true;
         }
         if (i == 0 && !options.fsCommand.isEmpty()) {
-            actions.getUrl("FSCommand:" + options.fsCommand, options.fsArgs);
+            actions.GetUrl("FSCommand:" + options.fsCommand, options.fsArgs);
             any = true;
         }
         for (const auto& label : options.labels) {
             if (label.first == i) {
-                writer.addRaw(FrameLabel(label.second));
-                actions.getUrl("FSCommand:label", label.second);
+                writer.AddRaw(FrameLabel(label.second));
+                actions.GetUrl("FSCommand:label", label.second);
                 any = true;
             }
         }
         if (any && !options.actionScript3)
-            writer.addRaw(actions.doActionTag());
-        writer.showFrame();
+            writer.AddRaw(actions.DoActionTag());
+        writer.ShowFrame();
     }
-    return writer.toBytes(options.compressed);
+    return writer.ToBytes(options.compressed);
 }

@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
     view->resize(size);
     view->show();
     CommandLog commands(control);
-    control.LoadMovie(0, UiMovieAddress(files[0], asIs ? files[1] : document.path(), !animate));
+    control.LoadMovie(0, UiMovieAddress(files[0], asIs ? files[1] : document.Path(), !animate));
     if (!control.WaitForMovie(20000)) {
         out << "movie not loaded: " << control.LastError() << "\n";
         return 1;

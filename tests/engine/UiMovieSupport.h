@@ -24,7 +24,7 @@ public:
     ~UiDocument();
     UiDocument(const UiDocument&) = delete;
     UiDocument& operator=(const UiDocument&) = delete;
-    QString path() const { return m_path; }
+    QString Path() const { return m_path; }
 
 private:
     QString m_path;
@@ -68,7 +68,7 @@ public:
     bool WaitFor(const QString& command, int timeoutMs = 5000, int skip = 0);
     // The arguments of every command of that name, in order.
     QStringList ArgumentsOf(const QString& command) const;
-    void clear() { all.clear(); }
+    void Clear() { all.clear(); }
 
 private:
     RuffleFlashControl* m_control;

@@ -23,11 +23,11 @@ public:
         : m_dir((QDir().mkpath(Folders().cache), Folders().cache + QStringLiteral("ui-video-XXXXXX")))
     {
     }
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
-    QString add(const QString& name, const QByteArray& bytes) const
+    QString Path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString Add(const QString& name, const QByteArray& bytes) const
     {
-        WriteAll(path() + name, bytes);
-        return path() + name;
+        WriteAll(Path() + name, bytes);
+        return Path() + name;
     }
 
 private:
@@ -129,9 +129,9 @@ TEST(VideoMovie, CorpusVideosPlayAndShowTheirPictures)
         SCOPED_TRACE(video.path.toStdString());
         // Blanks and other characters in file names reach the engine intact.
         const QString copy
-            = folder.add(QStringLiteral("a #%1 ").arg(video.codec) + QFileInfo(video.path).fileName(), ReadAll(video.path));
+            = folder.Add(QStringLiteral("a #%1 ").arg(video.codec) + QFileInfo(video.path).fileName(), ReadAll(video.path));
         const UiDocument document(QStringLiteral("video"), VideoXml(copy));
-        QJsonObject state = ShowUiMovie(control, QStringLiteral("video.swf"), document.path(), kVideoSize);
+        QJsonObject state = ShowUiMovie(control, QStringLiteral("video.swf"), document.Path(), kVideoSize);
         ASSERT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("ready"));
         // It plays: time goes on until the end.
         EXPECT_TRUE(control.WaitFor(
@@ -171,10 +171,10 @@ TEST(VideoMovie, PlayPauseButtonAndSeekBar)
     SKIP_WITHOUT_CORPUS();
     RuffleFlashControl& control = SharedControl();
     const VideoFolder folder;
-    const QString video = folder.add(
+    const QString video = folder.Add(
         QStringLiteral("seek.flv"), ReadAll(CorpusDir() + QStringLiteral("/flv/ruffle-netstream_seek_flv-test_video.flv")));
     const UiDocument document(QStringLiteral("video"), VideoXml(video, 352, 288));
-    QJsonObject state = ShowUiMovie(control, QStringLiteral("video.swf"), document.path(), kVideoSize);
+    QJsonObject state = ShowUiMovie(control, QStringLiteral("video.swf"), document.Path(), kVideoSize);
     ASSERT_TRUE(control.WaitFor([&] { return Time(control) > 0.2; }, 10000));
     state = MovieState(control);
     const double duration = state.value(QStringLiteral("duration")).toDouble();
@@ -209,11 +209,11 @@ TEST(VideoMovie, VideosThatCannotBeShownGetAMessage)
         QString message;
     };
     const QList<Case> cases = {
-        {VideoXml(folder.path() + QStringLiteral("missing.flv")), QStringLiteral("failed"),
+        {VideoXml(folder.Path() + QStringLiteral("missing.flv")), QStringLiteral("failed"),
             QStringLiteral("The video cannot be played")},
-        {VideoXml(folder.add(QStringLiteral("text.flv"), "This is no video at all.")), QStringLiteral("failed"),
+        {VideoXml(folder.Add(QStringLiteral("text.flv"), "This is no video at all.")), QStringLiteral("failed"),
             QStringLiteral("The video cannot be played")},
-        {VideoXml(folder.add(QStringLiteral("screen2.flv"), OnePictureFlv(6))), QString(),
+        {VideoXml(folder.Add(QStringLiteral("screen2.flv"), OnePictureFlv(6))), QString(),
             QStringLiteral("This video cannot be shown")},
         {QStringLiteral("<?xml version=\"1.0\"?><VIDEO><WIDTH>320</WIDTH></VIDEO>"), QStringLiteral("failed"),
             QStringLiteral("No video to play")},
@@ -221,7 +221,7 @@ TEST(VideoMovie, VideosThatCannotBeShownGetAMessage)
     for (const Case& test : cases) {
         SCOPED_TRACE(test.document.toStdString());
         const UiDocument document(QStringLiteral("video"), test.document);
-        QJsonObject state = ShowUiMovie(control, QStringLiteral("video.swf"), document.path(), kVideoSize);
+        QJsonObject state = ShowUiMovie(control, QStringLiteral("video.swf"), document.Path(), kVideoSize);
         EXPECT_TRUE(control.WaitFor(
             [&] {
                 state = MovieState(control);

@@ -63,7 +63,7 @@ TEST(WelcomeMovie, ShowsTheDocumentsTextsAndSendsItsCommands)
 {
     RuffleFlashControl& control = SharedControl();
     const UiDocument document(QStringLiteral("welcome"), WelcomeXml(kCaptions, QString(), {}));
-    const QJsonObject state = ShowUiMovie(control, QStringLiteral("welcome.swf"), document.path(), kWelcomeSize);
+    const QJsonObject state = ShowUiMovie(control, QStringLiteral("welcome.swf"), document.Path(), kWelcomeSize);
     ASSERT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("ready"))
         << state.value(QStringLiteral("failure")).toString().toStdString();
     EXPECT_EQ(state.value(QStringLiteral("font")).toString(), QStringLiteral("DejaVu Sans"));
@@ -103,7 +103,7 @@ TEST(WelcomeMovie, RecentMovieClickSendsItsFilePath)
         {QStringLiteral("/media/usb/Cute Cat - 3092.flv"), QStringLiteral("/media/usb/Cute Cat - 3092.flv")},
     };
     const UiDocument document(QStringLiteral("welcome"), WelcomeXml(kCaptions, QString(), recent));
-    const QJsonObject state = ShowUiMovie(control, QStringLiteral("welcome.swf"), document.path(), kWelcomeSize);
+    const QJsonObject state = ShowUiMovie(control, QStringLiteral("welcome.swf"), document.Path(), kWelcomeSize);
     const QJsonObject texts = Texts(state);
     EXPECT_EQ(Strings(texts.value(QStringLiteral("files"))), (QStringList{recent[0].file, recent[1].file, recent[2].file}));
     EXPECT_EQ(
@@ -124,9 +124,9 @@ TEST(WelcomeMovie, ErrorTextIsShownInABanner)
     RuffleFlashControl& control = SharedControl();
     const QString error = QStringLiteral("Failed to open /home/anna/a&b.swf: \"<not a movie>\"");
     const UiDocument plain(QStringLiteral("welcome"), WelcomeXml(kCaptions, QString(), {}));
-    const QJsonObject withoutError = ShowUiMovie(control, QStringLiteral("welcome.swf"), plain.path(), kWelcomeSize);
+    const QJsonObject withoutError = ShowUiMovie(control, QStringLiteral("welcome.swf"), plain.Path(), kWelcomeSize);
     const UiDocument failed(QStringLiteral("welcome"), WelcomeXml(kCaptions, error, {}));
-    const QJsonObject withError = ShowUiMovie(control, QStringLiteral("welcome.swf"), failed.path(), kWelcomeSize);
+    const QJsonObject withError = ShowUiMovie(control, QStringLiteral("welcome.swf"), failed.Path(), kWelcomeSize);
 
     EXPECT_EQ(Texts(withError).value(QStringLiteral("error")).toString(), error);
     const QJsonObject banner = Areas(withError).value(QStringLiteral("error")).toObject();
@@ -148,7 +148,7 @@ TEST(WelcomeMovie, UnreadableDocumentLeavesTheBuiltInTexts)
 {
     RuffleFlashControl& control = SharedControl();
     const UiDocument malformed(QStringLiteral("welcome"), QStringLiteral("<?xml version=\"1.0\"?><WELCOME><OPEN>Auf</WELCOME>"));
-    for (const QString& path : {malformed.path(), Folders().flash + QStringLiteral("no such welcome.xml")}) {
+    for (const QString& path : {malformed.Path(), Folders().flash + QStringLiteral("no such welcome.xml")}) {
         SCOPED_TRACE(path.toStdString());
         const QJsonObject state = ShowUiMovie(control, QStringLiteral("welcome.swf"), path, kWelcomeSize, false);
         EXPECT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("failed"));
@@ -179,7 +179,7 @@ TEST(AboutMovie, ShowsTheInformationAndSendsGoWebForTheWebLink)
     const UiDocument document(QStringLiteral("about"),
         QStringLiteral("<?xml version=\"1.0\"?><ABOUT><FONT>Tahoma</FONT><INFO>") + EscapeXml(info)
             + QStringLiteral("</INFO><SUPPORT>") + EscapeXml(SupportLinksHtml()) + QStringLiteral("</SUPPORT></ABOUT>"));
-    const QJsonObject state = ShowUiMovie(control, QStringLiteral("about.swf"), document.path(), kAboutSize);
+    const QJsonObject state = ShowUiMovie(control, QStringLiteral("about.swf"), document.Path(), kAboutSize);
     ASSERT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("ready"));
     EXPECT_EQ(state.value(QStringLiteral("font")).toString(), QStringLiteral("Tahoma"));
     QString shown = Texts(state).value(QStringLiteral("info")).toString();

@@ -146,23 +146,23 @@ TEST(PngAgainstQt, HalfTransparencyNeverDrawsAnOpaquePixel)
 TEST(PngAgainstQt, ImageRoutineDrawsOrLogsTheFailure)
 {
     TempAppFolder app;
-    const QString prefix = app.path() + QStringLiteral("Data/Images/logo");
+    const QString prefix = app.Path() + QStringLiteral("Data/Images/logo");
     ASSERT_TRUE(WriteAll(prefix + QStringLiteral(".png"), AlphaFile()));
     QImage target(8, 8, QImage::Format_ARGB32);
     target.fill(qRgb(0, 0, 0));
     EXPECT_TRUE(DrawPngFile(target, prefix, 2, 2));
     EXPECT_EQ(target.pixel(5, 2), qRgb(128, 128, 128));
-    EXPECT_TRUE(app.logBody().isEmpty());
+    EXPECT_TRUE(app.LogBody().isEmpty());
 
-    const QString missing = app.path() + QStringLiteral("Data/Images/none");
+    const QString missing = app.Path() + QStringLiteral("Data/Images/none");
     QPainter painter(&target);
     EXPECT_FALSE(DrawPngFile(painter, missing, 0, 0));
-    EXPECT_EQ(app.logBody(), QStringList{QStringLiteral("Failed to draw ") + missing + QStringLiteral(".png<br>")});
+    EXPECT_EQ(app.LogBody(), QStringList{QStringLiteral("Failed to draw ") + missing + QStringLiteral(".png<br>")});
 
     // A picture shown on its own goes the same way.
     EXPECT_EQ(LoadPngImage(prefix).size(), QImage(prefix + QStringLiteral(".png")).size());
     EXPECT_TRUE(LoadPngImage(missing).isNull());
-    EXPECT_EQ(app.logBody().size(), 2);
+    EXPECT_EQ(app.LogBody().size(), 2);
 }
 
 TEST(PngAgainstQt, PicturesCopyIntoAndOutOfTheSurface)

@@ -149,9 +149,9 @@ TEST(SaveDibAsJpeg, FailuresAreRaisedAsError26001)
         SaveDibAsJpeg(dib, dir.filePath(QStringLiteral("no such folder/shot.jpg")), 80);
         FAIL() << "no error raised";
     } catch (const VorlenError& e) {
-        EXPECT_EQ(e.info().number, 26001);
-        EXPECT_EQ(e.info().source, QStringLiteral("Vorlen.mIntelJPEGLibrary"));
-        EXPECT_TRUE(e.info().description.startsWith(QStringLiteral("Failed to save to JPG "))) << e.what();
+        EXPECT_EQ(e.Info().number, 26001);
+        EXPECT_EQ(e.Info().source, QStringLiteral("Vorlen.mIntelJPEGLibrary"));
+        EXPECT_TRUE(e.Info().description.startsWith(QStringLiteral("Failed to save to JPG "))) << e.what();
     }
     cDIBSection empty;
     EXPECT_THROW(SaveDibAsJpeg(empty, dir.filePath(QStringLiteral("empty.jpg")), 80), VorlenError);

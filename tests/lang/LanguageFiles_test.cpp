@@ -20,7 +20,7 @@ QString ShippedFolder()
 void CollectKeys(const XmlNode& node, const QString& path, QSet<QString>& keys, QSet<QString>& emptyTexts)
 {
     for (const XmlNode& child : node.childNodes()) {
-        if (!child.isElement())
+        if (!child.IsElement())
             continue;
         const QString childPath = path.isEmpty() ? child.nodeName() : path + "/" + child.nodeName();
         for (const char* attribute : {"text", "tooltip", "title"}) {
@@ -54,9 +54,9 @@ TEST(LanguageFiles, TranslationsHaveExactlyTheKeysOfEnglish)
             << shipped.name << ": " << doc.parseError().reason.toStdString();
         const XmlNode root = doc.selectSingleNode("LANG");
         ASSERT_TRUE(root) << shipped.name;
-        EXPECT_EQ(root.attribute("langID").toInt(), shipped.langID) << shipped.name;
-        EXPECT_FALSE(root.attribute("title").isEmpty()) << shipped.name;
-        EXPECT_FALSE(root.attribute("author").isEmpty()) << shipped.name;
+        EXPECT_EQ(root.Attribute("langID").toInt(), shipped.langID) << shipped.name;
+        EXPECT_FALSE(root.Attribute("title").isEmpty()) << shipped.name;
+        EXPECT_FALSE(root.Attribute("author").isEmpty()) << shipped.name;
 
         QSet<QString> keys;
         QSet<QString> empty;
@@ -115,5 +115,5 @@ TEST(LanguageFiles, ShippedFilesAreListedAndChosenByLocale)
     EXPECT_EQ(CurrentLanguageName(), "Francais");
     LoadLanguage();
     EXPECT_NE(LangText("Player/strOpen", "Open Movie..."), "Open Movie...");
-    EXPECT_TRUE(app.logBody().filter("Language Failed").isEmpty());
+    EXPECT_TRUE(app.LogBody().filter("Language Failed").isEmpty());
 }

@@ -50,7 +50,7 @@ TEST_F(LanguageTest, WithoutFilesOnlyEnglishAndEveryTextIsItsDefault)
     EXPECT_EQ(CurrentLanguage(), 0);
     LoadLanguage();
     EXPECT_EQ(LangText("Player/strOpen", "Open Movie..."), "Open Movie...");
-    EXPECT_EQ(app.logBody(), QStringList({"LC: 1033 CP: 65001 CS: 0<br>", "<br>", " :: Enumerate Languages<br>"}));
+    EXPECT_EQ(app.LogBody(), QStringList({"LC: 1033 CP: 65001 CS: 0<br>", "<br>", " :: Enumerate Languages<br>"}));
 }
 
 TEST_F(LanguageTest, CatalogueSkipsDashFilesAndReportsUnreadableOnes)
@@ -64,7 +64,7 @@ TEST_F(LanguageTest, CatalogueSkipsDashFilesAndReportsUnreadableOnes)
     EXPECT_EQ(Languages()[2].LangID, 1049);
     EXPECT_EQ(Languages()[2].CharSet, 204);
     EXPECT_EQ(LanguageMenuCaption(Languages()[2]), "Русский - Ivan");
-    const QStringList failed = app.logBody().filter("Language Failed: ");
+    const QStringList failed = app.LogBody().filter("Language Failed: ");
     ASSERT_EQ(failed.size(), 1);
     EXPECT_TRUE(failed[0].startsWith("Language Failed: Broken.xml")) << failed[0].toStdString();
     EXPECT_GT(failed[0].size(), QString("Language Failed: Broken.xml<br>").size());
@@ -128,8 +128,8 @@ TEST_F(LanguageTest, GetXmlTextRedirectsBelowTheDocumentsOwnRoot)
 {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadXML(R"(<THEME><A text="!B"/><B text="bee"/></THEME>)"));
-    EXPECT_EQ(GetXmlText(doc.asNode(), "THEME/A/@text", "d"), "bee");
-    EXPECT_EQ(GetXmlText(doc.asNode(), "THEME/C/@text", "d"), "d");
+    EXPECT_EQ(GetXmlText(doc.AsNode(), "THEME/A/@text", "d"), "bee");
+    EXPECT_EQ(GetXmlText(doc.AsNode(), "THEME/C/@text", "d"), "d");
     EXPECT_EQ(GetXmlText(XmlNode(), "THEME/A/@text", "d"), "d");
 }
 

@@ -119,7 +119,7 @@ TEST_F(DecompressTest, HeaderOnlyThenFullUnderTheSameName)
     EXPECT_EQ(target, CachePathFor(source, QStringLiteral(".tmp"), true, false));
     EXPECT_EQ(ReadAll(target), plain.left(26));  // "FWS", version, length, 18 bytes
     EXPECT_EQ(info.WorkingPath, source);         // the control keeps the compressed file
-    EXPECT_EQ(m_app.logBody(),
+    EXPECT_EQ(m_app.LogBody(),
         QStringList({QStringLiteral("<br>"), QStringLiteral(" :: DecompressFlash (Header Only)<br>"),
             QStringLiteral("Target path: ") + target + QStringLiteral("<br>"), QStringLiteral("Reading data<br>"),
             QStringLiteral("Decompression<br>"), QStringLiteral("Writing new header<br>")}));
@@ -128,7 +128,7 @@ TEST_F(DecompressTest, HeaderOnlyThenFullUnderTheSameName)
     EXPECT_EQ(ReadAll(target), plain);
     EXPECT_EQ(info.WorkingPath, target);
     EXPECT_EQ(info.SourcePath, source);
-    const QStringList log = m_app.logBody();
+    const QStringList log = m_app.LogBody();
     EXPECT_TRUE(ContainsInOrder(log,
         {QStringLiteral(" :: DecompressFlash (Full)<br>"), QStringLiteral("Decompression<br>"),
             QStringLiteral("Removing persistent file<br>"), QStringLiteral("Writing decompressed data<br>"),
@@ -143,7 +143,7 @@ TEST_F(DecompressTest, ExistingHeaderFileIsUsedUnchanged)
     WriteAll(target, QByteArray("stale"));
     EXPECT_EQ(DecompressFlash(info, true), target);
     EXPECT_EQ(ReadAll(target), QByteArray("stale"));
-    EXPECT_TRUE(m_app.logBody().contains(QStringLiteral("Header exists - skipping<br>")));
+    EXPECT_TRUE(m_app.LogBody().contains(QStringLiteral("Header exists - skipping<br>")));
 }
 
 TEST_F(DecompressTest, CutShortBodyLeavesZerosAndNoWarning)
@@ -152,16 +152,16 @@ TEST_F(DecompressTest, CutShortBodyLeavesZerosAndNoWarning)
     for (int i = 0; i < 5000; ++i)
         varied.append(static_cast<char>((i * i) % 251));
     SwfWriter writer;
-    writer.setVersion(9).addTag(2, varied).showFrame();
-    const QByteArray plain = writer.toBytes(false);
-    const QByteArray packed = writer.toBytes(true);
+    writer.SetVersion(9).AddTag(2, varied).ShowFrame();
+    const QByteArray plain = writer.ToBytes(false);
+    const QByteArray packed = writer.ToBytes(true);
     MediaFileInfo info = Record(QStringLiteral("cut.swf"), packed.left(packed.size() - 20));
     const QString target = DecompressFlash(info, false);
     const QByteArray expanded = ReadAll(target);
     ASSERT_EQ(expanded.size(), plain.size());
     EXPECT_EQ(expanded.left(1000), plain.left(1000));
     EXPECT_EQ(expanded.right(2), QByteArray(2, '\0'));
-    for (const QString& line : m_app.logBody())
+    for (const QString& line : m_app.LogBody())
         EXPECT_FALSE(line.startsWith(QStringLiteral("Warning")));
 }
 
@@ -173,7 +173,7 @@ TEST_F(DecompressTest, LengthFieldTooSmallWarnsAndKeepsWhatFits)
     MediaFileInfo info = Record(QStringLiteral("short.swf"), packed);
     const QString target = DecompressFlash(info, false);
     EXPECT_EQ(ReadAll(target).mid(8), plain.mid(8, plain.size() - 12));
-    EXPECT_TRUE(m_app.logBody().contains(QStringLiteral("Warning: decompression error -5<br>")));
+    EXPECT_TRUE(m_app.LogBody().contains(QStringLiteral("Warning: decompression error -5<br>")));
 }
 
 TEST_F(DecompressTest, FailuresGiveAnEmptyPath)
@@ -193,7 +193,7 @@ TEST_F(DecompressTest, FailuresGiveAnEmptyPath)
     MediaFileInfo good = Record(QStringLiteral("good.swf"), MakeTestMovie(8, true));
     EXPECT_EQ(DecompressFlash(good, false), QString());
     EXPECT_EQ(good.WorkingPath, good.SourcePath);
-    const QStringList log = m_app.logBody();
+    const QStringList log = m_app.LogBody();
     EXPECT_TRUE(ContainsInOrder(log,
         {QStringLiteral(" :: DecompressFlash (Full)<br>"), QStringLiteral("Decompression<br>"),
             QStringLiteral("Writing decompressed data<br>")}));

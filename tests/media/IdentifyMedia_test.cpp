@@ -37,7 +37,7 @@ TEST(MediaFileInfo, ReadRectRoundsHalvesToEvenAndReadsUnsigned)
         EXPECT_EQ(rect.xMax, c.xMax);
         EXPECT_EQ(info.Width, c.width);
         EXPECT_EQ(info.Height, c.height);
-        EXPECT_EQ(reader.readU8(), 0xAB);  // left on the next whole byte
+        EXPECT_EQ(reader.ReadU8(), 0xAB);  // left on the next whole byte
     }
     // A negative Xmin is read as the unsigned field it is stored as.
     ByteReader reader(EncodeRect(-20, 200, 0, 200));
@@ -56,9 +56,9 @@ protected:
 TEST_F(IdentifyTest, PlainMovieFillsTheRecord)
 {
     SwfWriter writer;
-    writer.setVersion(7).setFrameSize(550, 400).setFrameRate(12.5).setBackgroundColor(0xFF, 0x80, 0x00).showFrame();
-    writer.showFrame().showFrame();
-    const QByteArray movie = writer.toBytes();
+    writer.SetVersion(7).SetFrameSize(550, 400).SetFrameRate(12.5).SetBackgroundColor(0xFF, 0x80, 0x00).ShowFrame();
+    writer.ShowFrame().ShowFrame();
+    const QByteArray movie = writer.ToBytes();
     const QString path = Write(QStringLiteral("intro.swf"), movie);
     MediaFileInfo info;
     ASSERT_EQ(IdentifyMedia(path, info, false), QString());
@@ -76,15 +76,15 @@ TEST_F(IdentifyTest, PlainMovieFillsTheRecord)
     EXPECT_EQ(info.BackgroundColor, QStringLiteral("FF8000"));
     // 8 header bytes, a 9-byte RECT (5 + 4 x 15 bits), rate and count: the tag starts at byte 22.
     EXPECT_EQ(info.FirstTagPosition, 22);
-    EXPECT_EQ(m_app.logBody(), QStringList({QStringLiteral("Ordinary File"), QStringLiteral(" ... "), QStringLiteral("Ok<br>")}));
+    EXPECT_EQ(m_app.LogBody(), QStringList({QStringLiteral("Ordinary File"), QStringLiteral(" ... "), QStringLiteral("Ok<br>")}));
 }
 
 TEST_F(IdentifyTest, FirstTagThatIsNotTheBackgroundGivesItsBytes)
 {
     SwfWriter writer;
-    writer.addFileAttributes(true).setBackgroundColor(1, 2, 3).showFrame();
+    writer.AddFileAttributes(true).SetBackgroundColor(1, 2, 3).ShowFrame();
     MediaFileInfo info;
-    ASSERT_EQ(IdentifyMedia(Write(QStringLiteral("as3.swf"), writer.toBytes()), info, false), QString());
+    ASSERT_EQ(IdentifyMedia(Write(QStringLiteral("as3.swf"), writer.ToBytes()), info, false), QString());
     EXPECT_EQ(info.BackgroundColor, QStringLiteral("080000"));  // the FileAttributes flags
 }
 
@@ -106,7 +106,7 @@ TEST_F(IdentifyTest, CompressedMovieIsReadFromTheHeaderFileAndReused)
     MediaFileInfo again;
     ASSERT_EQ(IdentifyMedia(path, again, false), QString());
     EXPECT_EQ(again.Width, 320);
-    EXPECT_EQ(m_app.logBody().count(QStringLiteral("Header exists - skipping<br>")), 1);
+    EXPECT_EQ(m_app.LogBody().count(QStringLiteral("Header exists - skipping<br>")), 1);
 }
 
 TEST_F(IdentifyTest, FullExpansionMovesThePaths)
@@ -132,7 +132,7 @@ TEST_F(IdentifyTest, CompressedVersionFiveIsReadAsPlain)
     EXPECT_EQ(info.Version, 5);
     EXPECT_EQ(info.WorkingPath, path);
     EXPECT_FALSE(QFileInfo::exists(CachePathFor(path, QStringLiteral(".tmp"), true, false)));
-    EXPECT_TRUE(m_app.logBody().startsWith(QStringLiteral("Compressed File")));
+    EXPECT_TRUE(m_app.LogBody().startsWith(QStringLiteral("Compressed File")));
 }
 
 TEST_F(IdentifyTest, UnknownAndMissingFilesGiveTheirTexts)
@@ -140,7 +140,7 @@ TEST_F(IdentifyTest, UnknownAndMissingFilesGiveTheirTexts)
     MediaFileInfo info;
     EXPECT_EQ(IdentifyMedia(Write(QStringLiteral("a.txt"), QByteArray("hello world")), info, false),
         QStringLiteral("Not a Flash Movie"));
-    EXPECT_TRUE(m_app.logBody().contains(QStringLiteral("Unknown signature (hel)<br>")));
+    EXPECT_TRUE(m_app.LogBody().contains(QStringLiteral("Unknown signature (hel)<br>")));
     EXPECT_EQ(IdentifyMedia(Write(QStringLiteral("empty.swf"), QByteArray()), info, false), QStringLiteral("Not a Flash Movie"));
     EXPECT_EQ(IdentifyMedia(m_dir.path() + QStringLiteral("/gone.swf"), info, false), QStringLiteral("File not found"));
     EXPECT_TRUE(info.SourcePath.isEmpty());
@@ -178,7 +178,7 @@ TEST_F(IdentifyTest, VideoGetsItsSizeAndTheWrapperAddress)
     EXPECT_EQ(QString::fromUtf8(ReadAll(Folders().flash + QStringLiteral("video.xml"))),
         QStringLiteral("<?xml version=\"1.0\"?><VIDEO><SOURCE>") + path
             + QStringLiteral("</SOURCE><WIDTH>320</WIDTH><HEIGHT>240</HEIGHT><FRAMES>0</FRAMES></VIDEO>"));
-    EXPECT_EQ(m_app.logBody(), QStringList({QStringLiteral("Flash Video"), QStringLiteral(" ... "), QStringLiteral("Ok<br>")}));
+    EXPECT_EQ(m_app.LogBody(), QStringList({QStringLiteral("Flash Video"), QStringLiteral(" ... "), QStringLiteral("Ok<br>")}));
 }
 
 TEST_F(IdentifyTest, DamagedMoviesNeverCrash)

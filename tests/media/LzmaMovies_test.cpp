@@ -53,7 +53,7 @@ TEST_F(LzmaTest, IdentifiedExpandedAndReusedLikeCompressedMovies)
     EXPECT_EQ(info.FrameCount, 2);
     EXPECT_EQ(info.BackgroundColor, QStringLiteral("336699"));
     EXPECT_EQ(ReadAll(CacheFile(path)), plain.left(26));
-    const QStringList log = m_app.logBody();
+    const QStringList log = m_app.LogBody();
     EXPECT_EQ(log.value(0), QStringLiteral("LZMA Compressed File"));
     EXPECT_TRUE(ContainsInOrder(log,
         {QStringLiteral(" :: DecompressFlash (Header Only)<br>"), QStringLiteral("Decompression<br>"),
@@ -61,14 +61,14 @@ TEST_F(LzmaTest, IdentifiedExpandedAndReusedLikeCompressedMovies)
 
     MediaFileInfo again;
     ASSERT_EQ(IdentifyMedia(path, again, false), QString());
-    EXPECT_TRUE(m_app.logBody().contains(QStringLiteral("Header exists - skipping<br>")));
+    EXPECT_TRUE(m_app.LogBody().contains(QStringLiteral("Header exists - skipping<br>")));
 
     MediaFileInfo full;
     ASSERT_EQ(IdentifyMedia(path, full, true), QString());
     EXPECT_EQ(full.WorkingPath, CacheFile(path));
     EXPECT_EQ(full.SourcePath, path);
     EXPECT_EQ(ReadAll(full.WorkingPath), plain);
-    EXPECT_TRUE(m_app.logBody().contains(QStringLiteral("Removing persistent file<br>")));
+    EXPECT_TRUE(m_app.LogBody().contains(QStringLiteral("Removing persistent file<br>")));
 }
 
 TEST_F(LzmaTest, DamagedHeadersAndStreamsCannotBeRead)
@@ -115,8 +115,8 @@ TEST_F(LzmaTest, VersionBelowSixIsReadAsPlainAsForZlib)
 TEST_F(LzmaTest, CutShortStreamsKeepZerosWhereDataIsMissing)
 {
     SwfWriter writer;
-    writer.setVersion(13).addTag(2, MakeJpeg(64, 64, 5)).showFrame();
-    const QByteArray plain = writer.toBytes();
+    writer.SetVersion(13).AddTag(2, MakeJpeg(64, 64, 5)).ShowFrame();
+    const QByteArray plain = writer.ToBytes();
     const QByteArray packed = LzmaMovie(plain);
     const QString path = Write(QStringLiteral("cut.swf"), packed.left(packed.size() - 40));
     MediaFileInfo info;
@@ -132,13 +132,13 @@ TEST_F(LzmaTest, CutShortStreamsKeepZerosWhereDataIsMissing)
 TEST_F(LzmaTest, LengthFieldClaimingFourGigabytesEndsWithTheStream)
 {
     SwfWriter writer;
-    writer.setVersion(10).setBackgroundColor(1, 2, 3).addTag(21, QByteArray(2, '\x07') + MakeJpeg(32, 32, 1)).showFrame();
-    const QByteArray plain = writer.toBytes();
+    writer.SetVersion(10).SetBackgroundColor(1, 2, 3).AddTag(21, QByteArray(2, '\x07') + MakeJpeg(32, 32, 1)).ShowFrame();
+    const QByteArray plain = writer.ToBytes();
     const struct {
         const char* name;
         QByteArray movie;
     } cases[] = {
-        {"zlib.swf", ClaimingFourGigabytes(writer.toBytes(true))},
+        {"zlib.swf", ClaimingFourGigabytes(writer.ToBytes(true))},
         {"lzma.swf", ClaimingFourGigabytes(LzmaMovie(plain))},
     };
     for (const auto& c : cases) {
@@ -163,7 +163,7 @@ TEST_F(LzmaTest, LengthFieldClaimingFourGigabytesEndsWithTheStream)
         EXPECT_EQ(reports, 2);  // the image and the End tag: no walk over zeros
     }
     // A stream cut short as well: a length the compressed bytes could never fill gets no zeros.
-    const QByteArray packed = ClaimingFourGigabytes(writer.toBytes(true));
+    const QByteArray packed = ClaimingFourGigabytes(writer.ToBytes(true));
     const QString path = Write(QStringLiteral("cut.swf"), packed.left(packed.size() - 10));
     MediaFileInfo info;
     ASSERT_EQ(IdentifyMedia(path, info, true), QString());

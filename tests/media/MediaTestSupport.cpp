@@ -6,9 +6,9 @@
 QByteArray MakeTestMovie(int version, bool compressed)
 {
     SwfWriter writer;
-    writer.setVersion(static_cast<uint8_t>(version)).setFrameSize(320, 240).setFrameRate(12).setBackgroundColor(0x33, 0x66, 0x99);
-    writer.showFrame().showFrame();
-    return writer.toBytes(compressed);
+    writer.SetVersion(static_cast<uint8_t>(version)).SetFrameSize(320, 240).SetFrameRate(12).SetBackgroundColor(0x33, 0x66, 0x99);
+    writer.ShowFrame().ShowFrame();
+    return writer.ToBytes(compressed);
 }
 
 QByteArray MakeTestVideo(const QByteArray& pictureBits)

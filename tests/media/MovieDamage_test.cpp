@@ -22,14 +22,14 @@ namespace {
 QByteArray Movie(int version = 10)
 {
     SwfWriter writer;
-    writer.setVersion(static_cast<uint8_t>(version)).setBackgroundColor(1, 2, 3);
+    writer.SetVersion(static_cast<uint8_t>(version)).SetBackgroundColor(1, 2, 3);
     for (int i = 0; i < 4; ++i) {
         QByteArray data;
         for (int j = 0; j < 2000; ++j)
             data.append(static_cast<char>((i * 31 + j * j) % 253));
-        writer.addTag(2, data).showFrame();
+        writer.AddTag(2, data).ShowFrame();
     }
-    return writer.toBytes();
+    return writer.ToBytes();
 }
 
 // The plain movie stored compressed by zlib.
@@ -100,8 +100,8 @@ TEST_F(DamageTest, TagRunningPastTheEndIsNamed)
 {
     // The last image tag claims more than the data holds; the length field agrees with the file.
     SwfWriter writer;
-    writer.setBackgroundColor(1, 2, 3).addTag(2, QByteArray(100, 'a')).showFrame();
-    QByteArray movie = writer.toBytes(false, false) + EncodeTag(21, QByteArray(50, 'j'), true);
+    writer.SetBackgroundColor(1, 2, 3).AddTag(2, QByteArray(100, 'a')).ShowFrame();
+    QByteArray movie = writer.ToBytes(false, false) + EncodeTag(21, QByteArray(50, 'j'), true);
     movie.replace(movie.size() - 54, 4, QByteArray("\xE8\x03\x00\x00", 4));  // 1000 bytes
     QByteArray length;
     AppendU32(length, static_cast<uint32_t>(movie.size()));
@@ -113,8 +113,8 @@ TEST_F(DamageTest, TagRunningPastTheEndIsNamed)
     EXPECT_EQ(damage.kind, MovieDamageKind::TagPastEnd);
 
     // Data after the End tag, and no End tag at all, are not damage.
-    EXPECT_EQ(Check(QStringLiteral("trailing.swf"), writer.toBytes() + QByteArray(10, 'x')).kind, MovieDamageKind::Whole);
-    QByteArray noEnd = writer.toBytes(false, false);
+    EXPECT_EQ(Check(QStringLiteral("trailing.swf"), writer.ToBytes() + QByteArray(10, 'x')).kind, MovieDamageKind::Whole);
+    QByteArray noEnd = writer.ToBytes(false, false);
     EXPECT_EQ(Check(QStringLiteral("no-end.swf"), noEnd).kind, MovieDamageKind::Whole);
     // A tag header cut in two.
     QByteArray cutHeader = noEnd + QByteArray("\x3F", 1);

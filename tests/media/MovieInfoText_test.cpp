@@ -140,7 +140,7 @@ TEST_F(MovieInfoTest, BuiltInTextsAreThoseOfTheShippedEnglishFile)
     XmlDocument english;
     ASSERT_TRUE(english.load(SourceDir() + QStringLiteral("/data/Languages/English.xml")));
     const InfoTextLookup lookup = [&](const QString& key, const QString& fallback) {
-        return GetXmlText(english.asNode(), QStringLiteral("LANG/") + key.toUpper() + QStringLiteral("/@text"), fallback);
+        return GetXmlText(english.AsNode(), QStringLiteral("LANG/") + key.toUpper() + QStringLiteral("/@text"), fallback);
     };
     MediaFileInfo compressed = Movie(40000, 100000);
     compressed.Compressed = true;

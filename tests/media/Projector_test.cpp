@@ -96,12 +96,12 @@ TEST_F(ProjectorTest, ProjectorWithCompressedMovieLogsBothKinds)
     const QString extracted = CachePathFor(path, QStringLiteral(".swf"), true, false);
     EXPECT_EQ(info.WorkingPath, extracted);
     EXPECT_EQ(ReadAll(extracted), movie);  // written unchanged, still "CWS"
-    EXPECT_TRUE(ContainsInOrder(m_app.logBody(),
+    EXPECT_TRUE(ContainsInOrder(m_app.LogBody(),
         {QStringLiteral("Executable<br>"), QStringLiteral(" :: ExtractEXE (") + path + QStringLiteral(")... "),
             QStringLiteral("Writing data... "), QStringLiteral("Ok<br>"),
             QStringLiteral("File path changed to: ") + extracted + QStringLiteral("<br>"), QStringLiteral("Compressed File"),
             QStringLiteral(" :: DecompressFlash (Header Only)<br>")}))
-        << m_app.logBody().join(QLatin1Char('\n')).toStdString();
+        << m_app.LogBody().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(ProjectorTest, TemplateCarryingAMovieGivesOnlyItsPlayerPart)
@@ -197,7 +197,7 @@ TEST_F(ProjectorTest, BrokenProjectorsGiveTheirReasons)
         EXPECT_EQ(IdentifyMedia(path, info, false), QLatin1String(c.reason));
         EXPECT_FALSE(QFileInfo::exists(CachePathFor(path, QStringLiteral(".swf"), true, false)));
     }
-    EXPECT_TRUE(m_app.logBody().contains(QStringLiteral("Invalid Generic Projector<br>")));
+    EXPECT_TRUE(m_app.LogBody().contains(QStringLiteral("Invalid Generic Projector<br>")));
 }
 
 TEST_F(ProjectorTest, ExtractedMovieIsReusedUntilTheCacheIsCleared)

@@ -19,8 +19,8 @@ protected:
     TestHolders holders;
     FakeOptionsHost host;
 
-    void Load() { LoadOpts(host, holders.all()); }
-    void Save() { SaveOpts(host, holders.all()); }
+    void Load() { LoadOpts(host, holders.All()); }
+    void Save() { SaveOpts(host, holders.All()); }
     QString Stored(const char* section, const char* name) { return ReadRegistryString(section, name, "<missing>"); }
 };
 
@@ -29,7 +29,7 @@ protected:
 TEST_F(LoadSaveOptions, FirstStartTakesEveryDefaultAndPreparesTheVeZedazFolder)
 {
     Load();
-    const QString veZedaz = store.documents() + "Ve Zedaz/";
+    const QString veZedaz = store.Documents() + "Ve Zedaz/";
     const PlayerOptionState& p = holders.player;
     EXPECT_EQ(p.quality, "High");
     EXPECT_EQ(p.flashAlpha, 100);
@@ -89,7 +89,7 @@ TEST_F(LoadSaveOptions, FirstStartTakesEveryDefaultAndPreparesTheVeZedazFolder)
         "Center",
     };
     EXPECT_EQ(host.calls, expected);
-    EXPECT_EQ(app.logBody(), QStringList({"<br>", " :: Load Options<br>"}));
+    EXPECT_EQ(app.LogBody(), QStringList({"<br>", " :: Load Options<br>"}));
 }
 
 TEST_F(LoadSaveOptions, UnconvertibleValuesKeepTheirValueAndTheRestLoads)
@@ -126,21 +126,21 @@ TEST_F(LoadSaveOptions, VeZedazFolderIsNormalisedAndCreatedOneLevelOnly)
     EXPECT_EQ(NormalizeMyFlashFolder("/home/u/Flash/"), "/home/u/Flash/");
     EXPECT_EQ(NormalizeMyFlashFolder("/home/u//Flash\\\\"), "/home/u/Flash/");
 
-    WriteRegistryString("Recent", "MyFlash", store.path() + "mine\\\\flash\\");
+    WriteRegistryString("Recent", "MyFlash", store.Path() + "mine\\\\flash\\");
     Load();
-    EXPECT_EQ(holders.options.myFlash, store.path() + "mine/flash/");
-    EXPECT_FALSE(QFileInfo::exists(store.path() + "mine"));
+    EXPECT_EQ(holders.options.myFlash, store.Path() + "mine/flash/");
+    EXPECT_FALSE(QFileInfo::exists(store.Path() + "mine"));
 
-    QDir().mkdir(store.path() + "mine");
+    QDir().mkdir(store.Path() + "mine");
     Load();
-    EXPECT_TRUE(QFileInfo(store.path() + "mine/flash/ScreenShots").isDir());
+    EXPECT_TRUE(QFileInfo(store.Path() + "mine/flash/ScreenShots").isDir());
 
     // Two levels below a missing folder: nothing is made and the path is still used.
-    WriteRegistryString("Recent", "MyFlash", store.path() + "gone/deeper");
+    WriteRegistryString("Recent", "MyFlash", store.Path() + "gone/deeper");
     Load();
-    EXPECT_EQ(holders.options.myFlash, store.path() + "gone/deeper/");
-    EXPECT_EQ(holders.options.playlistFile, store.path() + "gone/deeper/Last Played Temp.vorlen");
-    EXPECT_FALSE(QFileInfo::exists(store.path() + "gone"));
+    EXPECT_EQ(holders.options.myFlash, store.Path() + "gone/deeper/");
+    EXPECT_EQ(holders.options.playlistFile, store.Path() + "gone/deeper/Last Played Temp.vorlen");
+    EXPECT_FALSE(QFileInfo::exists(store.Path() + "gone"));
 }
 
 TEST_F(LoadSaveOptions, KnownBuildIsRaisedToThisBuildAndAStoredDateIsKept)
@@ -252,9 +252,9 @@ TEST_F(LoadSaveOptions, UsageGrowsByThreeTenthsOfTheTicksRoundedHalfToEven)
 TEST_F(LoadSaveOptions, RecentFilesAreWrittenNewestFirstWhileTheyExist)
 {
     Load();
-    const QString kept = store.path() + "kept.swf";
+    const QString kept = store.Path() + "kept.swf";
     WriteAll(kept, "FWS");
-    host.recentFiles = {kept, store.path() + "deleted.swf", kept};
+    host.recentFiles = {kept, store.Path() + "deleted.swf", kept};
     Save();
     EXPECT_EQ(Stored("Recent", "0"), kept);
     EXPECT_EQ(Stored("Recent", "1"), "");
@@ -270,19 +270,19 @@ TEST_F(LoadSaveOptions, RecentFilesAreWrittenNewestFirstWhileTheyExist)
 
 TEST_F(LoadSaveOptions, SingleValuesMoveThroughTheirRow)
 {
-    EXPECT_TRUE(LoadOption("System", "OneInstance", holders.all()));
+    EXPECT_TRUE(LoadOption("System", "OneInstance", holders.All()));
     EXPECT_TRUE(holders.options.oneInstance);
     WriteRegistryString("System", "GPF", "1");
-    EXPECT_TRUE(LoadOption("System", "GPF", holders.all()));
+    EXPECT_TRUE(LoadOption("System", "GPF", holders.All()));
     EXPECT_TRUE(holders.options.gpf);
     WriteRegistryString("Window", "WinSFX", "maybe");
     holders.options.winSFX = false;
-    EXPECT_FALSE(LoadOption("Window", "WinSFX", holders.all()));
+    EXPECT_FALSE(LoadOption("Window", "WinSFX", holders.All()));
     EXPECT_FALSE(holders.options.winSFX);
-    EXPECT_FALSE(LoadOption("Window", "hWnd", holders.all()));
+    EXPECT_FALSE(LoadOption("Window", "hWnd", holders.All()));
 
     holders.font.size = 9.5;
-    EXPECT_TRUE(SaveOption("Window", "FontSize", holders.all()));
+    EXPECT_TRUE(SaveOption("Window", "FontSize", holders.All()));
     EXPECT_EQ(Stored("Window", "FontSize"), "9.5");
 }
 
@@ -290,7 +290,7 @@ TEST_F(LoadSaveOptions, EverySavedValueLoadsBackUnchanged)
 {
     Load();
     // Change every value LoadOpts and SaveOpts both move to something that is not its default.
-    const OptionSet all = holders.all();
+    const OptionSet all = holders.All();
     for (const OptionRow& row : all.Rows()) {
         if (!IsHeld(row.target) || row.load.order == 0 || row.save.order == 0)
             continue;
@@ -320,7 +320,7 @@ TEST_F(LoadSaveOptions, EverySavedValueLoadsBackUnchanged)
             break;
         }
     }
-    holders.options.myFlash = store.path() + "elsewhere/";
+    holders.options.myFlash = store.Path() + "elsewhere/";
     holders.player.volumeBeforeMute = holders.player.volume;
     host.quality = "text of Quality";
     host.scaleMode = 7;
@@ -329,9 +329,9 @@ TEST_F(LoadSaveOptions, EverySavedValueLoadsBackUnchanged)
     Save();
 
     TestHolders loaded;
-    const OptionSet loadedSet = loaded.all();
+    const OptionSet loadedSet = loaded.All();
     LoadOpts(host, loadedSet);
-    const OptionSet before = const_cast<TestHolders&>(saved).all();
+    const OptionSet before = const_cast<TestHolders&>(saved).All();
     for (const OptionRow& row : before.Rows()) {
         if (!IsHeld(row.target) || row.load.order == 0 || row.save.order == 0)
             continue;

@@ -19,7 +19,7 @@ QStringList Split(const char* names)
 TEST(OptionSet, ProgramRowsGiveTheLoadAndSaveSequences)
 {
     TestHolders holders;
-    const OptionSet set = holders.all();
+    const OptionSet set = holders.All();
     EXPECT_EQ(LoadOptsOrder(set),
         Split("View/Quality,View/ScaleMode,View/FlashAlpha,View/Skin,View/Menus,View/Playlist,Playback/Repeat,"
               "Playback/NonStop,Sound/Volume,Sound/Pan,Sound/Mute,Gadgets/NoAnimation,System/CacheMode,System/StartUp,"

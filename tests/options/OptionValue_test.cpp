@@ -72,7 +72,7 @@ TEST(OptionValue, RefusedTextLeavesTheValueAsItWas)
 TEST(OptionTable, RowsAgreeWithTheirHoldersAndTheLoadSaveOrder)
 {
     TestHolders holders;
-    const OptionSet all = holders.all();
+    const OptionSet all = holders.All();
     QSet<QString> names;
     for (const OptionRow& row : all.Rows()) {
         if (!row.section)

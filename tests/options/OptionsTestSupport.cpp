@@ -10,12 +10,12 @@ TempOptionStore::TempOptionStore()
 {
     for (int i = 0; i < 3; ++i)
         m_old[i] = qgetenv(kVariables[i]);
-    QDir().mkpath(path() + QStringLiteral("config"));
-    QDir().mkpath(path() + QStringLiteral("home/Documents"));
-    QDir().mkpath(path() + QStringLiteral("xdg"));
-    qputenv("VORLEN_CONFIG_DIR", (path() + QStringLiteral("config")).toUtf8());
-    qputenv("HOME", (path() + QStringLiteral("home")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (path() + QStringLiteral("xdg")).toUtf8());
+    QDir().mkpath(Path() + QStringLiteral("config"));
+    QDir().mkpath(Path() + QStringLiteral("home/Documents"));
+    QDir().mkpath(Path() + QStringLiteral("xdg"));
+    qputenv("VORLEN_CONFIG_DIR", (Path() + QStringLiteral("config")).toUtf8());
+    qputenv("HOME", (Path() + QStringLiteral("home")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", (Path() + QStringLiteral("xdg")).toUtf8());
 }
 
 TempOptionStore::~TempOptionStore()

@@ -20,8 +20,8 @@ class TempOptionStore {
 public:
     TempOptionStore();
     ~TempOptionStore();
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
-    QString documents() const { return path() + QStringLiteral("home/Documents/"); }
+    QString Path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString Documents() const { return Path() + QStringLiteral("home/Documents/"); }
 
 private:
     QTemporaryDir m_dir;
@@ -70,7 +70,7 @@ struct TestHolders {
     UpdateSettings update;
     UIFontInfo font;
     // The program's option table over these holders.
-    OptionSet all()
+    OptionSet All()
     {
         OptionSet set(options);
         AddProgramOptionRows(set, ProgramOptionHolders{&player, &generator, &extractor, &update, &font});

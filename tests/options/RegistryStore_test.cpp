@@ -37,7 +37,7 @@ TEST(RegistryStore, MissingValuesReadAsTheDefaultAndTextsRoundTrip)
 TEST(RegistryStore, FileLivesBelowTheConfiguredFolderOneGroupPerSection)
 {
     TempOptionStore store;
-    EXPECT_EQ(OptionStorePath(), store.path() + "config/Vorlen/Vorlen.ini");
+    EXPECT_EQ(OptionStorePath(), store.Path() + "config/Vorlen/Vorlen.ini");
     WriteRegistryString("View", "Quality", "Medium");
     WriteRegistryString("Sound", "Mute", "True");
     const QString ini = QString::fromUtf8(ReadAll(OptionStorePath()));
@@ -120,8 +120,8 @@ TEST(RegistryStore, WritesReplaceTheFileWholeAndFailSilently)
         EXPECT_TRUE(name == "Vorlen.ini" || name == "Vorlen.ini.lock") << name.toStdString();
 
     // A store that cannot be made (its folder would lie below a file): nothing fails.
-    WriteAll(store.path() + "blocker", "x");
-    qputenv("VORLEN_CONFIG_DIR", (store.path() + "blocker/config").toUtf8());
+    WriteAll(store.Path() + "blocker", "x");
+    qputenv("VORLEN_CONFIG_DIR", (store.Path() + "blocker/config").toUtf8());
     EXPECT_EQ(SetRegistryValue(OpenRegistryKey("View"), "Skin", kRegSz, "Aqua"), kRegAccessDenied);
     WriteRegistryString("View", "Skin", "Aqua");
     EXPECT_EQ(ReadRegistryString("View", "Skin", "Default"), "Default");

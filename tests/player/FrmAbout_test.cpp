@@ -65,10 +65,10 @@ TEST_F(PlayerTest, TheAboutBoxOpensTheWebSiteForGoWebAndHelpAndClosesWithExit)
     QStringList topics;
     about.openHelp = [&topics](const QString& topic) { topics << topic; };
     about.show();
-    control.swf->raiseFSCommand(QStringLiteral("QUIT"), QString());
-    control.swf->raiseFSCommand(QStringLiteral("MEOWOPEN"), QString());
+    control.swf->RaiseFsCommand(QStringLiteral("QUIT"), QString());
+    control.swf->RaiseFsCommand(QStringLiteral("MEOWOPEN"), QString());
     EXPECT_TRUE(opened.urls.isEmpty());
-    control.swf->raiseFSCommand(QStringLiteral("goWeb"), QStringLiteral("http://elsewhere.example/"));
+    control.swf->RaiseFsCommand(QStringLiteral("goWeb"), QStringLiteral("http://elsewhere.example/"));
     EXPECT_EQ(opened.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.vorlen.org"))});
 
     about.findChild<QPushButton*>(QStringLiteral("cbHelp"))->click();

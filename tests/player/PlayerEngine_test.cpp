@@ -42,20 +42,20 @@ QByteArray CommandMovie(const QList<QPair<QByteArray, QByteArray>>& commands)
 {
     Avm1Assembler actions;
     for (const auto& [command, args] : commands)
-        actions.getUrl("FSCommand:" + command, args);
+        actions.GetUrl("FSCommand:" + command, args);
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(200, 150).setFrameRate(12).setBackgroundColor(0x30, 0x60, 0x90);
-    writer.addRaw(actions.doActionTag());
-    writer.showFrame();
-    return writer.toBytes(false);
+    writer.SetVersion(8).SetFrameSize(200, 150).SetFrameRate(12).SetBackgroundColor(0x30, 0x60, 0x90);
+    writer.AddRaw(actions.DoActionTag());
+    writer.ShowFrame();
+    return writer.ToBytes(false);
 }
 
 QByteArray PlainMovie()
 {
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(240, 180).setFrameRate(12).setBackgroundColor(0x10, 0x80, 0x40);
-    writer.showFrame();
-    return writer.toBytes(false);
+    writer.SetVersion(8).SetFrameSize(240, 180).SetFrameRate(12).SetBackgroundColor(0x10, 0x80, 0x40);
+    writer.ShowFrame();
+    return writer.ToBytes(false);
 }
 
 // A player window on its own engine control, shown.
@@ -73,7 +73,7 @@ public:
         m_swf->WaitForPage(20000);
     }
     Player& player() { return *m_player; }
-    RuffleFlashControl& swf() { return *m_swf; }
+    RuffleFlashControl& Swf() { return *m_swf; }
     bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 15000) { return m_swf->WaitFor(condition, timeoutMs); }
 
 private:
@@ -85,11 +85,11 @@ private:
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); }
     ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
     QList<QUrl> urls;
 public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
+    void Open(const QUrl& url) { urls << url; }
 };
 
 // The share of sampled pixels of an image that are neither black nor the page's dark blue.
@@ -148,7 +148,7 @@ TEST(PlayerEngine, TheWelcomeScreenShowsWhyALoadFailed)
         EXPECT_EQ(window.player().windowTitle(), QStringLiteral("Vorlen - Welcome"));
         QJsonObject state;
         EXPECT_TRUE(window.WaitFor([&] {
-            state = MovieState(window.swf());
+            state = MovieState(window.Swf());
             return state.value(QStringLiteral("texts")).toObject().value(QStringLiteral("error")).toString() == c.error;
         })) << QJsonDocument(state).toJson().toStdString();
         EXPECT_EQ(state.value(QStringLiteral("state")).toString(), QStringLiteral("ready"));
@@ -158,7 +158,7 @@ TEST(PlayerEngine, TheWelcomeScreenShowsWhyALoadFailed)
     window.player().CloseMedia(QString());
     QJsonObject state;
     EXPECT_TRUE(window.WaitFor([&] {
-        state = MovieState(window.swf());
+        state = MovieState(window.Swf());
         return state.value(QStringLiteral("state")).toString() == QLatin1String("ready")
             && state.value(QStringLiteral("texts")).toObject().value(QStringLiteral("error")).toString().isEmpty();
     }));
@@ -204,20 +204,20 @@ TEST(PlayerEngine, AFlashVideoPlaysInTheWindowAndItsEndIsSeen)
     EXPECT_EQ(window.player().View()->size(), QSize(352, 288));
     QJsonObject state;
     EXPECT_TRUE(window.WaitFor([&] {
-        state = MovieState(window.swf());
+        state = MovieState(window.Swf());
         return state.value(QStringLiteral("playback")).toString() == QLatin1String("playing")
             && state.value(QStringLiteral("time")).toDouble() > 0.5;
     })) << QJsonDocument(state).toJson().toStdString();
     EXPECT_TRUE(state.value(QStringLiteral("pictures")).toBool());
     // The wrapper counts tenths of a second.
-    EXPECT_TRUE(window.WaitFor([&] { return window.swf().TotalFrames() >= 2 && window.swf().CurrentFrame() >= 3; }, 5000))
-        << window.swf().CurrentFrame() << " / " << window.swf().TotalFrames();
-    EXPECT_GT(LitShare(window.swf().GrabFrame()), 0.2);
+    EXPECT_TRUE(window.WaitFor([&] { return window.Swf().TotalFrames() >= 2 && window.Swf().CurrentFrame() >= 3; }, 5000))
+        << window.Swf().CurrentFrame() << " / " << window.Swf().TotalFrames();
+    EXPECT_GT(LitShare(window.Swf().GrabFrame()), 0.2);
 
     // The player's pause reaches the video.
     window.player().PauseMedia();
     EXPECT_TRUE(window.WaitFor(
-        [&] { return MovieState(window.swf()).value(QStringLiteral("playback")).toString() == QLatin1String("paused"); }, 5000));
+        [&] { return MovieState(window.Swf()).value(QStringLiteral("playback")).toString() == QLatin1String("paused"); }, 5000));
 
     const QString next = Folder() + QStringLiteral("after the video.swf");
     WriteAll(next, PlainMovie());

@@ -18,8 +18,8 @@ protected:
         WriteRegistryString(QStringLiteral("System"), QStringLiteral("FSCommand"), allowed ? "True" : "False");
         return MakePlayer();
     }
-    void Send(const QString& command, const QString& args = QString()) { swf().raiseFSCommand(command, args); }
-    QStringList Loads() { return swf().calls.filter(QStringLiteral("LoadMovie 0 ")); }
+    void Send(const QString& command, const QString& args = QString()) { Swf().RaiseFsCommand(command, args); }
+    QStringList Loads() { return Swf().calls.filter(QStringLiteral("LoadMovie 0 ")); }
 
     OpenedUrls m_opened;
 };

@@ -125,12 +125,12 @@ TEST_F(PlayerTest, HandyKeysActOnlyUnderTheirConditions)
     player().ShowPlayer();
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 12, 30}), QString(), false);
     player().SetSound(50, 0);
-    swf().SetPlaying(false);
-    swf().calls.clear();
+    Swf().SetPlaying(false);
+    Swf().calls.clear();
     // Without "Handy Hot Keys" the single keys belong to the movie.
     for (int key : {Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Escape, Qt::Key_A})
         EXPECT_FALSE(player().HandyAction(key)) << key;
-    EXPECT_TRUE(Calls(swf(), {QStringLiteral("Play"), QStringLiteral("Forward"), QStringLiteral("Back")}).isEmpty());
+    EXPECT_TRUE(Calls(Swf(), {QStringLiteral("Play"), QStringLiteral("Forward"), QStringLiteral("Back")}).isEmpty());
     EXPECT_EQ(player().Volume(), 50);
     // F12 opens the console whatever the switches say.
     EXPECT_TRUE(player().HandyAction(Qt::Key_F12));
@@ -139,10 +139,10 @@ TEST_F(PlayerTest, HandyKeysActOnlyUnderTheirConditions)
 
     player().RunCommand(QStringLiteral("mnuHandyKeys"));
     EXPECT_TRUE(player().HandyAction(Qt::Key_Space));
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
     EXPECT_TRUE(player().HandyAction(Qt::Key_Right));
     EXPECT_TRUE(player().HandyAction(Qt::Key_Left));
-    EXPECT_EQ(Calls(swf(), {QStringLiteral("Play"), QStringLiteral("Forward"), QStringLiteral("Back")}),
+    EXPECT_EQ(Calls(Swf(), {QStringLiteral("Play"), QStringLiteral("Forward"), QStringLiteral("Back")}),
         QStringList({QStringLiteral("Play"), QStringLiteral("Forward"), QStringLiteral("Back")}));
     EXPECT_TRUE(player().HandyAction(Qt::Key_Up));
     EXPECT_EQ(player().Volume(), 60);
@@ -156,10 +156,10 @@ TEST_F(PlayerTest, HandyKeysActOnlyUnderTheirConditions)
 
     // While the media browser is shown its movie gets the keys; F12 stays the player's.
     m_browser.browsing = true;
-    swf().calls.clear();
+    Swf().calls.clear();
     EXPECT_FALSE(player().HandyAction(Qt::Key_Space));
     EXPECT_FALSE(player().HandyAction(Qt::Key_Right));
-    EXPECT_TRUE(Calls(swf(), {QStringLiteral("Stop"), QStringLiteral("Forward")}).isEmpty());
+    EXPECT_TRUE(Calls(Swf(), {QStringLiteral("Stop"), QStringLiteral("Forward")}).isEmpty());
     EXPECT_TRUE(player().HandyAction(Qt::Key_F12));
 }
 
@@ -194,8 +194,8 @@ TEST_F(PlayerTest, TheMoviePopUpCopiesChecksAndCaptionsFromTheMainMenus)
 {
     MakePlayer();
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf")), QString(), false);
-    swf().SetQuality2(QStringLiteral("Low"));
-    swf().SetPlaying(true);
+    Swf().SetQuality2(QStringLiteral("Low"));
+    Swf().SetPlaying(true);
     player().TimerTick();
     QMenu* menu = player().PreparePopUp(PopUpSource::Movie);
     ASSERT_NE(menu, nullptr);
@@ -204,8 +204,8 @@ TEST_F(PlayerTest, TheMoviePopUpCopiesChecksAndCaptionsFromTheMainMenus)
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuPopLQ")));
     EXPECT_EQ(player().MenuItem(QStringLiteral("mnuPopPlay"))->text(), QStringLiteral("Pause"));
 
-    swf().SetQuality2(QStringLiteral("Medium"));
-    swf().SetPlaying(false);
+    Swf().SetQuality2(QStringLiteral("Medium"));
+    Swf().SetPlaying(false);
     player().TimerTick();
     player().MenuItem(QStringLiteral("mnuConvert"))->setText(QStringLiteral("Convert EXE to SWF"));
     player().PreparePopUp(PopUpSource::Movie);
@@ -214,7 +214,7 @@ TEST_F(PlayerTest, TheMoviePopUpCopiesChecksAndCaptionsFromTheMainMenus)
     EXPECT_EQ(player().MenuItem(QStringLiteral("mnuPopPlay"))->text(), QStringLiteral("Play"));
     EXPECT_EQ(player().MenuItem(QStringLiteral("mnuPopConvert"))->text(), QStringLiteral("Convert EXE to SWF"));
 
-    swf().SetQuality2(QStringLiteral("High"));
+    Swf().SetQuality2(QStringLiteral("High"));
     player().ShowPopUp(PopUpSource::Movie);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuPopHQ")));
@@ -334,12 +334,12 @@ TEST_F(PlayerTest, AssignMenusGivesTheItemsTheIconsAndMarksOfTheTable)
     EXPECT_EQ(open->icon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
     EXPECT_EQ(IconColour(player().MenuItem(QStringLiteral("mnuPopOpen"))), QColor(Qt::red));
     EXPECT_TRUE(player().MenuItem(QStringLiteral("mnuExit"))->icon().isNull());
-    EXPECT_FALSE(m_app.log().contains(QStringLiteral("Failed to draw")));
+    EXPECT_FALSE(m_app.Log().contains(QStringLiteral("Failed to draw")));
 
     // mnuPlay's icon follows its caption when its menu opens.
     QAction* play = player().MenuItem(QStringLiteral("mnuPlay"));
     EXPECT_EQ(IconColour(play), QColor(Qt::green));
-    swf().SetPlaying(true);
+    Swf().SetPlaying(true);
     player().TimerTick();
     QMenu* playback = play->associatedObjects().isEmpty() ? nullptr : qobject_cast<QMenu*>(play->associatedObjects()[0]);
     ASSERT_NE(playback, nullptr);

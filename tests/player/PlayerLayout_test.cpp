@@ -76,14 +76,14 @@ TEST_F(PlayerTest, CropFillsTheViewAndCutsTheOverflow)
     player().resize(player().width() + 200, player().height());
     ASSERT_TRUE(QTest::qWaitFor([this] { return player().View()->width() == 600; }, 5000));
     const QSize wider = player().View()->size();
-    const QRect control = swf().widget()->geometry();
+    const QRect control = Swf().widget()->geometry();
     EXPECT_EQ(control.width(), wider.width());
     EXPECT_EQ(control.height(), wider.width() * 3 / 4);
     EXPECT_EQ(control.center().y(), QRect(QPoint(), wider).center().y());
     // Without Crop (or in another scale mode) the control fills the view.
     m_options.crop = false;
     player().ViewResize();
-    EXPECT_EQ(swf().widget()->geometry(), QRect(QPoint(), wider));
+    EXPECT_EQ(Swf().widget()->geometry(), QRect(QPoint(), wider));
 }
 
 TEST_F(PlayerTest, TheAspectRatioFollowsABorderDrag)

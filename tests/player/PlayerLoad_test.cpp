@@ -27,10 +27,10 @@ TEST_F(PlayerTest, LoadFlashHandsTheMovieToTheControlThenAppliesTheSettingsInOrd
 {
     const QString movie = WriteMovie(QStringLiteral("movies/clip one.swf"), TestMovie{320, 240, 24, 48});
     MakePlayer();
-    swf().calls.clear();
+    Swf().calls.clear();
     player().LoadFlash(QLatin1Char('"') + movie + QStringLiteral("?name=value\""), QString(), false);
 
-    const QStringList& calls = swf().calls;
+    const QStringList& calls = Swf().calls;
     const int load = calls.indexOf(QStringLiteral("LoadMovie 0 ") + movie + QStringLiteral("?name=value"));
     ASSERT_GE(load, 0) << calls.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(calls.mid(load + 1, 5),
@@ -90,7 +90,7 @@ TEST_F(PlayerTest, FailedLoadsShowTheirTextOnTheWelcomeScreenAndTouchNoFile)
     for (const Case& c : cases) {
         const QString path = WriteFile(QLatin1String(c.name), c.bytes);
         const QDateTime modified = QFileInfo(path).lastModified();
-        swf().calls.clear();
+        Swf().calls.clear();
         Mark();
         player().LoadFlash(path, QString(), false);
         const QStringList log = LogSinceMark();
@@ -106,7 +106,7 @@ TEST_F(PlayerTest, FailedLoadsShowTheirTextOnTheWelcomeScreenAndTouchNoFile)
             << c.name;
         EXPECT_EQ(ReadAll(path), c.bytes) << c.name;
         EXPECT_EQ(QFileInfo(path).lastModified(), modified) << c.name;
-        EXPECT_EQ(swf().calls.filter(path).size(), 0) << c.name;
+        EXPECT_EQ(Swf().calls.filter(path).size(), 0) << c.name;
         EXPECT_EQ(player().windowTitle(), QStringLiteral("Vorlen - Welcome")) << c.name;
         EXPECT_TRUE(player().MediaInfo().WorkingPath.isEmpty() || player().IsInterfaceMovie()) << c.name;
     }
@@ -145,7 +145,7 @@ TEST_F(PlayerTest, AnUnreadableFileFailsWithTheReasonAndStaysUnreadable)
     player().LoadFlash(path, QString(), false);
     EXPECT_GE(IndexOf(LogSinceMark(), QStringLiteral("Failed to load, since ")), 0);
     EXPECT_EQ(QFile::permissions(path), QFileDevice::WriteOwner);
-    EXPECT_EQ(swf().calls.filter(path).size(), 0);
+    EXPECT_EQ(Swf().calls.filter(path).size(), 0);
 }
 
 TEST_F(PlayerTest, ExecStatementsRunInTheScriptEngineAndTouchNoFile)
@@ -198,14 +198,14 @@ TEST_F(PlayerTest, NativeSizeShowsUnscaledAndGivesTheScaleModeBack)
     player().SetScaleMode(2);
     player().LoadFlash(movie, QString(), true);
     EXPECT_TRUE(player().IsNativeSize());
-    EXPECT_EQ(swf().ScaleMode(), 3);
+    EXPECT_EQ(Swf().ScaleMode(), 3);
     EXPECT_FALSE(player().MenuItem(QStringLiteral("mnuScale"))->isEnabled());
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuSMode"), 3));
 
     player().LoadFlash(movie, QString(), true);  // still native: the saved mode stays
     player().LoadFlash(movie, QString(), false);
     EXPECT_FALSE(player().IsNativeSize());
-    EXPECT_EQ(swf().ScaleMode(), 2);
+    EXPECT_EQ(Swf().ScaleMode(), 2);
     EXPECT_TRUE(player().MenuItem(QStringLiteral("mnuScale"))->isEnabled());
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuSMode"), 2));
 }
@@ -238,8 +238,8 @@ TEST_F(PlayerTest, ClosingShowsTheWelcomeScreenWithTheRecentMovies)
         << xml.toStdString();
     // The welcome movie is loaded with the address of its document.
     const QStringList loads
-        = swf().calls.filter(QStringLiteral("LoadMovie 0 ") + Folders().flash + QStringLiteral("welcome.swf?myXML="));
-    ASSERT_EQ(loads.size(), 1) << swf().calls.join(QLatin1Char('\n')).toStdString();
+        = Swf().calls.filter(QStringLiteral("LoadMovie 0 ") + Folders().flash + QStringLiteral("welcome.swf?myXML="));
+    ASSERT_EQ(loads.size(), 1) << Swf().calls.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(loads[0].contains(EncodeUrlText(Folders().flash + QStringLiteral("welcome.xml")) + QStringLiteral("&time=")));
     EXPECT_TRUE(loads[0].endsWith(QStringLiteral("&noanim=True")));
     EXPECT_EQ(player().windowTitle(), QStringLiteral("Vorlen - Welcome"));

@@ -21,11 +21,11 @@ TEST_F(PlayerTest, VolumeStepsAreClampedAndRecentreTheBalance)
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf")), QString(), false);
     player().SetSound(95, -40);
     EXPECT_EQ(player().Pan(), -40);
-    swf().calls.clear();
+    Swf().calls.clear();
     player().RunCommand(QStringLiteral("mnuVolumeUp"));
     EXPECT_EQ(player().Volume(), 100);
     EXPECT_EQ(player().Pan(), 0);
-    EXPECT_EQ(swf().calls, QStringList({SoundCall(100, 0), QStringLiteral("BGColor 204060")}));
+    EXPECT_EQ(Swf().calls, QStringList({SoundCall(100, 0), QStringLiteral("BGColor 204060")}));
     player().SetSound(5, 300);
     EXPECT_EQ(player().Pan(), 100);
     player().RunCommand(QStringLiteral("mnuVolumeDown"));
@@ -54,17 +54,17 @@ TEST_F(PlayerTest, SeekingJumpsOneSecondWithoutClampingAndKeepsThePlayState)
 {
     MakePlayer();
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 12, 100}), QString(), false);
-    swf().setTotalFrames(100);
-    swf().setCurrentFrame(3);
-    swf().SetPlaying(true);
-    swf().calls.clear();
+    Swf().SetTotalFrames(100);
+    Swf().SetCurrentFrame(3);
+    Swf().SetPlaying(true);
+    Swf().calls.clear();
     player().Rwd();
-    EXPECT_EQ(swf().calls, QStringList({QStringLiteral("GotoFrame -9"), QStringLiteral("Playing True")}));
-    swf().setCurrentFrame(40);
-    swf().SetPlaying(false);
-    swf().calls.clear();
+    EXPECT_EQ(Swf().calls, QStringList({QStringLiteral("GotoFrame -9"), QStringLiteral("Playing True")}));
+    Swf().SetCurrentFrame(40);
+    Swf().SetPlaying(false);
+    Swf().calls.clear();
     player().FFwd();
-    EXPECT_EQ(swf().calls, QStringList({QStringLiteral("GotoFrame 52"), QStringLiteral("Playing False")}));
+    EXPECT_EQ(Swf().calls, QStringList({QStringLiteral("GotoFrame 52"), QStringLiteral("Playing False")}));
 }
 
 TEST_F(PlayerTest, PauseEndsPlayNonStopAndStopRewindsWithoutTouchingIt)
@@ -72,41 +72,41 @@ TEST_F(PlayerTest, PauseEndsPlayNonStopAndStopRewindsWithoutTouchingIt)
     MakePlayer();
     player().RunCommand(QStringLiteral("mnuNonStop"));
     ASSERT_TRUE(player().IsChecked(QStringLiteral("mnuNonStop")));
-    swf().SetPlaying(true);
+    Swf().SetPlaying(true);
     player().RunCommand(QStringLiteral("mnuStop"));
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuNonStop")));
-    EXPECT_EQ(swf().calls.last(), QStringLiteral("Rewind"));
-    swf().SetPlaying(true);
+    EXPECT_EQ(Swf().calls.last(), QStringLiteral("Rewind"));
+    Swf().SetPlaying(true);
     player().RunCommand(QStringLiteral("mnuPlay"));  // play/pause
-    EXPECT_FALSE(swf().Playing());
+    EXPECT_FALSE(Swf().Playing());
     EXPECT_FALSE(player().IsChecked(QStringLiteral("mnuNonStop")));
     player().RunCommand(QStringLiteral("mnuPlay"));
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
 }
 
 TEST_F(PlayerTest, QualityScaleModeAndOpacityKeepTheirMenuChecks)
 {
     MakePlayer();
     player().RunCommand(QStringLiteral("mnuQLvl"), 2);
-    EXPECT_EQ(swf().Quality2(), QStringLiteral("Low"));
+    EXPECT_EQ(Swf().Quality2(), QStringLiteral("Low"));
     for (int i = 0; i < 6; ++i)
         EXPECT_FALSE(player().IsChecked(QStringLiteral("mnuQLvl"), i)) << i;  // until the next tick
     player().TimerTick();
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuQLvl"), 2));
     EXPECT_FALSE(player().IsChecked(QStringLiteral("mnuQLvl"), 0));
     player().RunCommand(QStringLiteral("mnuPopHQ"));
-    EXPECT_EQ(swf().Quality2(), QStringLiteral("High"));
+    EXPECT_EQ(Swf().Quality2(), QStringLiteral("High"));
 
     player().SetScaleMode(9);  // refused by the control: the checks show what it kept
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuSMode"), 0));
     player().RunCommand(QStringLiteral("mnuSMode"), 3);
-    EXPECT_EQ(swf().ScaleMode(), 3);
+    EXPECT_EQ(Swf().ScaleMode(), 3);
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuSMode"), 3));
     EXPECT_FALSE(player().IsChecked(QStringLiteral("mnuSMode"), 0));
 
     player().RunCommand(QStringLiteral("mnuOpSlite"));
     EXPECT_EQ(player().FlashAlpha(), 25);
-    EXPECT_EQ(swf().calls.last(), QStringLiteral("SetVariable _alpha 25"));
+    EXPECT_EQ(Swf().calls.last(), QStringLiteral("SetVariable _alpha 25"));
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuOpSlite")));
     EXPECT_FALSE(player().IsChecked(QStringLiteral("mnuOpFull")));
     player().SetFlashAlpha(60);
@@ -117,11 +117,11 @@ TEST_F(PlayerTest, QualityScaleModeAndOpacityKeepTheirMenuChecks)
 TEST_F(PlayerTest, MoviePercentFollowsTheControl)
 {
     MakePlayer();
-    swf().setTotalFrames(101);
-    swf().setCurrentFrame(50);
+    Swf().SetTotalFrames(101);
+    Swf().SetCurrentFrame(50);
     EXPECT_FLOAT_EQ(player().MoviePercent(), 0.5f);
-    swf().setTotalFrames(1);
-    swf().setCurrentFrame(0);
+    Swf().SetTotalFrames(1);
+    Swf().SetCurrentFrame(0);
     EXPECT_FLOAT_EQ(player().MoviePercent(), 0.0f);
 }
 
@@ -159,11 +159,11 @@ TEST_F(PlayerTest, TheReadyStateGivesTheMovieItsBackgroundAgain)
 {
     MakePlayer();
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf")), QString(), false);
-    swf().SetBGColor(QStringLiteral("FFFFFF"));
-    swf().raiseReadyState(3);
-    EXPECT_EQ(swf().BGColor(), QStringLiteral("FFFFFF"));
-    swf().raiseReadyState(4);
-    EXPECT_EQ(swf().BGColor(), QStringLiteral("204060"));
+    Swf().SetBGColor(QStringLiteral("FFFFFF"));
+    Swf().RaiseReadyState(3);
+    EXPECT_EQ(Swf().BGColor(), QStringLiteral("FFFFFF"));
+    Swf().RaiseReadyState(4);
+    EXPECT_EQ(Swf().BGColor(), QStringLiteral("204060"));
 }
 
 TEST_F(PlayerTest, ThePlaylistMenusSaveAddMoveAndRemove)

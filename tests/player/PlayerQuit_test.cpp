@@ -98,7 +98,7 @@ TEST_F(PlayerTest, OptionsAreReadWhenTheWindowIsMadeAndAppliedToTheMenus)
     WriteRegistryString(QStringLiteral("Window"), QStringLiteral("MenuBar"), QStringLiteral("False"));
     MakePlayer();
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuNonStop")));
-    EXPECT_EQ(swf().Quality2(), QStringLiteral("Low"));
+    EXPECT_EQ(Swf().Quality2(), QStringLiteral("Low"));
     EXPECT_EQ(player().State().flashAlpha, 75);
     EXPECT_FALSE(player().IsChecked(QStringLiteral("mnuPlaylist")));
     EXPECT_TRUE(player().PlaylistBox()->isHidden());

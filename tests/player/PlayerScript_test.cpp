@@ -48,15 +48,15 @@ TEST_F(PlayerTest, TheWindowIsTheScriptObjectPlayerWithGlobalMembers)
 TEST_F(PlayerTest, TheFlashControlIsReachedAsSWF)
 {
     MakePlayer();
-    swf().setTotalFrames(42);
+    Swf().SetTotalFrames(42);
     EXPECT_EQ(Say(player(), QStringLiteral("Out SWF.TotalFrames")), QStringLiteral("42"));
-    swf().calls.clear();
+    Swf().calls.clear();
     Say(player(), QStringLiteral("SWF.GotoFrame 5"));
-    EXPECT_EQ(swf().calls, QStringList{QStringLiteral("GotoFrame 5")});
+    EXPECT_EQ(Swf().calls, QStringList{QStringLiteral("GotoFrame 5")});
     EXPECT_EQ(Say(player(), QStringLiteral("Out SWF.CurrentFrame")), QStringLiteral("5"));
     Say(player(), QStringLiteral("SWF.Quality2 = \"Low\": SWF.Playing = True"));
-    EXPECT_EQ(swf().Quality2(), QStringLiteral("Low"));
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_EQ(Swf().Quality2(), QStringLiteral("Low"));
+    EXPECT_TRUE(Swf().Playing());
     EXPECT_EQ(Say(player(), QStringLiteral("Out Player.SWF.FlashVersion \\ 65536")), QStringLiteral("32"));
     EXPECT_EQ(ErrorNumber(player(), QStringLiteral("SWF.NoSuchMember")), 438);
     EXPECT_EQ(ErrorNumber(player(), QStringLiteral("Player.NoSuchMember 1")), 438);
@@ -123,7 +123,7 @@ TEST_F(PlayerTest, HotKeysRunTheirCommandsAndMissingFeaturesDoNothing)
     player().HotKeyAction(23);
     EXPECT_TRUE(player().IsChecked(QStringLiteral("mnuHandyKeys")));
     player().HotKeyAction(9);
-    EXPECT_EQ(swf().Quality2(), QStringLiteral("Low"));
+    EXPECT_EQ(Swf().Quality2(), QStringLiteral("Low"));
     player().HotKeyAction(15);
     EXPECT_EQ(player().Volume(), 100);
     player().HotKeyAction(-1);

@@ -11,11 +11,11 @@
 QByteArray MovieBytes(const TestMovie& movie)
 {
     SwfWriter writer;
-    writer.setVersion(8).setFrameSize(movie.width, movie.height).setFrameRate(movie.frameRate);
-    writer.setBackgroundColor(0x20, 0x40, 0x60);
+    writer.SetVersion(8).SetFrameSize(movie.width, movie.height).SetFrameRate(movie.frameRate);
+    writer.SetBackgroundColor(0x20, 0x40, 0x60);
     for (int i = 0; i < movie.frames; ++i)
-        writer.showFrame();
-    return writer.toBytes(movie.compressed);
+        writer.ShowFrame();
+    return writer.ToBytes(movie.compressed);
 }
 
 QStringList FakeFileDialogs::OpenFiles(QWidget*, const QString& title, const QString& folder, const QString& filter)
@@ -48,7 +48,7 @@ const char* const kCaughtSchemes[] = {"http", "https", "mailto", "file"};
 OpenedUrls::OpenedUrls()
 {
     for (const char* scheme : kCaughtSchemes)
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "Open");
 }
 
 OpenedUrls::~OpenedUrls()
@@ -120,7 +120,7 @@ QString PlayerTest::WriteMovie(const QString& name, const TestMovie& movie)
 
 QString PlayerTest::WelcomeXml() const
 {
-    return QString::fromUtf8(ReadAll(m_app.path() + QStringLiteral("Data/Flash/welcome.xml")));
+    return QString::fromUtf8(ReadAll(m_app.Path() + QStringLiteral("Data/Flash/welcome.xml")));
 }
 
 int main(int argc, char* argv[])

@@ -88,7 +88,7 @@ public:
     QList<QUrl> urls;
 
 public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
+    void Open(const QUrl& url) { urls << url; }
 };
 
 // Offers the features the test names and records what runs.
@@ -123,15 +123,15 @@ protected:
     // Fixtures that bring parts of their own (a browser, extensions) set them here.
     virtual void AddParts(PlayerParts& parts) { }
     Player& player() { return *m_player; }
-    FakeFlashControl& swf() { return *m_swf; }
+    FakeFlashControl& Swf() { return *m_swf; }
 
     // Writes a file below the test's folder and gives its path.
     QString WriteFile(const QString& name, const QByteArray& bytes);
     QString WriteMovie(const QString& name, const TestMovie& movie = {});
     // The log lines after the header, and those written since the last Mark().
-    QStringList LogBody() const { return m_app.logBody(); }
-    void Mark() { m_mark = m_app.logBody().size(); }
-    QStringList LogSinceMark() const { return m_app.logBody().mid(m_mark); }
+    QStringList LogBody() const { return m_app.LogBody(); }
+    void Mark() { m_mark = m_app.LogBody().size(); }
+    QStringList LogSinceMark() const { return m_app.LogBody().mid(m_mark); }
     // The welcome document the player wrote last.
     QString WelcomeXml() const;
     QString FolderPath() const { return m_dir.path() + QLatin1Char('/'); }

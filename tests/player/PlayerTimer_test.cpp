@@ -20,8 +20,8 @@ TEST_F(PlayerTest, TheTimeTextFollowsTheModeAndTheMovie)
 {
     MakePlayer();
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 12, 732}), QString(), false);
-    swf().setTotalFrames(732);
-    swf().setCurrentFrame(30);
+    Swf().SetTotalFrames(732);
+    Swf().SetCurrentFrame(30);
     player().TimerTick();
     EXPECT_EQ(player().TimeText(), QStringLiteral("Time: 0:02 / 1:01"));
     const QStringList expected = {QStringLiteral("Time: - 0:58 / 1:01"), QStringLiteral("Frame: 31 / 732"),
@@ -49,17 +49,17 @@ TEST_F(PlayerTest, AtTheLastFrameLoopRewindsAndPlays)
     const QString movie = WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 12, 20});
     player().PlayPaths({movie});
     player().RunCommand(QStringLiteral("mnuLoop"));
-    EXPECT_EQ(swf().calls.last(), QStringLiteral("Loop True"));
-    swf().setTotalFrames(20);
-    swf().setCurrentFrame(19);
-    EXPECT_EQ(Tick(player(), swf()), QStringList({QStringLiteral("Rewind"), QStringLiteral("Play")}));
+    EXPECT_EQ(Swf().calls.last(), QStringLiteral("Loop True"));
+    Swf().SetTotalFrames(20);
+    Swf().SetCurrentFrame(19);
+    EXPECT_EQ(Tick(player(), Swf()), QStringList({QStringLiteral("Rewind"), QStringLiteral("Play")}));
 
     // A one-frame movie is left alone, and nothing else happens in that tick.
-    swf().setTotalFrames(1);
-    swf().setCurrentFrame(0);
-    swf().SetPlaying(false);
+    Swf().SetTotalFrames(1);
+    Swf().SetCurrentFrame(0);
+    Swf().SetPlaying(false);
     player().RunCommand(QStringLiteral("mnuNonStop"));
-    EXPECT_TRUE(Tick(player(), swf()).isEmpty());
+    EXPECT_TRUE(Tick(player(), Swf()).isEmpty());
 }
 
 TEST_F(PlayerTest, AtTheLastFramePlayNonStopGoesToTheNextEntry)
@@ -69,8 +69,8 @@ TEST_F(PlayerTest, AtTheLastFramePlayNonStopGoesToTheNextEntry)
     const QString b = WriteMovie(QStringLiteral("b.swf"));
     player().PlayPaths({a, b});
     player().RunCommand(QStringLiteral("mnuNonStop"));
-    swf().setTotalFrames(20);
-    swf().setCurrentFrame(19);
+    Swf().SetTotalFrames(20);
+    Swf().SetCurrentFrame(19);
     player().TimerTick();
     EXPECT_EQ(player().playlist().PLCurrent(), 1);
     EXPECT_EQ(player().MediaInfo().SourcePath, b);
@@ -80,10 +80,10 @@ TEST_F(PlayerTest, AtTheLastFrameWithoutLoopOrNonStopTheMovieStays)
 {
     MakePlayer();
     player().PlayPaths({WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 12, 20}), WriteMovie(QStringLiteral("b.swf"))});
-    swf().setTotalFrames(20);
-    swf().setCurrentFrame(19);
-    swf().SetPlaying(false);
-    EXPECT_TRUE(Tick(player(), swf()).isEmpty());
+    Swf().SetTotalFrames(20);
+    Swf().SetCurrentFrame(19);
+    Swf().SetPlaying(false);
+    EXPECT_TRUE(Tick(player(), Swf()).isEmpty());
     EXPECT_EQ(player().playlist().PLCurrent(), 0);
 }
 
@@ -92,33 +92,33 @@ TEST_F(PlayerTest, WithAnEmptyPlaylistTheEndIsNeverReached)
     MakePlayer();
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 12, 20}), QString(), false);
     player().RunCommand(QStringLiteral("mnuLoop"));
-    swf().setTotalFrames(20);
-    swf().setCurrentFrame(19);
-    swf().SetPlaying(true);
-    EXPECT_TRUE(Tick(player(), swf()).isEmpty());
+    Swf().SetTotalFrames(20);
+    Swf().SetCurrentFrame(19);
+    Swf().SetPlaying(true);
+    EXPECT_TRUE(Tick(player(), Swf()).isEmpty());
 }
 
 TEST_F(PlayerTest, AMovieThatStopsItselfIsRestartedOnlyWithPlayNonStop)
 {
     MakePlayer();
     player().LoadFlash(WriteMovie(QStringLiteral("a.swf"), TestMovie{550, 400, 12, 50}), QString(), false);
-    swf().setTotalFrames(50);
-    swf().setCurrentFrame(9);
-    swf().SetPlaying(false);
-    EXPECT_TRUE(Tick(player(), swf()).isEmpty());
+    Swf().SetTotalFrames(50);
+    Swf().SetCurrentFrame(9);
+    Swf().SetPlaying(false);
+    EXPECT_TRUE(Tick(player(), Swf()).isEmpty());
     player().RunCommand(QStringLiteral("mnuNonStop"));
-    EXPECT_EQ(Tick(player(), swf()), QStringList{QStringLiteral("Play")});
+    EXPECT_EQ(Tick(player(), Swf()), QStringList{QStringLiteral("Play")});
 }
 
 TEST_F(PlayerTest, ThePlayItemReadsPauseWhilePlaying)
 {
     MakePlayer();
     QAction* play = player().MenuItem(QStringLiteral("mnuPlay"));
-    swf().SetPlaying(true);
+    Swf().SetPlaying(true);
     player().TimerTick();
     EXPECT_EQ(play->text(), QStringLiteral("Pause"));
     EXPECT_TRUE(player().Decorations().Find(play->text())->iconPath.endsWith(QLatin1String("/pause")));
-    swf().SetPlaying(false);
+    Swf().SetPlaying(false);
     player().TimerTick();
     EXPECT_EQ(play->text(), QStringLiteral("Play"));
 }

@@ -29,10 +29,10 @@ TEST_F(PlayerTest, AVideoIsShownThroughTheWrapperWhichMayReadItsFolder)
 {
     const QString video = WriteFile(QStringLiteral("clips/my clip.flv"), VideoBytes());
     MakePlayer();
-    swf().calls.clear();
+    Swf().calls.clear();
     player().LoadFlash(video, QString(), false);
 
-    const QStringList calls = swf().calls;
+    const QStringList calls = Swf().calls;
     const qsizetype allow = calls.indexOf(QStringLiteral("AllowFolder ") + FolderPath() + QStringLiteral("clips/"));
     const QString address = Folders().flash + QStringLiteral("video.swf?myXML=")
         + EncodeUrlText(Folders().flash + QStringLiteral("video.xml")) + QStringLiteral("&time=");
@@ -62,15 +62,15 @@ TEST_F(PlayerTest, TheEndOfAVideoIsSeenOnceTheWrapperToldItsLength)
     MakePlayer();
     player().PlayPaths({video, next});
     player().RunCommand(QStringLiteral("mnuNonStop"));
-    swf().setTotalFrames(1);
-    swf().setCurrentFrame(0);
+    Swf().SetTotalFrames(1);
+    Swf().SetCurrentFrame(0);
     player().TimerTick();
     EXPECT_EQ(player().MediaInfo().SourcePath, video);
-    swf().setTotalFrames(125);
-    swf().setCurrentFrame(100);
+    Swf().SetTotalFrames(125);
+    Swf().SetCurrentFrame(100);
     player().TimerTick();
     EXPECT_EQ(player().MediaInfo().SourcePath, video);
-    swf().setCurrentFrame(124);
+    Swf().SetCurrentFrame(124);
     player().TimerTick();
     EXPECT_EQ(player().MediaInfo().SourcePath, next);
     EXPECT_EQ(player().playlist().PLCurrent(), 1);

@@ -31,7 +31,7 @@ TEST_F(PlayerTest, AnEngineFailureShowsThePlayersOwnErrorOnTheWelcomeScreen)
     player().LoadFlash(movie, QString(), false);
     ASSERT_FALSE(player().IsInterfaceMovie());
     Mark();
-    swf().raiseEngineFailed(QStringLiteral("the engine panicked"));
+    Swf().RaiseEngineFailed(QStringLiteral("the engine panicked"));
     EXPECT_TRUE(player().IsInterfaceMovie());
     EXPECT_EQ(player().windowTitle(), QStringLiteral("Vorlen - Welcome"));
     EXPECT_TRUE(WelcomeXml().contains(QStringLiteral("<ERROR>This movie cannot be played: the engine panicked</ERROR>")));
@@ -39,8 +39,8 @@ TEST_F(PlayerTest, AnEngineFailureShowsThePlayersOwnErrorOnTheWelcomeScreen)
         (QStringList{QStringLiteral("<br>"),
             QStringLiteral("Failed to load, since This movie cannot be played: the engine panicked<br>")}));
 
-    const int loads = swf().calls.filter(QStringLiteral("LoadMovie 0 ")).size();
-    swf().raiseEngineFailed(QStringLiteral("again"));
-    EXPECT_EQ(swf().calls.filter(QStringLiteral("LoadMovie 0 ")).size(), loads);
+    const int loads = Swf().calls.filter(QStringLiteral("LoadMovie 0 ")).size();
+    Swf().RaiseEngineFailed(QStringLiteral("again"));
+    EXPECT_EQ(Swf().calls.filter(QStringLiteral("LoadMovie 0 ")).size(), loads);
     EXPECT_TRUE(player().IsInterfaceMovie());
 }

@@ -12,7 +12,7 @@ namespace {
 class AddToPlaylistTest : public ::testing::Test {
 protected:
     TempAppFolder app;
-    QString dir = app.path() + QStringLiteral("media/");
+    QString dir = app.Path() + QStringLiteral("media/");
     FakePlaylistHost host;
 
     void SetUp() override { QDir().mkpath(dir); }
@@ -178,7 +178,7 @@ TEST_F(AddToPlaylistTest, ThirtyThousandEntriesAndTheSixteenBitLimit)
     EXPECT_EQ(playlist.PLEntries().last(), QStringLiteral("/m/movie2766.swf"));
     playlist.AddToPlaylist(QStringLiteral("/m/more.swf"), 0);
     EXPECT_EQ(playlist.PLLast(), 32766);
-    const QStringList full = app.logBody().filter(QStringLiteral("Playlist is full"));
+    const QStringList full = app.LogBody().filter(QStringLiteral("Playlist is full"));
     ASSERT_EQ(full.size(), 1);
     EXPECT_EQ(full.first(), QStringLiteral("Playlist is full (32767 entries), not added: /m/movie2767.swf<br>"));
 
@@ -187,7 +187,7 @@ TEST_F(AddToPlaylistTest, ThirtyThousandEntriesAndTheSixteenBitLimit)
     playlist.AddToPlaylist(QStringLiteral("/m/last.swf"), 0);
     playlist.AddToPlaylist(QStringLiteral("/m/refused.swf"), 0);
     EXPECT_EQ(playlist.PLEntries().last(), QStringLiteral("/m/last.swf"));
-    EXPECT_EQ(app.logBody().filter(QStringLiteral("Playlist is full")).size(), 2);
+    EXPECT_EQ(app.LogBody().filter(QStringLiteral("Playlist is full")).size(), 2);
 }
 
 TEST_F(AddToPlaylistTest, ClearSavesOnlyANonEmptyListWithHistoryOn)

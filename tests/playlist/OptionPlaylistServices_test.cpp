@@ -9,7 +9,7 @@ TEST(OptionPlaylistServices, PlaylistFollowsTheOptionsAsTheyChange)
 {
     TempAppFolder app;
     OptionsModule options;
-    const QString folder = app.path() + "movies";
+    const QString folder = app.Path() + "movies";
     QDir().mkpath(folder);
     WriteAll(folder + "/tool.exe", "MZ not a projector");
     WriteAll(folder + "/clip.swf", "FWS");

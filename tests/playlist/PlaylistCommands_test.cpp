@@ -45,7 +45,7 @@ TEST_F(PlaylistCommandsTest, NextAndPreviousWrap)
 
 TEST_F(PlaylistCommandsTest, OpeningPathsReplacesThePlaylistAndPlaysTheFirst)
 {
-    const QString plFile = app.path() + QStringLiteral("Last Played Temp.vorlen");
+    const QString plFile = app.Path() + QStringLiteral("Last Played Temp.vorlen");
     playlist.SetPLFile(plFile);
     Fill(2);
     playlist.PlayPaths({QStringLiteral("/m/new.swf"), QStringLiteral("/m/skip.txt"), QStringLiteral("/m/other.flv")});
@@ -74,7 +74,7 @@ TEST_F(PlaylistCommandsTest, NothingToStepThroughInAnEmptyList)
 
 TEST_F(PlaylistCommandsTest, OneEntryPreviousReloadsTheSavedPlaylist)
 {
-    const QString plFile = app.path() + QStringLiteral("Last Played Temp.vorlen");
+    const QString plFile = app.Path() + QStringLiteral("Last Played Temp.vorlen");
     playlist.SetPLFile(plFile);
     ASSERT_TRUE(
         WriteAll(plFile, PlaylistFileText({QStringLiteral("/m/saved1.swf"), QStringLiteral("/m/saved2.swf")}, 0).toUtf8()));
@@ -104,7 +104,7 @@ TEST_F(PlaylistCommandsTest, MovesKeepTheCurrentMovie)
 
     playlist.MoveEntry(1, +1);  // the entry above the current one moves past it
     EXPECT_EQ(playlist.PLCurrent(), 1);
-    EXPECT_EQ(playlist.model().Entry(playlist.PLCurrent()), Entry(1));
+    EXPECT_EQ(playlist.Model().Entry(playlist.PLCurrent()), Entry(1));
 
     const QStringList before = playlist.PLEntries();
     playlist.MoveEntry(0, -1);
@@ -121,7 +121,7 @@ TEST_F(PlaylistCommandsTest, RemovalsKeepOrPassTheCurrentIndex)
     playlist.SetCurrent(3);
     playlist.RemoveEntry(1);  // before the current one: same movie, index one smaller
     EXPECT_EQ(playlist.PLCurrent(), 2);
-    EXPECT_EQ(playlist.model().Entry(2), Entry(3));
+    EXPECT_EQ(playlist.Model().Entry(2), Entry(3));
     playlist.RemoveEntry(3);  // after it: nothing changes for it
     EXPECT_EQ(playlist.PLCurrent(), 2);
     EXPECT_EQ(playlist.PLEntries(), (QStringList{Entry(0), Entry(2), Entry(3)}));
@@ -203,13 +203,13 @@ TEST_F(PlaylistCommandsTest, ListModelShowsFileNamesAndMarksTheCurrentEntry)
 {
     playlist.AddToPlaylist(QStringLiteral("C:\\Movies\\intro.swf"), 0);
     playlist.AddToPlaylist(QStringLiteral("/m/clip.flv"), 0);
-    const PlaylistModel& model = playlist.model();
+    const PlaylistModel& model = playlist.Model();
     ASSERT_EQ(model.rowCount(), 2);
     EXPECT_EQ(model.data(model.index(0)).toString(), QStringLiteral("intro.swf"));
     EXPECT_EQ(model.data(model.index(1), PlaylistModel::PathRole).toString(), QStringLiteral("/m/clip.flv"));
 
     int changes = 0;
-    QObject::connect(&playlist.model(), &QAbstractItemModel::dataChanged, [&] { ++changes; });
+    QObject::connect(&playlist.Model(), &QAbstractItemModel::dataChanged, [&] { ++changes; });
     playlist.PlayEntry(1);
     EXPECT_TRUE(model.data(model.index(1), PlaylistModel::CurrentRole).toBool());
     EXPECT_FALSE(model.data(model.index(0), PlaylistModel::CurrentRole).toBool());

@@ -10,7 +10,7 @@ namespace {
 class PlaylistFileTest : public ::testing::Test {
 protected:
     TempAppFolder app;
-    QString dir = app.path();
+    QString dir = app.Path();
 
     QString Write(const QString& name, const QByteArray& bytes)
     {
@@ -118,7 +118,7 @@ TEST_F(PlaylistFileTest, BuildChecks)
         playlist.AddToPlaylist(file, 0);
         EXPECT_EQ(playlist.PLLast(), c.accepted ? 0 : -1) << c.root;
     }
-    const QStringList body = app.logBody();
+    const QStringList body = app.LogBody();
     EXPECT_EQ(body.count(QStringLiteral("PL Version is incompatible<br>")), 4);
 }
 
@@ -138,7 +138,7 @@ TEST_F(PlaylistFileTest, AnyChildElementIsAPathAndMalformedFilesAddNothing)
     other.AddToPlaylist(empty, 0);
     other.AddToPlaylist(dir + QStringLiteral("missing.vorlen"), 0);
     EXPECT_EQ(other.PLLast(), -1);
-    EXPECT_EQ(app.logBody().count(QStringLiteral("Failed to load PL XML<br>")), 3);
+    EXPECT_EQ(app.LogBody().count(QStringLiteral("Failed to load PL XML<br>")), 3);
 }
 
 }  // namespace

@@ -86,13 +86,13 @@ TEST(ScriptEngine, HostInterfaceBasics)
     EXPECT_EQ(engine.Eval(QStringLiteral("X & Y")).ToString(), "13y");
     // Eval sees "=" as a comparison.
     EXPECT_EQ(engine.Eval(QStringLiteral("X = 13")).ToBool(), true);
-    EXPECT_TRUE(engine.Eval(QStringLiteral("Undefined")).isEmpty());
+    EXPECT_TRUE(engine.Eval(QStringLiteral("Undefined")).IsEmpty());
     EXPECT_EQ(engine.Error().number, 0);
 
     engine.SetState(ScriptEngineState::Connected);
     engine.Reset();
     EXPECT_EQ(engine.State(), ScriptEngineState::Initialized);
-    EXPECT_TRUE(engine.Eval(QStringLiteral("X")).isEmpty());
+    EXPECT_TRUE(engine.Eval(QStringLiteral("X")).IsEmpty());
     EXPECT_EQ(engine.Language(), "VBScript");
 }
 
@@ -254,7 +254,7 @@ TEST(ScriptEngine, ResetFromInsideARunningScript)
     ASSERT_TRUE(engine.AddCode(QStringLiteral("Sub onClick\n  Reload\n  After = True\nEnd Sub")));
     EXPECT_TRUE(engine.ExecuteStatement(QStringLiteral("onClick")));
     EXPECT_TRUE(engine.Eval(QStringLiteral("Reloaded")).ToBool());
-    EXPECT_TRUE(engine.Eval(QStringLiteral("After")).isEmpty());
+    EXPECT_TRUE(engine.Eval(QStringLiteral("After")).IsEmpty());
     EXPECT_FALSE(engine.ExecuteStatement(QStringLiteral("onClick")));  // the old code is gone
 }
 

@@ -39,9 +39,9 @@ public:
         const ScriptValue value = engine.Eval(expression);
         if (engine.Error().number != 0)
             return QStringLiteral("ERROR %1").arg(engine.Error().number);
-        if (value.isNull())
+        if (value.IsNull())
             return QStringLiteral("<Null>");
-        if (value.isArray() || value.isObject())
+        if (value.IsArray() || value.IsObject())
             return value.TypeName();
         return value.ToString() + QLatin1Char(':') + value.TypeName();
     }

@@ -16,10 +16,10 @@ protected:
     std::vector<std::pair<QString, QRect>> ActiveElements()
     {
         std::vector<std::pair<QString, QRect>> rects;
-        for (int i = 1; i <= skin().ElementCount(); ++i) {
-            const SkinElement* element = skin().ElementAt(i);
+        for (int i = 1; i <= Skin().ElementCount(); ++i) {
+            const SkinElement* element = Skin().ElementAt(i);
             const SkinControl* control = element->control;
-            if (!control || element->view != skin().CurrentView() || !control->isVisibleTo(&player()))
+            if (!control || element->view != Skin().CurrentView() || !control->isVisibleTo(&player()))
                 continue;
             if (IsButtonKind(element->kind) || !element->onClick.isEmpty() || element->onDrag.startsWith(QLatin1String("Seek")))
                 rects.emplace_back(element->name, QRect(control->mapTo(&player(), QPoint(0, 0)), control->size()));
@@ -42,8 +42,8 @@ TEST_P(ShippedSkinTest, LoadsShapesTheWindowAndWorks)
 {
     CopyShippedSkin(Name());
     MakeSkinnedPlayer(Name());
-    ASSERT_TRUE(skin().IsActive());
-    swf().setTotalFrames(101);
+    ASSERT_TRUE(Skin().IsActive());
+    Swf().SetTotalFrames(101);
     player().LoadFlash(WriteMovie(QStringLiteral("movie.swf"), TestMovie{550, 400, 12, 101}), QString(), false);
     player().TogglePlaylist(0);
     player().MenuVisible(false);
@@ -72,11 +72,11 @@ TEST_P(ShippedSkinTest, LoadsShapesTheWindowAndWorks)
     ExpectNothingUnder(player().View()->geometry(), "the movie");
 
     // Play, the time mode, and the seek bar at its middle.
-    swf().SetPlaying(false);
+    Swf().SetPlaying(false);
     player().TimerTick();
     ASSERT_FALSE(Control(QStringLiteral("btnPlay"))->isHidden());
     QTest::mouseClick(Control(QStringLiteral("btnPlay")), Qt::LeftButton);
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
     player().TimerTick();
     EXPECT_TRUE(Control(QStringLiteral("btnPlay"))->isHidden());
     EXPECT_FALSE(Control(QStringLiteral("btnPause"))->isHidden());
@@ -88,10 +88,10 @@ TEST_P(ShippedSkinTest, LoadsShapesTheWindowAndWorks)
     const int knob = Control(QStringLiteral("seekKnob"))->width();
     const QPoint middle(knob / 2 + (bar->width() - knob) / 2, bar->height() / 2);
     QTest::mousePress(bar, Qt::LeftButton, {}, middle);
-    EXPECT_FALSE(swf().Playing());  // held still while the bar is held
+    EXPECT_FALSE(Swf().Playing());  // held still while the bar is held
     QTest::mouseRelease(bar, Qt::LeftButton, {}, middle);
-    EXPECT_NEAR(swf().CurrentFrame(), 50, 1);
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_NEAR(Swf().CurrentFrame(), 50, 1);
+    EXPECT_TRUE(Swf().Playing());
 
     // Full screen: the movie takes the screen, the controls come at the edge.
     player().FullScreen(true, false);
@@ -141,8 +141,8 @@ TEST_F(SkinTest, TheHelpPagesExampleSkinWorks)
     ASSERT_TRUE(script.contains(QLatin1String("Sub Layout")));
     WriteSkin(QStringLiteral("Plain Bar"), xml, script);
     MakeSkinnedPlayer(QStringLiteral("Plain Bar"));
-    ASSERT_TRUE(skin().IsActive());
-    swf().setTotalFrames(11);
+    ASSERT_TRUE(Skin().IsActive());
+    Swf().SetTotalFrames(11);
     player().LoadFlash(WriteMovie(QStringLiteral("m.swf"), TestMovie{550, 400, 12, 11}), QString(), false);
     player().TogglePlaylist(0);
     player().MenuVisible(false);
@@ -153,16 +153,16 @@ TEST_F(SkinTest, TheHelpPagesExampleSkinWorks)
     EXPECT_EQ(player().View()->size(), QSize(550, 400));
     EXPECT_EQ(player().View()->geometry().top(), 24);  // below the title
 
-    swf().SetPlaying(false);
+    Swf().SetPlaying(false);
     QTest::mouseClick(Control(QStringLiteral("play")), Qt::LeftButton);
-    EXPECT_TRUE(swf().Playing());
+    EXPECT_TRUE(Swf().Playing());
     player().TimerTick();
     EXPECT_EQ(Control(QStringLiteral("play"))->Caption(), QStringLiteral("Pause"));
     EXPECT_EQ(
         Control(QStringLiteral("time"))->Caption(), player().TimeText().mid(player().TimeText().indexOf(QLatin1Char(':')) + 2));
     QTest::mousePress(
         Control(QStringLiteral("seek")), Qt::LeftButton, {}, QPoint(Control(QStringLiteral("seek"))->width() - 1, 5));
-    EXPECT_EQ(swf().CurrentFrame(), 9);
+    EXPECT_EQ(Swf().CurrentFrame(), 9);
     for (const QString& line : LogBody())
         EXPECT_FALSE(line.contains(QLatin1String("ALERT")) || line.contains(QLatin1String("Failed"))) << line.toStdString();
 }

@@ -41,7 +41,7 @@ TEST_F(SkinTest, ElementsTakeTheirGeometryPicturesAndColours)
     for (const char* folder : {"up", "over", "down"})
         WritePicture(QStringLiteral("Geo"), QLatin1String(folder) + QStringLiteral("/b.png"), Solid(QSize(9, 9), Qt::green));
     MakeSkinnedPlayer(QStringLiteral("Geo"));
-    ASSERT_TRUE(skin().IsActive());
+    ASSERT_TRUE(Skin().IsActive());
 
     const SkinControl* view = Control(QStringLiteral("v"));
     EXPECT_EQ(view->BackColor(), QColor(0, 0, 255));
@@ -107,7 +107,7 @@ TEST_F(SkinTest, MaskColoursCutElementsAndTheWindow)
     WritePicture(QStringLiteral("Shape"), QStringLiteral("base/cut.png"), CornerCut(QSize(10, 10)));
     WritePicture(QStringLiteral("Shape"), QStringLiteral("up/cut.png"), CornerCut(QSize(10, 10)));
     MakeSkinnedPlayer(QStringLiteral("Shape"));
-    ASSERT_TRUE(skin().IsActive());
+    ASSERT_TRUE(Skin().IsActive());
     EXPECT_EQ(Control(QStringLiteral("frame"))->mask(), QRegion(0, 0, 10, 10).subtracted(QRegion(0, 0, 5, 5)));
     EXPECT_EQ(Control(QStringLiteral("round"))->mask(), QRegion(0, 0, 20, 20).subtracted(QRegion(0, 0, 10, 10)));
 
@@ -141,13 +141,13 @@ TEST_F(SkinTest, ViewsAreSwitchedByName)
                              "<VIEW name='viewfullscreen' backColor='#000000'><IMAGE name='f'/></VIEW>")));
     MakeSkinnedPlayer(QStringLiteral("Views"));
     player().show();
-    const SkinElement* normalImage = skin().ElementAt(skin().FindElement(QStringLiteral("n")));
-    const SkinElement* fullImage = skin().ElementAt(skin().FindElement(QStringLiteral("f")));
+    const SkinElement* normalImage = Skin().ElementAt(Skin().FindElement(QStringLiteral("n")));
+    const SkinElement* fullImage = Skin().ElementAt(Skin().FindElement(QStringLiteral("f")));
     EXPECT_EQ(normalImage->onDrag, QStringLiteral("MoveWindow"));
     EXPECT_EQ(fullImage->onDrag, QString());
 
     Mark();
-    skin().SetSkinView(QStringLiteral("nowhere"));
+    Skin().SetSkinView(QStringLiteral("nowhere"));
     EXPECT_EQ(LogSinceMark(), QStringList{QStringLiteral("No such view \"nowhere\"<br>")});
     EXPECT_EQ(Say(QStringLiteral("Out CurrentView")), QStringLiteral("viewNormal"));
 

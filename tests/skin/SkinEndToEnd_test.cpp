@@ -13,31 +13,31 @@ protected:
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             GTEST_SKIP() << "no display";
         EnsureCoreApplication();
-        ASSERT_TRUE(tree.isValid());
+        ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();
-        movie = tree.root() + QStringLiteral("movie.swf");
+        movie = tree.Root() + QStringLiteral("movie.swf");
         SwfWriter writer;
-        writer.setVersion(8).setFrameSize(320, 240).setFrameRate(12);
+        writer.SetVersion(8).SetFrameSize(320, 240).SetFrameRate(12);
         for (int i = 0; i < 24; ++i)
-            writer.showFrame();
-        ASSERT_TRUE(WriteAll(movie, writer.toBytes()));
+            writer.ShowFrame();
+        ASSERT_TRUE(WriteAll(movie, writer.ToBytes()));
     }
     void TearDown() override { Stop(player); }
 
     void Start(const QStringList& arguments)
     {
-        player.setProcessEnvironment(tree.environment());
+        player.setProcessEnvironment(tree.Environment());
         player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        player.start(tree.program(), arguments);
+        player.start(tree.Program(), arguments);
         ASSERT_TRUE(player.waitForStarted(10000));
-        ASSERT_TRUE(WaitForRegistration(player, tree.log()));
+        ASSERT_TRUE(WaitForRegistration(player, tree.Log()));
     }
 
     void Statement(const QString& statement)
     {
         QProcess second;
-        second.setProcessEnvironment(tree.environment());
-        second.start(tree.program(), {QStringLiteral("/exec ") + statement});
+        second.setProcessEnvironment(tree.Environment());
+        second.start(tree.Program(), {QStringLiteral("/exec ") + statement});
         ASSERT_TRUE(second.waitForFinished(20000));
     }
 
@@ -47,7 +47,7 @@ protected:
         ASSERT_TRUE(player.waitForFinished(20000));
     }
 
-    QString Log() const { return QString::fromUtf8(ReadAll(tree.log())); }
+    QString Log() const { return QString::fromUtf8(ReadAll(tree.Log())); }
 
     TempConfigDir store;
     PrivateAppTree tree;
@@ -62,7 +62,7 @@ TEST_F(SkinEndToEndTest, TheFirstStartShowsTheDefaultSkin)
 {
     Start({movie});
     const QString log = Log();
-    EXPECT_TRUE(log.contains(QStringLiteral(" :: Load Skin (") + tree.root() + QStringLiteral("Skins/Default/skin.xml)<br>")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" :: Load Skin (") + tree.Root() + QStringLiteral("Skins/Default/skin.xml)<br>")));
     EXPECT_TRUE(log.contains(QStringLiteral("Skin Loaded in ")));
     EXPECT_FALSE(log.contains(QStringLiteral("ALERT")));
     EXPECT_FALSE(log.contains(QStringLiteral("Failed to draw")));

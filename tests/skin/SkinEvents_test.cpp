@@ -62,7 +62,7 @@ TEST_F(SkinTest, ThePlayersEventsRunTheSkinsStatements)
 
     // A statement failing inside a procedure is reported with the statement and the line.
     Mark();
-    skin().RunSkinEvent(QStringLiteral("Broken"));
+    Skin().RunSkinEvent(QStringLiteral("Broken"));
     EXPECT_TRUE(
         LogSinceMark().contains(QStringLiteral("<B>ALERT:</B> Script Execution 'Broken' (Line:19)<BR>Division by zero<BR>")
             + QStringLiteral("VBScript runtime error<br>")))
@@ -81,9 +81,9 @@ TEST_F(SkinTest, EventsNeedASkinButNotEveryProcedure)
     EXPECT_TRUE(LogSinceMark().filter(QStringLiteral("Script Execution")).isEmpty());
 
     MakeSkinnedPlayer(QString());
-    EXPECT_FALSE(skin().IsActive());
+    EXPECT_FALSE(Skin().IsActive());
     Say(QStringLiteral("n = 0"));
-    skin().RunSkinEvent(QStringLiteral("n = n + 1"));
+    Skin().RunSkinEvent(QStringLiteral("n = n + 1"));
     player().TogglePlaylist(1);
     EXPECT_EQ(Say(QStringLiteral("Out n")), QStringLiteral("0"));
 }
@@ -110,15 +110,15 @@ TEST_F(SkinTest, ButtonsFollowThePointerAndRunTheirStatements)
 
     QTest::mouseMove(seek, QPoint(5, 5));
     QTRY_COMPARE(seek->ShownState(), int(SkinControl::StateOver));
-    swf().SetPlaying(true);
+    Swf().SetPlaying(true);
     const qsizetype mark = player().ConsoleText().size();
     QTest::mousePress(seek, Qt::LeftButton, {}, QPoint(10, 5));
     EXPECT_EQ(seek->ShownState(), int(SkinControl::StateDown));
-    EXPECT_FALSE(swf().Playing());  // the drag statement stopped the movie
+    EXPECT_FALSE(Swf().Playing());  // the drag statement stopped the movie
     QTest::mouseMove(seek, QPoint(60, 7));
     QTest::mouseRelease(seek, Qt::LeftButton, {}, QPoint(60, 7));
     EXPECT_EQ(seek->ShownState(), int(SkinControl::StateUp));
-    EXPECT_TRUE(swf().Playing());  // given back at the release
+    EXPECT_TRUE(Swf().Playing());  // given back at the release
     EXPECT_EQ(Lines(player().ConsoleText().mid(mark)),
         (QStringList{
             QStringLiteral("drag 10,5"), QStringLiteral("drag 60,7"), QStringLiteral("drag 60,7"), QStringLiteral("click")}));
@@ -180,10 +180,10 @@ TEST_F(SkinTest, InactiveApplicationsShowTheDisabledPictures)
     WritePicture(QStringLiteral("Dim"), QStringLiteral("disabled/b.png"), Solid(QSize(4, 4), Qt::gray));
     WritePicture(QStringLiteral("Dim"), QStringLiteral("base/p.png"), Solid(QSize(4, 4), Qt::white));
     MakeSkinnedPlayer(QStringLiteral("Dim"));
-    skin().SetApplicationActive(false);
+    Skin().SetApplicationActive(false);
     EXPECT_EQ(Control(QStringLiteral("b"))->ShownState(), int(SkinControl::StateDisabled));
     EXPECT_EQ(Control(QStringLiteral("plain"))->ShownState(), int(SkinControl::StateUp));
-    skin().SetApplicationActive(true);
+    Skin().SetApplicationActive(true);
     EXPECT_EQ(Control(QStringLiteral("b"))->ShownState(), int(SkinControl::StateUp));
     Say(QStringLiteral("Element(\"b\").Enabled = False"));
     EXPECT_EQ(Control(QStringLiteral("b"))->ShownState(), int(SkinControl::StateDisabled));

@@ -34,9 +34,9 @@ TEST_F(SkinTest, ASkinBuildsItsElementsAndRunsItsFirstEvents)
         QStringLiteral("Sub onLoad\n  Out \"load \" & PIC(2).Name & IMG(1).Name & LBL(2).Name\nEnd Sub\n"));
     Mark();
     MakeSkinnedPlayer(QStringLiteral("Shiny"));
-    ASSERT_TRUE(skin().IsActive());
-    EXPECT_EQ(skin().ElementCount(), 9);
-    EXPECT_EQ(skin().FindElement(QStringLiteral("inFoo")), 0);
+    ASSERT_TRUE(Skin().IsActive());
+    EXPECT_EQ(Skin().ElementCount(), 9);
+    EXPECT_EQ(Skin().FindElement(QStringLiteral("inFoo")), 0);
     EXPECT_EQ(Control(QStringLiteral("b"))->Kind(), SkinElementKind::Button);
     EXPECT_EQ(Control(QStringLiteral("inner"))->parentWidget(), Control(QStringLiteral("sub")));
     EXPECT_EQ(player().ConsoleText().trimmed(), QStringLiteral("load bliteinner\nmedia"));
@@ -88,15 +88,15 @@ TEST_F(SkinTest, BuildNumbersOutsideTheRangeAreRefused)
         m_messages.clear();
         Mark();
         MakeSkinnedPlayer(QStringLiteral("Versioned"));
-        EXPECT_EQ(skin().IsActive(), c.loads);
+        EXPECT_EQ(Skin().IsActive(), c.loads);
         if (c.loads) {
             EXPECT_TRUE(m_messages.isEmpty());
             continue;
         }
         EXPECT_EQ(m_messages, QStringList{QLatin1String(c.message) == QLatin1String("newer") ? newer : outdated});
         EXPECT_TRUE(LogSinceMark().contains(QStringLiteral("LoadSkin Versioned<br>")));
-        EXPECT_EQ(skin().SkinName(), QString());
-        EXPECT_EQ(skin().ElementCount(), 0);
+        EXPECT_EQ(Skin().SkinName(), QString());
+        EXPECT_EQ(Skin().ElementCount(), 0);
         EXPECT_TRUE(player().MenuItem(QStringLiteral("mnuSkinList"), 0)->isChecked());
         EXPECT_FALSE(player().windowFlags().testFlag(Qt::FramelessWindowHint));
     }
@@ -111,7 +111,7 @@ TEST_F(SkinTest, AMissingOrMalformedSkinLeavesThePlainWindow)
         SCOPED_TRACE(name.toStdString());
         Mark();
         MakeSkinnedPlayer(name);
-        EXPECT_FALSE(skin().IsActive());
+        EXPECT_FALSE(Skin().IsActive());
         const QStringList log = LogSinceMark();
         EXPECT_TRUE(log.contains(QStringLiteral("LoadSkin ") + name + QStringLiteral("<br>")));
         EXPECT_TRUE(Contains(log, QStringLiteral("<B>ALERT:</B> LoadSkin ") + name));
@@ -132,7 +132,7 @@ TEST_F(SkinTest, CompiledSkinLibrariesAreRefused)
     WriteSkin(QStringLiteral("Binary"), Theme(QStringLiteral("<VIEW/>"), QStringLiteral("scriptFile='Skin.DLL'")));
     Mark();
     MakeSkinnedPlayer(QStringLiteral("Binary"));
-    EXPECT_FALSE(skin().IsActive());
+    EXPECT_FALSE(Skin().IsActive());
     const QStringList log = LogSinceMark();
     EXPECT_TRUE(log.contains(
         QStringLiteral("Node Failed: THEME (Compiled skin libraries are not supported on this platform (Skin.DLL))<br>")));
@@ -141,7 +141,7 @@ TEST_F(SkinTest, CompiledSkinLibrariesAreRefused)
     WriteSkin(QStringLiteral("Text"), Theme(QStringLiteral("<VIEW/>"), QStringLiteral("scriptFile='dll.vbs.txt'")));
     WriteAll(SkinsFolder() + QStringLiteral("Text/dll.vbs.txt"), "Sub onLoad\n  Out \"from the text file\"\nEnd Sub\n");
     MakeSkinnedPlayer(QStringLiteral("Text"));
-    EXPECT_TRUE(skin().IsActive());
+    EXPECT_TRUE(Skin().IsActive());
     EXPECT_EQ(player().ConsoleText().trimmed(), QStringLiteral("from the text file"));
 }
 
@@ -161,7 +161,7 @@ TEST_F(SkinTest, BrokenPartsAreReportedAndTheRestIsBuilt)
         QStringLiteral("Sub onLoad\n  Out \"ok\"\nEnd Sub\nSub Broken(\n"));
     Mark();
     MakeSkinnedPlayer(QStringLiteral("Parts"));
-    ASSERT_TRUE(skin().IsActive());
+    ASSERT_TRUE(Skin().IsActive());
     const QStringList log = LogSinceMark();
     EXPECT_TRUE(Contains(log, QStringLiteral("Script Execution 'script.vbs' (Line:4)")));
     EXPECT_TRUE(log.contains(QStringLiteral("Node Failed: BUTTON (Invalid property value)<br>")));
@@ -174,7 +174,7 @@ TEST_F(SkinTest, BrokenPartsAreReportedAndTheRestIsBuilt)
     // The script was dropped as a whole; the elements that could be built are there.
     EXPECT_TRUE(player().ConsoleText().trimmed().isEmpty());
     for (const char* gone : {"wide", "bad", "inBad", "late"})
-        EXPECT_EQ(skin().FindElement(QLatin1String(gone)), 0) << gone;
+        EXPECT_EQ(Skin().FindElement(QLatin1String(gone)), 0) << gone;
     EXPECT_EQ(Control(QStringLiteral("box"))->pos(), QPoint(0, 0));
     EXPECT_EQ(Control(QStringLiteral("inBox"))->size(), QSize(40, 0));
     EXPECT_FALSE(Control(QStringLiteral("pic"))->HasPicture(SkinControl::StateUp));
@@ -198,7 +198,7 @@ TEST_F(SkinTest, AnEventThatLoopsForeverIsStoppedOnce)
     player().TimerTick();
     player().UpdateInfo();
     EXPECT_TRUE(LogSinceMark().isEmpty());
-    EXPECT_TRUE(skin().IsActive());
+    EXPECT_TRUE(Skin().IsActive());
 }
 
 // Geometry that loops ends at the step budget once per load: the skin's later expressions give 0
@@ -215,8 +215,8 @@ TEST_F(SkinTest, GeometryThatLoopsForeverStopsTheSkinsOtherExpressions)
         if (load == 0)
             MakeSkinnedPlayer(QStringLiteral("Spin"));
         else
-            skin().ReloadSkin();
-        ASSERT_TRUE(skin().IsActive());
+            Skin().ReloadSkin();
+        ASSERT_TRUE(Skin().IsActive());
         const QStringList log = LogSinceMark();
         EXPECT_TRUE(Contains(log, QStringLiteral("EvalSkinExpression 'Spin + 1'"))) << load;
         EXPECT_TRUE(Contains(log, QStringLiteral("step budget"))) << load;
@@ -233,38 +233,38 @@ TEST_F(SkinTest, TheSkinMenuChoosesAndReloadsSkins)
     WriteSkin(QStringLiteral("Beta"), Theme(QStringLiteral("<VIEW><IMAGE name='b'/></VIEW>")));
     WriteSkin(QStringLiteral("-Old"), Theme(QStringLiteral("<VIEW/>")));
     MakeSkinnedPlayer(QStringLiteral("beta"));
-    ASSERT_TRUE(skin().IsActive());
-    EXPECT_EQ(skin().SkinFolder(), SkinsFolder() + QStringLiteral("Beta/"));
+    ASSERT_TRUE(Skin().IsActive());
+    EXPECT_EQ(Skin().SkinFolder(), SkinsFolder() + QStringLiteral("Beta/"));
     EXPECT_TRUE(player().MenuItem(QStringLiteral("mnuSkinList"), 2)->isChecked());
     EXPECT_EQ(player().MenuItem(QStringLiteral("mnuSkinList"), 3), nullptr);
 
     player().MenuItem(QStringLiteral("mnuSkinList"), 1)->trigger();
     Settle();
-    EXPECT_EQ(skin().SkinName(), QStringLiteral("Alpha"));
-    EXPECT_NE(skin().FindElement(QStringLiteral("a")), 0);
-    EXPECT_EQ(skin().FindElement(QStringLiteral("b")), 0);
+    EXPECT_EQ(Skin().SkinName(), QStringLiteral("Alpha"));
+    EXPECT_NE(Skin().FindElement(QStringLiteral("a")), 0);
+    EXPECT_EQ(Skin().FindElement(QStringLiteral("b")), 0);
     EXPECT_TRUE(player().MenuItem(QStringLiteral("mnuSkinList"), 1)->isChecked());
 
     WriteSkin(QStringLiteral("Alpha"),
         Theme(QStringLiteral("<VIEW><IMAGE name='again' width='10' height='10' onClick='ReloadSkin'/></VIEW>")));
     player().RunCommand(QStringLiteral("mnuUpdSkin"));
     Settle();
-    EXPECT_NE(skin().FindElement(QStringLiteral("again")), 0);
+    EXPECT_NE(Skin().FindElement(QStringLiteral("again")), 0);
     // A statement may reload the skin, also one of the skin's own elements while it is clicked.
     Say(QStringLiteral("ReloadSkin"));
     SkinControl* again = Control(QStringLiteral("again"));
     QTest::mouseClick(again, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_NE(Control(QStringLiteral("again")), nullptr);
     Settle();
-    EXPECT_TRUE(skin().IsActive());
+    EXPECT_TRUE(Skin().IsActive());
     EXPECT_NE(Control(QStringLiteral("again")), again);
     EXPECT_EQ(player().findChildren<SkinControl*>().size(), 2);  // the view and its image
 
     Mark();
     player().MenuItem(QStringLiteral("mnuSkinList"), 0)->trigger();
     Settle();
-    EXPECT_FALSE(skin().IsActive());
-    EXPECT_EQ(skin().ElementCount(), 0);
+    EXPECT_FALSE(Skin().IsActive());
+    EXPECT_EQ(Skin().ElementCount(), 0);
     EXPECT_FALSE(Contains(LogSinceMark(), QStringLiteral("ALERT")));
     EXPECT_FALSE(player().windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(player().findChildren<SkinControl*>().isEmpty());

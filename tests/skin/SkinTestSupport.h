@@ -18,7 +18,7 @@ inline void PrintTo(const QString& text, std::ostream* out)
 // written by the test, or copied from the built application tree.
 class SkinTest : public PlayerTest {
 protected:
-    QString SkinsFolder() const { return m_app.path() + QStringLiteral("Skins/"); }
+    QString SkinsFolder() const { return m_app.Path() + QStringLiteral("Skins/"); }
     // Writes skin.xml (and script.vbs when given) into Skins/<name>/.
     void WriteSkin(const QString& name, const QString& xml, const QString& script = QString());
     // A theme of build 732 around the body, with more THEME attributes when given.
@@ -31,7 +31,7 @@ protected:
 
     // The window with the skin named by the options ("" for "No Skin").
     Player& MakeSkinnedPlayer(const QString& skinName);
-    XmlSkin& skin() { return *m_skin; }
+    XmlSkin& Skin() { return *m_skin; }
     // The control of the element of that name; fails the test when there is none.
     SkinControl* Control(const QString& name);
     // Runs a statement in the script engine and gives what it printed with Out.

@@ -19,7 +19,7 @@ struct ColorCase {
 XmlNode FirstElement(XmlDocument& doc, const QString& xml)
 {
     EXPECT_TRUE(doc.loadXML(xml)) << xml.toStdString();
-    return doc.documentElement();
+    return doc.DocumentElement();
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ TEST(SkinTheme, BuildNumbersAreCheckedAgainstTheOldestAndThisPlayer)
     EXPECT_EQ(bare.scriptFile, QStringLiteral("script.vbs"));
     EXPECT_EQ(bare.className, QStringLiteral("BinarySkin.BinarySkinClass"));
     EXPECT_FALSE(bare.hidesMenu);
-    EXPECT_FALSE(ThemeNode(doc).isNull());  // the root's name is matched in any letter case
+    EXPECT_FALSE(ThemeNode(doc).IsNull());  // the root's name is matched in any letter case
 
     const SkinTheme full = ReadSkinTheme(FirstElement(doc,
                                              QStringLiteral("<THEME title='Shiny' build='700' minWidth='320' minHeight='x'"

@@ -28,7 +28,7 @@ TEST(SwfHeader, FileHeaderNamesTheCompressionBySignature)
         EXPECT_EQ(header.compression, c.compression);
         EXPECT_EQ(header.version, c.version);
         EXPECT_EQ(header.length, c.length);
-        EXPECT_EQ(reader.pos(), 8);
+        EXPECT_EQ(reader.Pos(), 8);
     }
     ByteReader shortData(QByteArray("FWS\x06\x10\x00", 6));
     SwfFileHeader header;
@@ -45,7 +45,7 @@ TEST(SwfHeader, LzmaHeaderFollowsTheFileHeader)
     ASSERT_TRUE(ReadSwfLzmaHeader(reader, lzma));
     EXPECT_EQ(lzma.compressedLength, 0x31u);
     EXPECT_EQ(lzma.properties, QByteArray("\x5D\x00\x00\x20\x00", 5));
-    EXPECT_EQ(reader.pos(), kLzmaDataOffset);
+    EXPECT_EQ(reader.Pos(), kLzmaDataOffset);
 
     ByteReader cut(QByteArray("ZWS\x0D\x40\x00\x00\x00\x31\x00\x00\x00\x5D\x00", 14));
     ReadSwfFileHeader(cut, file);
@@ -70,8 +70,8 @@ TEST(SwfHeader, RectFieldsAreKeptAsReadAndSignedOnRequest)
         EXPECT_EQ(rect.Signed(rect.xMax), c.xMax);
         EXPECT_EQ(rect.Signed(rect.yMin), c.yMin);
         EXPECT_EQ(rect.Signed(rect.yMax), c.yMax);
-        EXPECT_EQ(reader.readU8(), 0xAB) << "left on the next whole byte";
-        EXPECT_TRUE(reader.ok());
+        EXPECT_EQ(reader.ReadU8(), 0xAB) << "left on the next whole byte";
+        EXPECT_TRUE(reader.Ok());
     }
     // The unsigned field of a negative value is the bit pattern of the file.
     ByteReader reader(EncodeRect(-20, 200, 0, 200));
@@ -81,16 +81,16 @@ TEST(SwfHeader, RectFieldsAreKeptAsReadAndSignedOnRequest)
     // Five bits of width say 31 bits a field: 17 bytes, which two bytes cannot hold.
     ByteReader cut(QByteArray("\xF8\x00", 2));
     ReadSwfRect(cut);
-    EXPECT_FALSE(cut.ok());
+    EXPECT_FALSE(cut.Ok());
 }
 
 TEST(SwfHeader, MovieHeaderGivesRateCountAndFirstTag)
 {
     SwfWriter writer;
-    writer.setFrameSize(550, 400).setFrameRate(12.5).setFrameCount(300).setBackgroundColor(1, 2, 3);
-    const QByteArray movie = writer.toBytes();
+    writer.SetFrameSize(550, 400).SetFrameRate(12.5).SetFrameCount(300).SetBackgroundColor(1, 2, 3);
+    const QByteArray movie = writer.ToBytes();
     ByteReader reader(movie);
-    reader.seek(kSwfFileHeaderSize);
+    reader.Seek(kSwfFileHeaderSize);
     SwfMovieHeader header;
     ASSERT_TRUE(ReadSwfMovieHeader(reader, header));
     EXPECT_EQ(header.frame.xMax, 11000u);
@@ -106,7 +106,7 @@ TEST(SwfHeader, MovieHeaderGivesRateCountAndFirstTag)
 
     // Cut inside the frame count.
     ByteReader cut(movie.left(20));
-    cut.seek(kSwfFileHeaderSize);
+    cut.Seek(kSwfFileHeaderSize);
     EXPECT_FALSE(ReadSwfMovieHeader(cut, header));
 }
 
@@ -126,7 +126,7 @@ TEST(SwfTag, ShortLongAndCutTagHeaders)
         EXPECT_EQ(tag.code, e.code);
         EXPECT_EQ(tag.length, e.length);
         EXPECT_EQ(tag.headerSize, e.headerSize);
-        reader.skip(tag.length);
+        reader.Skip(tag.length);
     }
     SwfTagHeader tag;
     EXPECT_FALSE(ReadSwfTagHeader(reader, tags.size(), tag)) << "no header after the last tag";
@@ -136,11 +136,11 @@ TEST(SwfTag, ShortLongAndCutTagHeaders)
     for (const int end : {0, 1, 2, 5}) {
         ByteReader limited(longHead);
         EXPECT_FALSE(ReadSwfTagHeader(limited, end, tag)) << end;
-        EXPECT_EQ(limited.pos(), 0);
-        EXPECT_TRUE(limited.ok());
+        EXPECT_EQ(limited.Pos(), 0);
+        EXPECT_TRUE(limited.Ok());
     }
     // An end beyond the data: the data's own end fails the reader.
     ByteReader cut(longHead.left(4));
     EXPECT_FALSE(ReadSwfTagHeader(cut, 100, tag));
-    EXPECT_FALSE(cut.ok());
+    EXPECT_FALSE(cut.Ok());
 }

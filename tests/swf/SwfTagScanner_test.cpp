@@ -18,15 +18,15 @@ struct ScanBody {
 ScanBody MakeBody()
 {
     SwfWriter writer;
-    writer.setFrameSize(550, 400).setBackgroundColor(1, 2, 3);
-    writer.addTag(21, QByteArray(300, 'j')).addTag(14, QByteArray(10, 's'), true).showFrame();
+    writer.SetFrameSize(550, 400).SetBackgroundColor(1, 2, 3);
+    writer.AddTag(21, QByteArray(300, 'j')).AddTag(14, QByteArray(10, 's'), true).ShowFrame();
     QByteArray sprite;
     AppendU16(sprite, 5);
     AppendU16(sprite, 1);
     sprite += EncodeTag(1, QByteArray()) + EncodeTag(0, QByteArray());
-    writer.addTag(39, sprite);
+    writer.AddTag(39, sprite);
     ScanBody body;
-    body.bytes = writer.toBytes().mid(8);
+    body.bytes = writer.ToBytes().mid(8);
     qsizetype at = 13;  // a 9-byte rectangle, rate and count
     body.tagEnds.insert(at);
     while (at < body.bytes.size()) {

@@ -48,12 +48,12 @@ protected:
         QByteArray block;
         AppendU32(block, 0);
         SwfWriter writer;
-        writer.addTag(21, image + QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(24, 24, 5));
-        writer.addTag(14, sound + MakeMp3(2, 1));
-        writer.addTag(18, head);
-        writer.addTag(19, block + MakeMp3(1, 2));
+        writer.AddTag(21, image + QByteArray("\xFF\xD9\xFF\xD8", 4) + MakeJpeg(24, 24, 5));
+        writer.AddTag(14, sound + MakeMp3(2, 1));
+        writer.AddTag(18, head);
+        writer.AddTag(19, block + MakeMp3(1, 2));
         m_movie = m_dir.path() + QStringLiteral("/tool movie.swf");
-        ASSERT_TRUE(WriteAll(m_movie, writer.toBytes(true)));
+        ASSERT_TRUE(WriteAll(m_movie, writer.ToBytes(true)));
         m_dest = m_dir.path() + QStringLiteral("/out");
     }
 
@@ -83,9 +83,9 @@ TEST_F(ExtractCommandTest, KindFlagsChooseOnlyThoseKinds)
 TEST_F(ExtractCommandTest, NothingFoundIsSuccessAndUnreadableIsFailure)
 {
     SwfWriter empty;
-    empty.setBackgroundColor(1, 2, 3);
+    empty.SetBackgroundColor(1, 2, 3);
     const QString emptyMovie = m_dir.path() + QStringLiteral("/empty.swf");
-    ASSERT_TRUE(WriteAll(emptyMovie, empty.toBytes()));
+    ASSERT_TRUE(WriteAll(emptyMovie, empty.ToBytes()));
     ToolRun run = RunTool({emptyMovie, m_dest});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, QStringLiteral("Resource Extraction Complete!\n\nNo resources were extracted\n"));

@@ -87,9 +87,9 @@ protected:
 
 TEST_F(FrmUpdateTest, ANewerBuildIsReportedWithItsChangesAndDownloadPage)
 {
-    ASSERT_TRUE(m_server.isListening());
+    ASSERT_TRUE(m_server.IsListening());
     m_server.Answer(Document({740, 745}));
-    auto dialog = Check(false, m_server.url());
+    auto dialog = Check(false, m_server.Url());
     EXPECT_EQ(m_server.requests, QStringList{QStringLiteral("GET /updates.xml")});
     EXPECT_EQ(Text(*dialog, "lblStatus"), QStringLiteral("Update is Available"));
     EXPECT_EQ(Text(*dialog, "lblNotice"),
@@ -112,14 +112,14 @@ TEST_F(FrmUpdateTest, ANewerBuildIsReportedWithItsChangesAndDownloadPage)
 TEST_F(FrmUpdateTest, NoNewerBuildSaysSoOnlyWhenAsked)
 {
     m_server.Answer(Document({700, 732}));
-    auto asked = Check(false, m_server.url());
+    auto asked = Check(false, m_server.Url());
     EXPECT_EQ(Text(*asked, "lblStatus"), QStringLiteral("No Update Needed"));
     EXPECT_EQ(Text(*asked, "lblNotice"), QStringLiteral("You have the latest version installed"));
     EXPECT_FALSE(Button(*asked, "cbUpdate")->isVisibleTo(asked.get()));
     EXPECT_FALSE(Button(*asked, "cbDetails")->isEnabled());
     EXPECT_EQ(StoredDate(), Today());
 
-    auto automatic = Check(true, m_server.url());
+    auto automatic = Check(true, m_server.Url());
     EXPECT_FALSE(automatic->UpdateAvailable());
     EXPECT_EQ(Text(*automatic, "lblNotice"), QString());
 }
@@ -135,44 +135,44 @@ TEST_F(FrmUpdateTest, FailuresAreShownWithTheirReasonAndKeepTheDate)
         {"not found",
             [](UpdateServer& s) {
                 s.Answer("gone", 404, "Not Found");
-                return s.url();
+                return s.Url();
             },
             "Not Found"},
         {"server down", [](UpdateServer&) { return DownServerUrl(); }, "refused"},
         {"slow",
             [](UpdateServer& s) {
                 s.StaySilent();
-                return s.url();
+                return s.Url();
             },
             "within 0.5 seconds"},
         {"huge",
             [&huge](UpdateServer& s) {
                 s.Answer(huge);
-                return s.url();
+                return s.Url();
             },
             "larger than 512 KB"},
         {"huge without length",
             [&huge](UpdateServer& s) {
                 s.Stream(huge);
-                return s.url();
+                return s.Url();
             },
             "larger than 512 KB"},
         {"malformed",
             [](UpdateServer& s) {
                 s.Answer("<HISTORY><UPDATE build=\"800\"></HISTORY>");
-                return s.url();
+                return s.Url();
             },
             ""},
         {"empty",
             [](UpdateServer& s) {
                 s.Answer("");
-                return s.url();
+                return s.Url();
             },
             ""},
         {"wrong root",
             [](UpdateServer& s) {
                 s.Answer("<html><body>Moved</body></html>");
-                return s.url();
+                return s.Url();
             },
             "<html>"},
     };
@@ -202,7 +202,7 @@ TEST_F(FrmUpdateTest, AnsweringNoToTheReminderMakesTheBuildTheBaseline)
 {
     m_server.Answer(Document({745}));
     {
-        auto remind = Check(false, m_server.url());
+        auto remind = Check(false, m_server.Url());
         QString question;
         remind->askRemind = [&question](const QString& q) {
             question = q;
@@ -213,7 +213,7 @@ TEST_F(FrmUpdateTest, AnsweringNoToTheReminderMakesTheBuildTheBaseline)
         EXPECT_EQ(m_settings.knownBuild, 732);
     }
     {
-        auto dismiss = Check(false, m_server.url());
+        auto dismiss = Check(false, m_server.Url());
         EXPECT_TRUE(dismiss->UpdateAvailable());
         dismiss->askRemind = [](const QString&) { return false; };
         dismiss->findChild<QCheckBox*>(QStringLiteral("chkAuto"))->setChecked(false);
@@ -221,9 +221,9 @@ TEST_F(FrmUpdateTest, AnsweringNoToTheReminderMakesTheBuildTheBaseline)
         EXPECT_EQ(m_settings.knownBuild, 745);
         EXPECT_FALSE(m_options.updateAuto);
     }
-    EXPECT_EQ(Text(*Check(false, m_server.url()), "lblStatus"), QStringLiteral("No Update Needed"));
+    EXPECT_EQ(Text(*Check(false, m_server.Url()), "lblStatus"), QStringLiteral("No Update Needed"));
     m_server.Answer(Document({745, 750}));
-    auto later = Check(false, m_server.url());
+    auto later = Check(false, m_server.Url());
     EXPECT_TRUE(later->UpdateAvailable());
     EXPECT_EQ(Text(*later, "txtDetails"), QStringLiteral("Version 1.4.750, Released on 2026-05-12\n \u2022 Change in 750\n"));
     // Closing without an update asks nothing.
@@ -238,7 +238,7 @@ TEST_F(FrmUpdateTest, AnsweringNoToTheReminderMakesTheBuildTheBaseline)
 TEST_F(FrmUpdateTest, TheAutomaticCheckRunsWeeklyAndShowsItselfOnlyForAnUpdate)
 {
     UpdateCheck check(m_settings, m_options);
-    check.address = [this] { return QUrl(m_server.url()); };
+    check.address = [this] { return QUrl(m_server.Url()); };
     int shown = 0;
     check.prepareDialog = [&shown](FrmUpdate& dialog) {
         // A shown dialog is closed again as soon as the test sees it.
@@ -260,7 +260,7 @@ TEST_F(FrmUpdateTest, TheAutomaticCheckRunsWeeklyAndShowsItselfOnlyForAnUpdate)
     check.WebUpdate(true);
     EXPECT_EQ(check.Dialog(), nullptr);
     EXPECT_TRUE(m_server.requests.isEmpty());
-    EXPECT_TRUE(m_app.log().contains(QStringLiteral("Checking for updates ( Automatic is True )<br>")));
+    EXPECT_TRUE(m_app.Log().contains(QStringLiteral("Checking for updates ( Automatic is True )<br>")));
 
     // A week ago: the check runs, hidden until it finds the update.
     m_settings.lastCheckDate = QDate::currentDate().addDays(-7).toString(QStringLiteral("MM-dd-yyyy"));
@@ -284,7 +284,7 @@ TEST_F(FrmUpdateTest, TheAutomaticCheckRunsWeeklyAndShowsItselfOnlyForAnUpdate)
     check.WebUpdate(false);
     EXPECT_EQ(shown, 2);
     EXPECT_EQ(m_server.requests.size(), 3);
-    EXPECT_TRUE(m_app.log().contains(QStringLiteral("Checking for updates ( Automatic is False )<br>")));
+    EXPECT_TRUE(m_app.Log().contains(QStringLiteral("Checking for updates ( Automatic is False )<br>")));
 }
 
 TEST_F(FrmUpdateTest, TheAddressIsTheLanguagesUpdateLink)
@@ -292,7 +292,7 @@ TEST_F(FrmUpdateTest, TheAddressIsTheLanguagesUpdateLink)
     m_server.Answer(Document({745}));
     ASSERT_TRUE(WriteAll(Folders().languages + QStringLiteral("Elsewhere.xml"),
         QStringLiteral("<LANG title=\"Elsewhere\" langID=\"9999\"><LINKS><UPDATE text=\"%1\"/></LINKS></LANG>")
-            .arg(m_server.url(QStringLiteral("/mirror/updates.xml")))
+            .arg(m_server.Url(QStringLiteral("/mirror/updates.xml")))
             .toUtf8()));
     EnumerateLanguages(QString());
     int index = -1;

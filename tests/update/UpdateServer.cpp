@@ -29,7 +29,7 @@ UpdateServer::~UpdateServer()
     }
 }
 
-QString UpdateServer::url(const QString& path) const
+QString UpdateServer::Url(const QString& path) const
 {
     return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
 }

@@ -23,8 +23,8 @@ public:
     UpdateServer();
     ~UpdateServer() override;
 
-    bool isListening() const { return m_server.isListening(); }
-    QString url(const QString& path = QStringLiteral("/updates.xml")) const;
+    bool IsListening() const { return m_server.isListening(); }
+    QString Url(const QString& path = QStringLiteral("/updates.xml")) const;
 
     void Answer(const QByteArray& body, int status = 200, const QByteArray& reason = "OK")
     {

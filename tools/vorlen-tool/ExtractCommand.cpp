@@ -27,9 +27,9 @@ public:
         : m_enabled(isatty(fileno(stderr)) != 0)
     {
     }
-    ~TerminalProgress() { finish(); }
+    ~TerminalProgress() { Finish(); }
 
-    void show(double fraction, const QString& caption)
+    void Show(double fraction, const QString& caption)
     {
         if (!m_enabled)
             return;
@@ -46,7 +46,7 @@ public:
         std::fflush(stderr);
     }
 
-    void finish()
+    void Finish()
     {
         if (m_enabled && !m_last.isEmpty()) {
             std::fputc('\n', stderr);
@@ -110,9 +110,9 @@ int RunExtract(const QStringList& arguments)
     const bool cancel = false;
     TerminalProgress bar;
     ExtractProgress progress;
-    progress.report = [&bar](double fraction, const QString& caption) { bar.show(fraction, caption); };
+    progress.report = [&bar](double fraction, const QString& caption) { bar.Show(fraction, caption); };
     ExtractResources(info, destination, progress, counters, cancel);
-    bar.finish();
+    bar.Finish();
     for (const QString& line : ExtractSummaryMessage(counters, cancel).split(QStringLiteral("\r\n")))
         ToolOut(line);
     return 0;

@@ -61,7 +61,7 @@ int ListPlaylist(const QStringList& arguments)
     QStringList lines;
     lines.reserve(playlist.PLLast() + 1);
     for (int i = 0; i <= playlist.PLLast(); ++i)
-        lines << playlist.model().Entry(i);
+        lines << playlist.Model().Entry(i);
     ToolOutLines(lines);
     return notices == 0 ? 0 : 1;
 }

@@ -33,7 +33,7 @@ int RunShot(const QStringList& arguments)
     ShotMachine machine;
     machine.SetTimeLimit(options.timeoutMs);
     const Shot shot = machine.TakeShot(request);
-    if (!shot.ok()) {
+    if (!shot.Ok()) {
         ToolErr(QStringLiteral("shot: %1: %2").arg(files[0], shot.error));
         return 1;
     }
