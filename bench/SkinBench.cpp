@@ -7,6 +7,7 @@
 
 #include "BenchTiming.h"
 
+#include "app/ProgramOptions.h"
 #include "base/AppFolders.h"
 #include "engine/RuffleFlashControl.h"
 #include "player/Player.h"
@@ -125,6 +126,7 @@ int main(int argc, char* argv[])
     }
     const QString movie = arguments.isEmpty() ? WriteMovie(config.path()) : arguments[0];
 
+    RegisterProgramOptions();
     PlayerParts parts;
     parts.swf = std::make_unique<RuffleFlashControl>();
     parts.skin = std::make_unique<XmlSkin>();

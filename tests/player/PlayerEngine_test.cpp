@@ -4,6 +4,7 @@
 
 #include "common/TestSupport.h"
 
+#include "app/ProgramOptions.h"
 #include "base/AppFolders.h"
 #include "engine/RuffleFlashControl.h"
 #include "options/RegistryStore.h"
@@ -63,6 +64,8 @@ class EnginePlayer {
 public:
     EnginePlayer()
     {
+        // The window reads the program's option table, as at start-up.
+        RegisterProgramOptions();
         auto control = std::make_unique<RuffleFlashControl>();
         m_swf = control.get();
         PlayerParts parts;
