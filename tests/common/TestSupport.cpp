@@ -12,6 +12,24 @@ QString CorpusDir()
     return QFileInfo(dir).isDir() ? dir : QString();
 }
 
+QList<CorpusRow> CorpusRows(const QString& manifest)
+{
+    QList<CorpusRow> rows;
+    QFile file(CorpusDir() + QLatin1Char('/') + manifest);
+    if (CorpusDir().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return rows;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList header = lines.value(0).split(QLatin1Char('\t'));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        CorpusRow row;
+        for (qsizetype c = 0; c < header.size(); ++c)
+            row.insert(header[c], cells.value(c));
+        rows.append(row);
+    }
+    return rows;
+}
+
 QString AppTreeDir()
 {
     return QStringLiteral(VORLEN_APP_DIR);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -15,6 +17,11 @@ QString CorpusDir();
         if (CorpusDir().isEmpty())                                                                                               \
             GTEST_SKIP() << "shared corpus not found (../shared/corpus)";                                                        \
     } while (0)
+
+// The rows of a manifest of the corpus ("manifest.tsv", "png-manifest.tsv"), each by column
+// name; empty without the corpus.
+using CorpusRow = QHash<QString, QString>;
+QList<CorpusRow> CorpusRows(const QString& manifest = QStringLiteral("manifest.tsv"));
 
 // The built application tree (programs, Data/, Languages/...).
 QString AppTreeDir();

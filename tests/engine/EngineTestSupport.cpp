@@ -85,21 +85,3 @@ bool Near(const QColor& a, const QColor& b, int tolerance)
     return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
         && std::abs(a.blue() - b.blue()) <= tolerance;
 }
-
-QList<CorpusRow> CorpusRows()
-{
-    QList<CorpusRow> rows;
-    QFile file(CorpusDir() + QStringLiteral("/manifest.tsv"));
-    if (CorpusDir().isEmpty() || !file.open(QIODevice::ReadOnly))
-        return rows;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList header = lines.value(0).split(QLatin1Char('\t'));
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
-        CorpusRow row;
-        for (qsizetype c = 0; c < header.size(); ++c)
-            row.insert(header[c], cells.value(c));
-        rows.append(row);
-    }
-    return rows;
-}

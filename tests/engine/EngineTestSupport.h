@@ -22,8 +22,3 @@ QString WriteMovie(const QString& name, const QByteArray& bytes);
 QColor CentreColour(const QImage& image);
 // True when two colours differ by at most tolerance in each channel.
 bool Near(const QColor& a, const QColor& b, int tolerance = 24);
-
-// The rows of the corpus manifest (../shared/corpus/manifest.tsv), by column name; empty
-// without the corpus.
-using CorpusRow = QHash<QString, QString>;
-QList<CorpusRow> CorpusRows();

@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <QTextStream>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -371,29 +370,18 @@ TEST(RuffleFlashControl, BrokenMovieLeavesTheControlUsable)
 TEST(RuffleFlashControl, CorpusMoviesLoad)
 {
     SKIP_WITHOUT_CORPUS();
-    QFile manifest(CorpusDir() + QStringLiteral("/manifest.tsv"));
-    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly | QIODevice::Text));
-    QTextStream in(&manifest);
-    const QStringList header = in.readLine().split(QLatin1Char('\t'));
-    const int pathColumn = header.indexOf(QStringLiteral("path"));
-    const int signatureColumn = header.indexOf(QStringLiteral("signature"));
-    const int versionColumn = header.indexOf(QStringLiteral("version"));
-    const int framesColumn = header.indexOf(QStringLiteral("frame_count"));
-    const int statusColumn = header.indexOf(QStringLiteral("status"));
-    const int as3Column = header.indexOf(QStringLiteral("fileattr_as3"));
     // One AVM1 movie per signature and version range, one ActionScript 3 movie.
     QSet<QString> kinds;
-    QList<QStringList> chosen;
-    while (!in.atEnd()) {
-        const QStringList row = in.readLine().split(QLatin1Char('\t'));
-        if (row.size() <= statusColumn || row[statusColumn] != QLatin1String("ok"))
+    QList<CorpusRow> chosen;
+    for (const CorpusRow& row : CorpusRows()) {
+        if (row.value(QStringLiteral("status")) != QLatin1String("ok"))
             continue;
-        const QString signature = row[signatureColumn];
+        const QString signature = row.value(QStringLiteral("signature"));
         if (signature != QLatin1String("FWS") && signature != QLatin1String("CWS"))
             continue;
-        const int version = row[versionColumn].toInt();
-        const QString kind = row[as3Column] == QLatin1String("1") ? QStringLiteral("as3")
-                                                                  : signature
+        const int version = row.value(QStringLiteral("version")).toInt();
+        const QString kind = row.value(QStringLiteral("fileattr_as3")) == QLatin1String("1") ? QStringLiteral("as3")
+                                                                                             : signature
                 + (version < 6        ? QStringLiteral("old")
                         : version < 9 ? QStringLiteral("mid")
                                       : QStringLiteral("new"));
@@ -404,13 +392,14 @@ TEST(RuffleFlashControl, CorpusMoviesLoad)
     }
     ASSERT_GE(chosen.size(), 3);
     RuffleFlashControl& control = SharedControl();
-    for (const QStringList& row : chosen) {
-        SCOPED_TRACE(row[pathColumn].toStdString());
+    for (const CorpusRow& row : chosen) {
+        const QString path = row.value(QStringLiteral("path"));
+        SCOPED_TRACE(path.toStdString());
         QSignalSpy ready(&control, &FlashControl::OnReadyStateChange);
-        control.LoadMovie(0, CorpusDir() + QLatin1Char('/') + row[pathColumn]);
+        control.LoadMovie(0, CorpusDir() + QLatin1Char('/') + path);
         EXPECT_TRUE(control.WaitForMovie(20000)) << control.LastError().toStdString();
         EXPECT_EQ(ready.size(), 1);
-        EXPECT_EQ(control.TotalFrames(), row[framesColumn].toInt());
+        EXPECT_EQ(control.TotalFrames(), row.value(QStringLiteral("frame_count")).toInt());
         EXPECT_FALSE(control.GrabFrame().isNull());
     }
 }

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 namespace {
 
@@ -96,19 +95,12 @@ struct CorpusVideo {
 QList<CorpusVideo> CorpusVideos()
 {
     QList<CorpusVideo> videos;
-    QFile manifest(CorpusDir() + QStringLiteral("/manifest.tsv"));
-    if (!manifest.open(QIODevice::ReadOnly | QIODevice::Text))
-        return videos;
-    QTextStream in(&manifest);
-    const QStringList header = in.readLine().split(QLatin1Char('\t'));
-    const qsizetype pathColumn = header.indexOf(QStringLiteral("path"));
-    const qsizetype codecColumn = header.indexOf(QStringLiteral("flv_video_codec"));
-    while (!in.atEnd()) {
-        const QStringList row = in.readLine().split(QLatin1Char('\t'));
-        if (row.value(pathColumn).startsWith(QLatin1String("flv/"))) {
+    for (const CorpusRow& row : CorpusRows()) {
+        const QString path = row.value(QStringLiteral("path"));
+        if (path.startsWith(QLatin1String("flv/"))) {
             bool ok = false;
-            const int codec = row.value(codecColumn).toInt(&ok);
-            videos.append({CorpusDir() + QLatin1Char('/') + row[pathColumn], ok ? codec : -1});
+            const int codec = row.value(QStringLiteral("flv_video_codec")).toInt(&ok);
+            videos.append({CorpusDir() + QLatin1Char('/') + path, ok ? codec : -1});
         }
     }
     return videos;

@@ -15,25 +15,7 @@
 
 namespace {
 
-using Row = QHash<QString, QString>;
-
-QList<Row> ReadManifest()
-{
-    QList<Row> rows;
-    QFile file(CorpusDir() + QStringLiteral("/manifest.tsv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return rows;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList header = lines.value(0).split(QLatin1Char('\t'));
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
-        Row row;
-        for (qsizetype c = 0; c < header.size(); ++c)
-            row.insert(header[c], cells.value(c));
-        rows.append(row);
-    }
-    return rows;
-}
+using Row = CorpusRow;
 
 // How many bytes of the first tag's colour a header-only expansion (8 + 18 bytes) still holds:
 // the colour starts 2 bytes after the first tag position.
@@ -57,7 +39,7 @@ protected:
 TEST_F(CorpusTest, EveryMovieAndVideoAgreesWithTheManifest)
 {
     SKIP_WITHOUT_CORPUS();
-    const QList<Row> rows = ReadManifest();
+    const QList<Row> rows = CorpusRows();
     ASSERT_GT(rows.size(), 150);
     int movies = 0, videos = 0, refused = 0, damaged = 0;
     for (const Row& row : rows) {
@@ -139,7 +121,7 @@ TEST_F(CorpusTest, FullExpansionGivesTheWholeMovie)
 {
     SKIP_WITHOUT_CORPUS();
     int lzma = 0;
-    for (const Row& row : ReadManifest()) {
+    for (const Row& row : CorpusRows()) {
         const QString signature = row[QStringLiteral("signature")];
         if ((signature != QStringLiteral("CWS") && signature != QStringLiteral("ZWS"))
             || row[QStringLiteral("version")].toInt() < 6 || row[QStringLiteral("header_length")].toLongLong() < 8)
@@ -168,7 +150,7 @@ TEST_F(CorpusTest, TruncatedCopiesNeverCrash)
 {
     SKIP_WITHOUT_CORPUS();
     int copies = 0;
-    for (const Row& row : ReadManifest()) {
+    for (const Row& row : CorpusRows()) {
         const QString path = CorpusDir() + QLatin1Char('/') + row[QStringLiteral("path")];
         const QByteArray bytes = ReadAll(path);
         const QString name = QFileInfo(path).fileName();
@@ -202,7 +184,7 @@ TEST_F(CorpusTest, MutatedHeadersNeverCrash)
 {
     SKIP_WITHOUT_CORPUS();
     int mutations = 0;
-    for (const Row& row : ReadManifest()) {
+    for (const Row& row : CorpusRows()) {
         const QString path = CorpusDir() + QLatin1Char('/') + row[QStringLiteral("path")];
         const QByteArray bytes = ReadAll(path);
         if (bytes.size() < 8 || bytes.size() > 2048)

@@ -9,29 +9,10 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 namespace {
 
-using Row = QHash<QString, QString>;
-
-QList<Row> ManifestRows()
-{
-    QList<Row> rows;
-    QFile file(CorpusDir() + QStringLiteral("/manifest.tsv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return rows;
-    QTextStream in(&file);
-    const QStringList names = in.readLine().split(QLatin1Char('\t'));
-    while (!in.atEnd()) {
-        const QStringList fields = in.readLine().split(QLatin1Char('\t'));
-        Row row;
-        for (int i = 0; i < names.size() && i < fields.size(); ++i)
-            row.insert(names[i], fields[i]);
-        rows << row;
-    }
-    return rows;
-}
+using Row = CorpusRow;
 
 // The movies the player reads as plain or compressed movies.
 bool PlayerReadsAsMovie(const Row& row)
@@ -59,7 +40,7 @@ TEST(ExtractCorpus, CountsMatchTheManifestAndEveryFileIsWhatItClaims)
     TempAppFolder app;
     QTemporaryDir work;
     int movies = 0, jpegs = 0, pngs = 0, mp3s = 0, spriteStreams = 0, images = 0;
-    for (const Row& row : ManifestRows()) {
+    for (const Row& row : CorpusRows()) {
         const QString relative = row.value(QStringLiteral("path"));
         if (!relative.startsWith(QLatin1String("swf/")))
             continue;

@@ -150,16 +150,10 @@ TEST_F(DamageTest, DamagedStreamAndProjectorMovie)
 TEST_F(DamageTest, CorpusAgreesWithTheManifest)
 {
     SKIP_WITHOUT_CORPUS();
-    QFile manifest(CorpusDir() + QStringLiteral("/manifest.tsv"));
-    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(manifest.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList header = lines.value(0).split(QLatin1Char('\t'));
+    const QList<CorpusRow> rows = CorpusRows();
+    ASSERT_FALSE(rows.isEmpty());
     int checked = 0, damaged = 0;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        QHash<QString, QString> row;
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
-        for (qsizetype c = 0; c < header.size(); ++c)
-            row.insert(header[c], cells.value(c));
+    for (const CorpusRow& row : rows) {
         const QString path = CorpusDir() + QLatin1Char('/') + row[QStringLiteral("path")];
         SCOPED_TRACE(path.toStdString());
         MediaFileInfo info;
