@@ -175,6 +175,7 @@ int RunStartUp(const QStringList& arguments)
         parts.extensions = &extensions;
         parts.fileDialogs = &fileDialogs;
         parts.skin = std::make_unique<XmlSkin>();
+        parts.saverProgram = QCoreApplication::applicationFilePath();
         parts.newControl = []() -> std::unique_ptr<FlashControl> { return std::make_unique<RuffleFlashControl>(); };
         parts.releaseInstance = [&instanceServer] {
             ReleaseInstanceWindow();

@@ -53,6 +53,7 @@ Player::Player(PlayerParts parts)
     , m_settings(parts.settings)
     , m_releaseInstance(std::move(parts.releaseInstance))
     , m_newControl(std::move(parts.newControl))
+    , m_saverProgram(parts.saverProgram)
     , m_playlist(OptionPlaylistServices(parts.options->Module()), this, this)
 {
     m_recent = Use<RecentList, NoRecentList>(parts.recent, m_ownRecent);
@@ -290,7 +291,7 @@ void Player::AdaptMenusToMovie()
     const bool hasMovie = !m_info.WorkingPath.isEmpty();
     const bool userMovie = hasMovie && !m_interfaceMovie;
     const bool flashMovie = userMovie && !m_info.IsVideo;
-    const bool screenSaver = userMovie && !State().screenSaverModule.isEmpty();
+    const bool screenSaver = userMovie && !ScreenSaverModule().isEmpty();
     for (QAction* item : m_menus->Items()) {
         const CommandRow* row = m_menus->RowOf(item);
         if (!row || row->kind == CommandKind::Separator)

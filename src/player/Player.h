@@ -61,6 +61,9 @@ struct PlayerParts {
     std::function<void()> releaseInstance;
     // Makes a further Flash control, for the about box; without it the box is not offered.
     std::function<std::unique_ptr<FlashControl>()> newControl;
+    // The screen-saver module when the option "ScreenSaver" names none: the program itself,
+    // which plays the chosen movie as the saver (--saver). Empty: no module.
+    QString saverProgram;
 };
 
 // The main window: it owns the Flash control SWF, the menus built from the command table, the
@@ -377,6 +380,7 @@ private:
     PlayerHooks* m_hooks = nullptr;
     std::function<void()> m_releaseInstance;
     std::function<std::unique_ptr<FlashControl>()> m_newControl;
+    QString m_saverProgram;
 
     Playlist m_playlist;
     ScriptEngine m_script;

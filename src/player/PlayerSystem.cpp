@@ -15,7 +15,8 @@ bool Player::InitialScreenSaverState() const
 
 QString Player::ScreenSaverModule() const
 {
-    return State().screenSaverModule;
+    const QString stored = State().screenSaverModule;
+    return stored.isEmpty() ? m_saverProgram : stored;
 }
 
 void Player::SetAsSS(const QString& path)

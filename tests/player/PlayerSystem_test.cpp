@@ -75,6 +75,33 @@ TEST_F(PlayerTest, TheScreenSaverChoiceAndUpdateCheckAreReachedByName)
     EXPECT_FALSE(player().MenuItem(QStringLiteral("mnuScreenSaver"))->isEnabled());
 }
 
+// The program itself is the screen-saver module when the option names none.
+class SaverProgramTest : public PlayerTest {
+protected:
+    void AddParts(PlayerParts& parts) override { parts.saverProgram = QStringLiteral("/opt/vorlen/vorlen"); }
+};
+
+TEST_F(SaverProgramTest, TheProgramIsTheSaverModuleUnlessTheOptionNamesAnother)
+{
+    m_extensions.offered = {PlayerFeature::ScreenSaver};
+    MakePlayer();
+    EXPECT_EQ(player().ScreenSaverModule(), QStringLiteral("/opt/vorlen/vorlen"));
+    // Offered for the user's movies, not for the player's own screens.
+    EXPECT_FALSE(player().MenuItem(QStringLiteral("mnuScreenSaver"))->isEnabled());
+    const QString movie = WriteMovie(QStringLiteral("saver.swf"));
+    player().LoadFlash(movie, QString(), false);
+    ASSERT_TRUE(player().MenuItem(QStringLiteral("mnuScreenSaver"))->isEnabled());
+    player().MenuItem(QStringLiteral("mnuScreenSaver"))->trigger();
+    EXPECT_EQ(m_extensions.runs, QStringList{Feature(PlayerFeature::ScreenSaver, movie)});
+    player().CloseMedia(QString());
+    EXPECT_FALSE(player().MenuItem(QStringLiteral("mnuScreenSaver"))->isEnabled());
+
+    // A module named in the options is the one used.
+    WriteRegistryString(QStringLiteral("ScreenSaver"), QString(), QStringLiteral("/usr/lib/saver"));
+    player().LoadOpts();
+    EXPECT_EQ(player().ScreenSaverModule(), QStringLiteral("/usr/lib/saver"));
+}
+
 TEST_F(PlayerTest, TheScreenSaverPlaysItsMovieAndEndsWhenTheUserComesBack)
 {
     const QString movie = WriteMovie(QStringLiteral("saver.swf"), TestMovie{320, 240, 12, 5, true});
