@@ -130,9 +130,11 @@ void Player::ZoomFlash(int percent, int& passes)
         const double twipsX = TwipsPerPixelX();
         const double twipsY = TwipsPerPixelY();
         const QSize twips = ZoomWindowTwips(MovieSize(), percent, m_layout.margins, twipsX, twipsY, m_layout.minimum);
-        const QSize outer(ToPixels(twips.width(), twipsX), ToPixels(twips.height(), twipsY));
+        // Like any top-level window, never larger than its screen (a very tall or wide movie,
+        // 200 % of a large one): the movie is scaled into what is left.
+        const QRect screen = ScreenOf(this)->geometry();
+        const QSize outer = QSize(ToPixels(twips.width(), twipsX), ToPixels(twips.height(), twipsY)).boundedTo(screen.size());
         if (OptionValues().centered) {
-            const QRect screen = ScreenOf(this)->geometry();
             const QPoint origin = screen.topLeft() + CenteredOrigin(screen.size(), outer);
             ResizeOuter(outer, &origin);
         } else {

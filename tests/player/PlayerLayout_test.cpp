@@ -38,6 +38,20 @@ TEST_F(PlayerTest, ZoomSizesTheWindowForTheMovieAndChecksTheZoomItem)
     EXPECT_GT(player().Margins().nonClientHeight, 0);
 }
 
+TEST_F(PlayerTest, AZoomedWindowStaysWithinItsScreen)
+{
+    MakePlayer();
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    // A movie taller than any screen, and 200 % of one as wide as the screen.
+    player().LoadFlash(WriteMovie(QStringLiteral("tall.swf"), TestMovie{219, 6040}), QString(), false);
+    EXPECT_EQ(player().frameGeometry().height(), screen.height());
+    EXPECT_EQ(player().frameGeometry().width(), ZoomedSize(player(), QSize(219, 6040), 100).width());
+    player().LoadFlash(WriteMovie(QStringLiteral("wide.swf"), TestMovie{screen.width(), 200}), QString(), false);
+    player().RunCommand(QStringLiteral("mnuZoom200"));
+    EXPECT_EQ(
+        player().frameGeometry().size(), QSize(screen.width(), ZoomedSize(player(), QSize(screen.width(), 200), 200).height()));
+}
+
 TEST_F(PlayerTest, ZoomIsRaisedToTheMinimumAndEndsKeepWindowSize)
 {
     MakePlayer();
