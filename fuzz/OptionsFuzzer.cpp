@@ -11,7 +11,8 @@
 namespace {
 
 // A value that converts keeps its meaning through its own text form: numbers and booleans
-// read back from what was written are the same (singles to their seven digits).
+// read back from what was written are the same (singles to their seven digits, doubles to
+// their fifteen), and writing what was read back gives the same text again.
 template <typename T> void CheckRoundTrip(const QString& text)
 {
     T value{};
@@ -23,6 +24,9 @@ template <typename T> void CheckRoundTrip(const QString& text)
         std::abort();
     if constexpr (std::is_same_v<T, float>) {
         if (std::fabs(again - value) > std::fabs(value) * 1e-6f)
+            std::abort();
+    } else if constexpr (std::is_same_v<T, double>) {
+        if (std::fabs(again - value) > std::fabs(value) * 1e-14 || OptionText(OptionRef(&again)) != written)
             std::abort();
     } else if (again != value || OptionText(OptionRef(&again)) != written) {
         std::abort();
