@@ -17,9 +17,7 @@ class DesktopEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-            && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            GTEST_SKIP() << "no display";
+        SKIP_WITHOUT_DISPLAY();
         EnsureCoreApplication();
         ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();

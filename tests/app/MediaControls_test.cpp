@@ -36,8 +36,7 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
 
 TEST(MediaControls, TheDesktopPausesThePlayingMovieAndQuitsThePlayer)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        GTEST_SKIP() << "no display";
+    SKIP_WITHOUT_DISPLAY();
     EnsureCoreApplication();
     PrivateSessionBus bus;
     if (!bus.Start())

@@ -23,9 +23,7 @@ class PlayerEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-            && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            GTEST_SKIP() << "no display";
+        SKIP_WITHOUT_DISPLAY();
         EnsureCoreApplication();
         ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();

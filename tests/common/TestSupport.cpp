@@ -30,6 +30,12 @@ QList<CorpusRow> CorpusRows(const QString& manifest)
     return rows;
 }
 
+bool HasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 QString AppTreeDir()
 {
     return QStringLiteral(VORLEN_APP_DIR);

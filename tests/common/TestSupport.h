@@ -23,6 +23,16 @@ QString CorpusDir();
 using CorpusRow = QHash<QString, QString>;
 QList<CorpusRow> CorpusRows(const QString& manifest = QStringLiteral("manifest.tsv"));
 
+// True when windows can be shown: an X or Wayland display, or a Qt platform chosen by hand.
+bool HasDisplay();
+
+// Skips the current test when no window can be shown.
+#define SKIP_WITHOUT_DISPLAY()                                                                                                   \
+    do {                                                                                                                         \
+        if (!HasDisplay())                                                                                                       \
+            GTEST_SKIP() << "no display";                                                                                        \
+    } while (0)
+
 // The built application tree (programs, Data/, Languages/...).
 QString AppTreeDir();
 

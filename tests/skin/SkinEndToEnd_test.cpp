@@ -10,8 +10,7 @@ class SkinEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            GTEST_SKIP() << "no display";
+        SKIP_WITHOUT_DISPLAY();
         EnsureCoreApplication();
         ASSERT_TRUE(tree.IsValid());
         tree.KeepMyFlashInside();
